@@ -1,0 +1,23 @@
+#pragma once
+
+#include "FileSystem.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace lottery {
+
+// Replaces the file at path with bytes, commit-or-nothing: the bytes go to a temporary file in
+// the same folder, are flushed to disk and then renamed over the target, which keeps its
+// permissions. On any failure the old file stays whole, the temporary is removed and an
+// IoError is thrown. An existing target without write permission fails with code 5.
+void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
+                         FileSystem& fs = SystemFileSystem());
+
+// Reads a whole existing file opened for reading and writing (so a read-only file fails with
+// code 5). Throws IoError.
+std::vector<std::uint8_t> ReadWholeFileForUpdate(const std::string& path, FileSystem& fs = SystemFileSystem());
+
+} // namespace lottery

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing need.
+set -euo pipefail
+packages=(
+  g++ cmake ninja-build git pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
+  libjpeg62-turbo-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation
+  xvfb xauth x11-utils
+)
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
+fi

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+// The standard dialogs the main window uses, behind one seam: the program shows the real Qt
+// dialogs, tests give scripted answers.
+class StandardDialogs {
+public:
+    virtual ~StandardDialogs() = default;
+    // "Confirm" box with "&Yes"/"&No": 6 for Yes, 7 for No, 2 when closed by the close box.
+    virtual int askYesNo(QWidget* parent, const QString& text) = 0;
+    // dlgOpen / dlgSave; nullopt when cancelled.
+    virtual std::optional<QString> chooseFileToOpen(QWidget* parent) = 0;
+    virtual std::optional<QString> chooseFileToSave(QWidget* parent) = 0;
+    // dlgColor opened on initial; nullopt when cancelled.
+    virtual std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) = 0;
+};
