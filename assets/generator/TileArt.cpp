@@ -20,7 +20,9 @@ int Wrap(int v) {
 class Field {
 public:
     Field() : values_(kTile * kTile, 0.0) {}
-    double& at(int x, int y) { return values_[static_cast<std::size_t>(Wrap(y) * kTile + Wrap(x))]; }
+    double& at(int x, int y) {
+        return values_[static_cast<std::size_t>(Wrap(y) * kTile + Wrap(x))];
+    }
     double at(int x, int y) const {
         return values_[static_cast<std::size_t>(Wrap(y) * kTile + Wrap(x))];
     }
@@ -68,8 +70,7 @@ QImage DrawPlasterTile() {
             const double slope = height.at(x - 1, y - 1) - height.at(x + 1, y + 1);
             const double h = height.at(x, y);
             const double level = 204.0 + 26.0 * slope + 9.0 * h;
-            tile.setPixel(x, y,
-                          qRgb(ClampByte(level + 1), ClampByte(level), ClampByte(level - 4)));
+            tile.setPixel(x, y, qRgb(ClampByte(level + 1), ClampByte(level), ClampByte(level - 4)));
         }
     }
     return tile;
@@ -124,8 +125,8 @@ QImage DrawPatchworkTile() {
                     } else if (fromBottom == 1 || fromRight == 1) {
                         bevel -= 8.0;
                     }
-                    const double v = level[j][i] + sheen + bevel + 5.0 * cloth.at(x, y) +
-                                     speckle(random);
+                    const double v =
+                        level[j][i] + sheen + bevel + 5.0 * cloth.at(x, y) + speckle(random);
                     tile.setPixel(x, y, qRgb(ClampByte(v), ClampByte(v), ClampByte(v + 3)));
                 }
             }
