@@ -118,8 +118,8 @@ QImage DrawTirazGlyph() {
     // Drawn pixel by pixel: at 17 pixels smoothing only turns a card and a pencil into mush.
     QImage glyph(17, 17, QImage::Format_RGB32);
     glyph.fill(Qt::black);
-    // The card, a rectangle turned about 18 degrees.
-    const QPoint tl(1, 5), tr(10, 2), br(14, 12), bl(5, 15);
+    // The card, a rectangle turned about 11 degrees.
+    const QPoint tl(1, 3), tr(11, 1), br(13, 13), bl(3, 15);
     // Corners given as pixels; the fill works on pixel centres, hence the half-pixel shift.
     const QPointF half(0.5, 0.5);
     Fill(glyph, QPolygonF(QVector<QPointF>{tl + half, tr + half, br + half, bl + half}),
@@ -130,12 +130,12 @@ QImage DrawTirazGlyph() {
          {std::pair{tl, tr}, std::pair{tr, br}, std::pair{br, bl}, std::pair{bl, tl}}) {
         Line(glyph, a, b, kNavy.rgb());
     }
-    // Marks on the card: ticked number boxes in rows along its tilt, placed in card coordinates.
-    for (double v : {0.2, 0.45, 0.7}) {
-        for (double u : {0.25, 0.6}) {
+    // A printed band along the top of the card, then rows of number boxes, some ticked.
+    Line(glyph, tl + QPoint(1, 3), tr + QPoint(-2, 3), qRgb(64, 64, 176));
+    for (double v : {0.38, 0.58, 0.78}) {
+        for (double u : {0.22, 0.5, 0.78}) {
             const QPoint m((tl + u * QPointF(tr - tl) + v * QPointF(bl - tl)).toPoint());
             glyph.setPixel(m, kNavy.rgb());
-            glyph.setPixel(m + QPoint(1, 0), kNavy.rgb());
         }
     }
     // The pencil, lying from the upper right down to the lower left across the card: a two-pixel
@@ -144,17 +144,16 @@ QImage DrawTirazGlyph() {
     const QRgb lit = qRgb(200, 40, 44);
     for (int t = 0; t <= 8; ++t) {
         const int x = 15 - t;
-        const int y = 1 + t;
+        const int y = 3 + t;
         glyph.setPixel(x, y, lit);
         glyph.setPixel(x, y + 1, shade);
         glyph.setPixel(x + 1, y + 1, shade);
     }
-    glyph.setPixel(16, 1, qRgb(170, 170, 182)); // the metal band at the far end
-    glyph.setPixel(16, 2, qRgb(120, 120, 134));
-    glyph.setPixel(16, 0, qRgb(232, 150, 170)); // and its eraser
-    Stamp(glyph, QPoint(4, 10), {"..w", ".ww", "wwb", "bb."},
+    glyph.setPixel(16, 3, qRgb(170, 170, 182)); // the metal band at the far end
+    glyph.setPixel(16, 4, qRgb(120, 120, 134));
+    glyph.setPixel(16, 2, qRgb(232, 150, 170)); // and its eraser
+    Stamp(glyph, QPoint(3, 12), {"...w", "..ww", ".bw.", "b..."},
           {{'w', qRgb(238, 200, 142)}, {'b', qRgb(0, 0, 255)}});
-    glyph.setPixel(3, 13, qRgb(0, 0, 255));
     return ToPalette256(glyph, qRgb(0, 0, 0));
 }
 

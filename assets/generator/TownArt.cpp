@@ -23,7 +23,7 @@ constexpr double kWaterTop = 176.0;
 QColor Dusk(QColor facade, double dim) {
     // Facades at dusk: the colour is there but sunk and cooled by the blue hour.
     const QColor blue(38, 46, 92);
-    const double keep = 0.55;
+    const double keep = 0.7;
     return QColor::fromRgbF(
         static_cast<float>(dim * (facade.redF() * keep + blue.redF() * (1 - keep))),
         static_cast<float>(dim * (facade.greenF() * keep + blue.greenF() * (1 - keep))),
@@ -245,7 +245,7 @@ void MirrorIntoWater(QImage& scene) {
     // Floes are wide and flat, as ice seen at a low angle is.
     const PeriodicNoise ice(width, 5, 26, 41);
     const PeriodicNoise drift(width, 7, 40, 42);
-    const PeriodicNoise swell(height, 2, 80, 43); // one sideways shift per row of water
+    const PeriodicNoise swell(height, 2, 220, 43); // one sideways shift per row of water
     const QColor deep(12, 18, 38);
     const QImage shore = scene.copy(0, 0, width, waterTop);
     auto floeAt = [&](int x, int y) {
@@ -256,25 +256,35 @@ void MirrorIntoWater(QImage& scene) {
         const double depth = static_cast<double>(y - waterTop) / (height - waterTop);
         // Each row of water is shifted sideways by its ripple: that is what draws the mirrored
         // houses out into horizontal streaks, more so nearer the viewer.
-        const double swing = (0.4 + 4.0 * depth * std::sqrt(depth)) * kScale;
+        const double swing = (0.2 + 2.0 * depth * depth) * kScale;
         const double rowShift = swing * swell.at(0, y);
         const int mirrorRow = 2 * waterTop - y - 1;
         const int smear = 1 + static_cast<int>(4 * depth);
+        const int spread = static_cast<int>((0.5 + 2.0 * depth) * kScale);
+        // Ripples show as rows a little lighter or darker than their neighbours.
+        const double ripple = 1.0 + 0.14 * swell.at(53, y);
         const bool glint = swell.at(37, y) > 0.75;
         for (int x = 0; x < width; ++x) {
             const double wobble = rowShift + 0.3 * kScale * drift.at(x, y);
             int r = 0, g = 0, b = 0, n = 0;
-            // A vertical smear, so lamps and lit windows become the long streaks of a photo.
+            // Smeared down and a little sideways, so lamps and lit windows become the soft
+            // columns of light that a photograph of water shows.
             for (int k = 0; k < smear; ++k) {
                 const int yy = std::clamp(mirrorRow - k * 2, 0, waterTop - 1);
-                const int xx = std::clamp(x + static_cast<int>(std::lround(wobble)), 0, width - 1);
-                const QRgb sample = shore.pixel(xx, yy);
-                r += qRed(sample);
-                g += qGreen(sample);
-                b += qBlue(sample);
-                ++n;
+                for (int dx = -spread; dx <= spread; dx += std::max(1, spread)) {
+                    const int xx =
+                        std::clamp(x + dx + static_cast<int>(std::lround(wobble)), 0, width - 1);
+                    const QRgb sample = shore.pixel(xx, yy);
+                    r += qRed(sample);
+                    g += qGreen(sample);
+                    b += qBlue(sample);
+                    ++n;
+                }
             }
-            QRgb water = qRgb(r / n, g / n, b / n);
+            r = static_cast<int>(r * ripple);
+            g = static_cast<int>(g * ripple);
+            b = static_cast<int>(b * ripple);
+            QRgb water = qRgb(std::min(255, r / n), std::min(255, g / n), std::min(255, b / n));
             water = Mix(water, deep.rgb(), 0.22 + 0.3 * depth);
             if (glint) {
                 water = Mix(water, qRgb(150, 120, 150), 0.12);
