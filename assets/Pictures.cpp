@@ -3,8 +3,8 @@
 #include "JpegDecoder.h"
 
 #include <QFile>
-#include <QtGlobal>
 #include <QString>
+#include <QtGlobal>
 #include <stdexcept>
 
 namespace art {
