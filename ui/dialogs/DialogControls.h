@@ -4,7 +4,6 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
-
 #include <initializer_list>
 
 class QDialog;

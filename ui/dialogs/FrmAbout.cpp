@@ -1,10 +1,5 @@
 #include "FrmAbout.h"
 
-#include <QLabel>
-#include <QPixmap>
-#include <QPushButton>
-#include <QUrl>
-
 #include "AppearanceSource.h"
 #include "DialogControls.h"
 #include "LinkLabel.h"
@@ -12,6 +7,11 @@
 #include "TiledBackground.h"
 #include "TopLineBevel.h"
 #include "UrlOpener.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QUrl>
 
 using namespace dialog_controls;
 
@@ -41,9 +41,8 @@ FrmAbout::FrmAbout(const AppearanceSource& appearance, UrlOpener& urls, QWidget*
     ProgramIcon_->setPixmap(QPixmap::fromImage(art::Pictures::instance().logo()));
 
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
-    lbl1_ = AddSizedLabel(this, QStringLiteral("lbl1"),
-                          QStringLiteral("\"Жребикон\" Версия  1.0"), QRect(188, 8, 113, 49),
-                          centred, true);
+    lbl1_ = AddSizedLabel(this, QStringLiteral("lbl1"), QStringLiteral("\"Жребикон\" Версия  1.0"),
+                          QRect(188, 8, 113, 49), centred, true);
     QFont nameFont;
     nameFont.setPixelSize(15);
     nameFont.setBold(true);
@@ -67,8 +66,8 @@ FrmAbout::FrmAbout(const AppearanceSource& appearance, UrlOpener& urls, QWidget*
     lbl5_ = AddLabel(this, QStringLiteral("lbl5"), QStringLiteral("Наш адрес:"), 10, 194, true);
     lbl7_ = AddLink(QStringLiteral("lbl7"), QString::fromLatin1(kHost), 194);
 
-    OKButton_ = AddButton(this, QStringLiteral("OKButton"), QStringLiteral("OK"),
-                          QRect(240, 182, 62, 24));
+    OKButton_ =
+        AddButton(this, QStringLiteral("OKButton"), QStringLiteral("OK"), QRect(240, 182, 62, 24));
     OKButton_->setDefault(true);
 
     connect(OKButton_, &QPushButton::clicked, this, &FrmAbout::OKButtonClick);
@@ -101,8 +100,14 @@ void FrmAbout::FormShow() {
     SetFontColour({lbl1_, lbl2_, lbl3_, lbl5_, lbl6_}, appearance_.titleColour());
 }
 
-void FrmAbout::OKButtonClick() { accept(); }
+void FrmAbout::OKButtonClick() {
+    accept();
+}
 
-void FrmAbout::lbl4Click() { urls_.open(QUrl(QStringLiteral("mailto:") + lbl4_->text())); }
+void FrmAbout::lbl4Click() {
+    urls_.open(QUrl(QStringLiteral("mailto:") + lbl4_->text()));
+}
 
-void FrmAbout::lbl7Click() { urls_.open(QUrl(QStringLiteral("http://") + lbl7_->text())); }
+void FrmAbout::lbl7Click() {
+    urls_.open(QUrl(QStringLiteral("http://") + lbl7_->text()));
+}

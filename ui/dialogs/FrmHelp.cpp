@@ -1,11 +1,11 @@
 #include "FrmHelp.h"
 
-#include <QLabel>
-#include <QPushButton>
-
 #include "AppearanceSource.h"
 #include "DialogControls.h"
 #include "TiledBackground.h"
+
+#include <QLabel>
+#include <QPushButton>
 
 using namespace dialog_controls;
 
@@ -44,8 +44,8 @@ FrmHelp::FrmHelp(const AppearanceSource& appearance, QWidget* parent)
         MakeBold(label);
     }
 
-    btnOK_ = AddButton(this, QStringLiteral("btnOK"), QStringLiteral("усвоено"),
-                       QRect(8, 159, 327, 23));
+    btnOK_ =
+        AddButton(this, QStringLiteral("btnOK"), QStringLiteral("усвоено"), QRect(8, 159, 327, 23));
     btnOK_->setCursor(Qt::PointingHandCursor);
     connect(btnOK_, &QPushButton::clicked, this, &FrmHelp::btnOKClick);
 }
@@ -60,4 +60,6 @@ void FrmHelp::FormShow() {
     SetFontColour({lbl1_, lbl2_, lbl3_}, appearance_.titleColour());
 }
 
-void FrmHelp::btnOKClick() { accept(); }
+void FrmHelp::btnOKClick() {
+    accept();
+}

@@ -1,12 +1,12 @@
 #include "FrmNew.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QSlider>
-
 #include "AppearanceSource.h"
 #include "DialogControls.h"
 #include "TiledBackground.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
 
 using namespace dialog_controls;
 
@@ -22,17 +22,16 @@ constexpr int kDesignMinN = 7;
 FrmNew::FrmNew(lottery::LotteryDocument& document, const AppearanceSource& appearance,
                QWidget* parent)
     : QDialog(parent), document_(document), appearance_(appearance) {
-    SetUpFixedWindow(*this, QStringLiteral("frmNew"), QStringLiteral("Новая статистика"),
-                     kClient);
+    SetUpFixedWindow(*this, QStringLiteral("frmNew"), QStringLiteral("Новая статистика"), kClient);
 
     imgFon3_ = new TiledBackground(QStringLiteral("imgFon3"), kClient, this);
     Label1_ = AddLabel(this, QStringLiteral("Label1"),
                        QStringLiteral("Количество отгадываемых номеров:"), 16, 8, true);
-    trcKolvoNum_ = AddTrackBar(QStringLiteral("trcKolvoNum"), 24, kMinK,
-                               lottery::LotteryShape::kMaxK, 6, 2);
+    trcKolvoNum_ =
+        AddTrackBar(QStringLiteral("trcKolvoNum"), 24, kMinK, lottery::LotteryShape::kMaxK, 6, 2);
     lblKolvoNum_ = AddValueLabel(QStringLiteral("lblKolvoNum"), 22, QStringLiteral("6"));
-    Label2_ = AddLabel(this, QStringLiteral("Label2"),
-                       QStringLiteral("Общее количество номеров:"), 16, 64, true);
+    Label2_ = AddLabel(this, QStringLiteral("Label2"), QStringLiteral("Общее количество номеров:"),
+                       16, 64, true);
     trcKolvoIz_ = AddTrackBar(QStringLiteral("trcKolvoIz"), 80, kDesignMinN,
                               lottery::LotteryShape::kMaxN, 47, 5);
     lblKolvoIz_ = AddValueLabel(QStringLiteral("lblKolvoIz"), 78, QStringLiteral("47"));
@@ -107,4 +106,6 @@ void FrmNew::Button1Click() {
     accept();
 }
 
-void FrmNew::Button2Click() { reject(); }
+void FrmNew::Button2Click() {
+    reject();
+}

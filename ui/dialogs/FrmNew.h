@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QDialog>
-
 #include "LotteryDocument.h"
+
+#include <QDialog>
 
 class AppearanceSource;
 class QLabel;

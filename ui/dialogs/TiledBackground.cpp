@@ -1,8 +1,8 @@
 #include "TiledBackground.h"
 
-#include <QPixmap>
-
 #include "Tiling.h"
+
+#include <QPixmap>
 
 TiledBackground::TiledBackground(const QString& name, QSize size, QWidget* parent)
     : QLabel(parent) {
