@@ -3,19 +3,17 @@
 #include "DrawFile.h"
 #include "RandomSource.h"
 
-#include <gtest/gtest.h>
-
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <random>
+#include <signal.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 using namespace lottery;
 namespace fs = std::filesystem;
@@ -39,7 +37,8 @@ std::vector<std::uint8_t> ReadBytes(const fs::path& path) {
 } // namespace
 
 TEST(KillDuringSave, TheFileOnDiskIsAlwaysTheOldOrTheNewOneWhole) {
-    const fs::path dir = fs::temp_directory_path() / ("kill-during-save-" + std::to_string(::getpid()));
+    const fs::path dir =
+        fs::temp_directory_path() / ("kill-during-save-" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     const std::string path = (dir / "history.dat").string();
@@ -89,6 +88,7 @@ TEST(KillDuringSave, TheFileOnDiskIsAlwaysTheOldOrTheNewOneWhole) {
     EXPECT_EQ(sawOlder + sawNewer, kRounds);
     // The test only proves something if many kills really landed inside a save.
     EXPECT_GT(interrupted, kRounds / 5) << "older " << sawOlder << ", newer " << sawNewer;
-    std::printf("interrupted %d of %d saves (older %d, newer %d)\n", interrupted, kRounds, sawOlder, sawNewer);
+    std::printf("interrupted %d of %d saves (older %d, newer %d)\n", interrupted, kRounds, sawOlder,
+                sawNewer);
     fs::remove_all(dir);
 }
