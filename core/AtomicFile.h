@@ -2,6 +2,7 @@
 
 #include "FileSystem.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -16,8 +17,10 @@ namespace lottery {
 void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                          FileSystem& fs = SystemFileSystem());
 
-// Reads a whole existing file opened for reading and writing (so a read-only file fails with
-// code 5). Throws IoError.
-std::vector<std::uint8_t> ReadWholeFileForUpdate(const std::string& path, FileSystem& fs = SystemFileSystem());
+// Reads an existing file, at most limit bytes, opened for reading and writing (so a read-only
+// file fails with code 5). Throws IoError.
+std::vector<std::uint8_t> ReadWholeFileForUpdate(const std::string& path,
+                                                 FileSystem& fs = SystemFileSystem(),
+                                                 std::size_t limit = SIZE_MAX);
 
 } // namespace lottery
