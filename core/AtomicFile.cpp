@@ -2,21 +2,24 @@
 
 #include "IoError.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace lottery {
 namespace {
 
-[[noreturn]] void FailWithErrno(int errnoValue) { throw IoError(IoError::CodeForErrno(errnoValue)); }
+[[noreturn]] void FailWithErrno(int errnoValue) {
+    throw IoError(IoError::CodeForErrno(errnoValue));
+}
 
 // A file that grants nobody write permission counts as read-only, also for a process that
 // could write it anyway (root), because that is what its owner asked for.
-bool GrantsNoWrite(const struct stat& info) { return (info.st_mode & 0222) == 0; }
+bool GrantsNoWrite(const struct stat& info) {
+    return (info.st_mode & 0222) == 0;
+}
 
 std::string DirectoryPart(const std::string& path) {
     const auto slash = path.find_last_of('/');

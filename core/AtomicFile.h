@@ -2,8 +2,8 @@
 
 #include "FileSystem.h"
 
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <vector>

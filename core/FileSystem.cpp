@@ -1,9 +1,8 @@
 #include "FileSystem.h"
 
+#include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
-
-#include <cstdio>
 
 namespace lottery {
 namespace {
@@ -13,7 +12,9 @@ public:
     int open(const char* path, int flags, mode_t mode) override {
         return ::open(path, flags | O_CLOEXEC, mode);
     }
-    ssize_t read(int fd, void* buffer, std::size_t size) override { return ::read(fd, buffer, size); }
+    ssize_t read(int fd, void* buffer, std::size_t size) override {
+        return ::read(fd, buffer, size);
+    }
     ssize_t write(int fd, const void* buffer, std::size_t size) override {
         return ::write(fd, buffer, size);
     }

@@ -15,7 +15,9 @@ DocumentListener& SilentListener() {
 
 LotteryDocument::LotteryDocument(DocumentListener* listener) : listener_(listener) {}
 
-void LotteryDocument::setListener(DocumentListener* listener) { listener_ = listener; }
+void LotteryDocument::setListener(DocumentListener* listener) {
+    listener_ = listener;
+}
 
 DocumentListener& LotteryDocument::listener() {
     return listener_ != nullptr ? *listener_ : SilentListener();
@@ -62,7 +64,9 @@ const PlayDraw& LotteryDocument::PlayDrawAgainstCard(RandomSource& random) {
     return playDraw_;
 }
 
-void LotteryDocument::StatAll() { lottery::StatAll(stats_, draws_, shape_); }
+void LotteryDocument::StatAll() {
+    lottery::StatAll(stats_, draws_, shape_);
+}
 
 void LotteryDocument::Starting() {
     ResetCard();

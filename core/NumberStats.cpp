@@ -97,7 +97,9 @@ RankingSlots Rankings(const StatsTable& table, int N) {
     std::array<int, 6> least{};
     most.fill(0);
     least.fill(N + 1);
-    auto frequency = [&table](int number) { return table[static_cast<std::size_t>(number)].frequency; };
+    auto frequency = [&table](int number) {
+        return table[static_cast<std::size_t>(number)].frequency;
+    };
     for (int k = N; k >= 1; --k) {
         for (int s = 4; s >= 0; --s) {
             if (frequency(most[static_cast<std::size_t>(s)]) < frequency(k)) {

@@ -54,7 +54,8 @@ void SaveOptions(const std::string& path, const OptionsRecord& record, FileSyste
 
 std::optional<OptionsRecord> LoadOptions(const std::string& path, FileSystem& fs) {
     try {
-        const std::vector<std::uint8_t> bytes = ReadWholeFileForUpdate(path, fs, kOptionsRecordSize);
+        const std::vector<std::uint8_t> bytes =
+            ReadWholeFileForUpdate(path, fs, kOptionsRecordSize);
         return DecodeOptions(bytes);
     } catch (const IoError&) {
         return std::nullopt; // read silently: the defaults stay

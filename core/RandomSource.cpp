@@ -12,7 +12,8 @@ std::uint32_t LcgRandom::Random(std::uint32_t range) {
 std::uint32_t SeedFromClock() {
     using namespace std::chrono;
     const auto now = system_clock::now().time_since_epoch();
-    const auto sinceMidnight = duration_cast<milliseconds>(now) % duration_cast<milliseconds>(days(1));
+    const auto sinceMidnight =
+        duration_cast<milliseconds>(now) % duration_cast<milliseconds>(days(1));
     return static_cast<std::uint32_t>(sinceMidnight.count());
 }
 

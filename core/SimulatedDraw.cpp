@@ -25,7 +25,8 @@ PlayDraw SimulatedDraw(LotteryShape shape, const NumberSet& ticket, RandomSource
         draw.drawnSet.add(x);
         draw.matchedSet = ticket.intersection(draw.drawnSet);
         ball.left = static_cast<std::int32_t>(random.Random(65)) + (m % 2 == 1 ? 233 : 330);
-        ball.top = band * (m - 1) + static_cast<std::int32_t>(random.Random(static_cast<std::uint32_t>(band))) + 6;
+        ball.top = band * (m - 1) +
+                   static_cast<std::int32_t>(random.Random(static_cast<std::uint32_t>(band))) + 6;
         ball.hit = draw.matchedSet.contains(x);
     }
     return draw;

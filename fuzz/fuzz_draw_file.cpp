@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     for (const DrawRecord& draw : content.draws)
         for (int p = 0; p < content.shape.K; ++p)
-            if (draw[static_cast<std::size_t>(p)] < 1 || draw[static_cast<std::size_t>(p)] > content.shape.N)
+            if (draw[static_cast<std::size_t>(p)] < 1 ||
+                draw[static_cast<std::size_t>(p)] > content.shape.N)
                 std::abort();
 
     const std::size_t whole = size / kRecordSize * kRecordSize;

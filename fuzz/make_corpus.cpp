@@ -13,7 +13,8 @@ namespace {
 
 void Write(const std::string& path, std::span<const std::uint8_t> bytes) {
     std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 } // namespace
@@ -31,7 +32,8 @@ int main(int argc, char** argv) {
             std::vector<DrawRecord> draws(count);
             for (DrawRecord& draw : draws)
                 for (int p = 0; p < shape.K; ++p)
-                    draw[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(random.Random(shape.N) + 1);
+                    draw[static_cast<std::size_t>(p)] =
+                        static_cast<std::uint8_t>(random.Random(shape.N) + 1);
             const TrailerReserved reserved{static_cast<std::uint8_t>(index), 0, 0, 0, 0};
             Write(drawDir + "/seed" + std::to_string(index++) + ".dat",
                   EncodeDrawFile(draws, shape, reserved));
