@@ -51,6 +51,11 @@ GlyphButton* MakeButton(QWidget* parent, const char* name, QRect geometry, const
     return button;
 }
 
+// The dressing may hand over the ball already see-through; key it only when it is not.
+QPixmap BallPixmap(const QImage& ball) {
+    return ball.hasAlphaChannel() ? QPixmap::fromImage(ball) : art::TransparentPixmap(ball);
+}
+
 } // namespace
 
 DrawEntryPage::DrawEntryPage(lottery::LotteryDocument& document, lottery::RandomSource& random,
@@ -251,7 +256,7 @@ void DrawEntryPage::btnNewTirazClick() {
         palette.setColor(QPalette::WindowText, dressing.labelColour);
         label->setPalette(palette);
         label->show();
-        picture->setPixmap(art::TransparentPixmap(dressing.picture));
+        picture->setPixmap(BallPixmap(dressing.picture));
         picture->show();
     }
 }

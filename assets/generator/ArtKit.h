@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QImage>
+
+#include <cstdint>
+#include <vector>
+
+namespace artgen {
+
+// Lays a drawn subject (ARGB, alpha = coverage) on a uniform ground of the key colour. Faint
+// fringe pixels become ground, and no subject pixel may end up in the key colour itself, or the
+// background would show through the subject.
+QImage FlattenOnKey(const QImage& subject, QRgb key, int alphaFloor = 48);
+
+// A value-noise field that repeats every `size` pixels in both directions, with cellsX by
+// cellsY lattice cells per period; smooth (cubic) between lattice points. Values about -1..1.
+class PeriodicNoise {
+public:
+    PeriodicNoise(int size, int cellsX, int cellsY, std::uint32_t seed);
+    double at(double x, double y) const;
+
+private:
+    int size_;
+    int cellsX_;
+    int cellsY_;
+    std::vector<double> lattice_;
+    double node(int i, int j) const;
+};
+
+double Clamp01(double v);
+int ClampByte(double v);
+QRgb Mix(QRgb a, QRgb b, double t);
+
+// Downscales a supersampled drawing with a box filter (exact averaging).
+QImage BoxDown(const QImage& big, int factor);
+
+} // namespace artgen
