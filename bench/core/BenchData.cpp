@@ -41,7 +41,9 @@ const std::vector<DrawRecord>& MillionDraws() {
     return draws;
 }
 
-std::string ScratchPath(const std::string& name) { return (Folder().path / name).string(); }
+std::string ScratchPath(const std::string& name) {
+    return (Folder().path / name).string();
+}
 
 const std::string& MillionDrawFile() {
     static const std::string path = [] {

@@ -2,7 +2,6 @@
 #include "DrawFile.h"
 
 #include <benchmark/benchmark.h>
-
 #include <sys/resource.h>
 
 namespace lottery::bench {

@@ -7,7 +7,6 @@
 #include "NumberStats.h"
 
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 
 namespace lottery::bench {

@@ -2,7 +2,6 @@
 #include "LotteryDocument.h"
 
 #include <benchmark/benchmark.h>
-
 #include <fstream>
 #include <malloc.h>
 #include <string>

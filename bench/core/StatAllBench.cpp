@@ -3,7 +3,6 @@
 #include "ReferenceStats.h"
 
 #include <benchmark/benchmark.h>
-
 #include <span>
 
 namespace lottery::bench {

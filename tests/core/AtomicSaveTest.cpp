@@ -5,9 +5,8 @@
 #include "LotteryDocument.h"
 #include "TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <cerrno>
+#include <gtest/gtest.h>
 #include <optional>
 #include <vector>
 

@@ -4,9 +4,8 @@
 #include "RecordingListener.h"
 #include "TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -97,7 +96,8 @@ TEST(DocumentOpen, ThreeHundredDrawsRoundTrip) {
     EXPECT_EQ(other.shape(), (LotteryShape{4, 20}));
     ASSERT_EQ(other.drawCount(), 300);
     for (int d = 0; d < 300; ++d)
-        ASSERT_EQ(other.draws()[static_cast<std::size_t>(d)], doc.draws()[static_cast<std::size_t>(d)]);
+        ASSERT_EQ(other.draws()[static_cast<std::size_t>(d)],
+                  doc.draws()[static_cast<std::size_t>(d)]);
     EXPECT_EQ(other.stats()[20].frequency, 300);
     EXPECT_EQ(other.drawLine(299), doc.drawLine(299));
 }
@@ -191,10 +191,10 @@ struct DocumentState {
     std::int32_t frequencyOf1;
 
     static DocumentState Of(const LotteryDocument& doc) {
-        return {doc.shape(),       {doc.draws().begin(), doc.draws().end()},
-                doc.filePath(),    doc.fileTitle(),
-                doc.windowTitle(), doc.changed(),
-                doc.cardCount(),   doc.cardSet(),
+        return {doc.shape(),           {doc.draws().begin(), doc.draws().end()},
+                doc.filePath(),        doc.fileTitle(),
+                doc.windowTitle(),     doc.changed(),
+                doc.cardCount(),       doc.cardSet(),
                 doc.trailerReserved(), doc.stats()[1].frequency};
     }
     bool operator==(const DocumentState&) const = default;

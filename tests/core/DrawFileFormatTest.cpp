@@ -2,7 +2,6 @@
 #include "IoError.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 #include <vector>
 
@@ -37,8 +36,8 @@ TEST(DrawFileFormat, CarriesReservedBytesAndTheBytesAfterKUnchanged) {
                                         {2, 3, 0xAA, 0xBB, 0xCC, 0xDD, 0xEE}};
     const TrailerReserved reserved{0xDE, 0xAD, 0xBE, 0xEF, 0x42};
     const Bytes bytes = EncodeDrawFile(draws, {2, 5}, reserved);
-    EXPECT_EQ(bytes, (Bytes{5, 1, 0xFF, 0x00, 0x80, 0x7F, 0x01,     //
-                            2, 3, 0xAA, 0xBB, 0xCC, 0xDD, 0xEE,     //
+    EXPECT_EQ(bytes, (Bytes{5, 1, 0xFF, 0x00, 0x80, 0x7F, 0x01, //
+                            2, 3, 0xAA, 0xBB, 0xCC, 0xDD, 0xEE, //
                             2, 5, 0xDE, 0xAD, 0xBE, 0xEF, 0x42}));
     const DrawFileContent content = DecodeDrawFile(bytes);
     EXPECT_EQ(content.draws, draws);
@@ -48,9 +47,9 @@ TEST(DrawFileFormat, CarriesReservedBytesAndTheBytesAfterKUnchanged) {
 
 TEST(DrawFileFormat, ASizeThatIsNotAMultipleOfSevenIsReadAsItsWholeRecords) {
     // The last whole record is the trailer; the partial one after it is ignored.
-    const Bytes bytes{1, 2, 3, 0, 0, 0, 0, //
+    const Bytes bytes{1, 2,  3, 0, 0, 0, 0, //
                       3, 10, 0, 0, 0, 0, 0, //
-                      9, 9, 9};
+                      9, 9,  9};
     const DrawFileContent content = DecodeDrawFile(bytes);
     EXPECT_EQ(content.shape, (LotteryShape{3, 10}));
     ASSERT_EQ(content.draws.size(), 1u);
@@ -104,20 +103,17 @@ TEST_P(DrawFileRejects, ContentThatCannotBeALotteryDatabase) {
 
 INSTANTIATE_TEST_SUITE_P(
     BadShapesAndNumbers, DrawFileRejects,
-    ::testing::Values(BadFile{"KZero", {0, 49, 0, 0, 0, 0, 0}},
-                      BadFile{"KEight", {8, 49, 0, 0, 0, 0, 0}},
-                      BadFile{"KHuge", {255, 49, 0, 0, 0, 0, 0}},
-                      BadFile{"NEqualsK", {6, 6, 0, 0, 0, 0, 0}},
-                      BadFile{"NBelowK", {6, 3, 0, 0, 0, 0, 0}},
-                      BadFile{"NFifty", {6, 50, 0, 0, 0, 0, 0}},
-                      BadFile{"NHuge", {1, 255, 0, 0, 0, 0, 0}},
-                      BadFile{"NumberZero", {1, 2, 0, 0, 0, 0, 0, 3, 10, 0, 0, 0, 0, 0}},
-                      BadFile{"NumberAboveN", {1, 2, 11, 0, 0, 0, 0, 3, 10, 0, 0, 0, 0, 0}},
-                      BadFile{"NumberAboveNInLaterDraw",
-                              {1, 2, 3, 0, 0, 0, 0, 4, 5, 255, 0, 0, 0, 0, 3, 10, 0, 0, 0, 0, 0}},
-                      BadFile{"FirstNumberZeroOneOfTwo", {0, 0, 0, 0, 0, 0, 0, 1, 2, 0, 0, 0, 0, 0}},
-                      BadFile{"NumberAbove49Of7Of49",
-                              {1, 2, 3, 4, 5, 6, 50, 7, 49, 0, 0, 0, 0, 0}}),
+    ::testing::Values(
+        BadFile{"KZero", {0, 49, 0, 0, 0, 0, 0}}, BadFile{"KEight", {8, 49, 0, 0, 0, 0, 0}},
+        BadFile{"KHuge", {255, 49, 0, 0, 0, 0, 0}}, BadFile{"NEqualsK", {6, 6, 0, 0, 0, 0, 0}},
+        BadFile{"NBelowK", {6, 3, 0, 0, 0, 0, 0}}, BadFile{"NFifty", {6, 50, 0, 0, 0, 0, 0}},
+        BadFile{"NHuge", {1, 255, 0, 0, 0, 0, 0}},
+        BadFile{"NumberZero", {1, 2, 0, 0, 0, 0, 0, 3, 10, 0, 0, 0, 0, 0}},
+        BadFile{"NumberAboveN", {1, 2, 11, 0, 0, 0, 0, 3, 10, 0, 0, 0, 0, 0}},
+        BadFile{"NumberAboveNInLaterDraw",
+                {1, 2, 3, 0, 0, 0, 0, 4, 5, 255, 0, 0, 0, 0, 3, 10, 0, 0, 0, 0, 0}},
+        BadFile{"FirstNumberZeroOneOfTwo", {0, 0, 0, 0, 0, 0, 0, 1, 2, 0, 0, 0, 0, 0}},
+        BadFile{"NumberAbove49Of7Of49", {1, 2, 3, 4, 5, 6, 50, 7, 49, 0, 0, 0, 0, 0}}),
     [](const ::testing::TestParamInfo<BadFile>& info) { return info.param.name; });
 
 TEST(DrawFileFormat, LimitShapesAreAccepted) {
@@ -126,7 +122,8 @@ TEST(DrawFileFormat, LimitShapesAreAccepted) {
         DrawRecord r{};
         for (int p = 0; p < shape.K; ++p)
             r[p] = static_cast<std::uint8_t>(shape.N - p);
-        const auto content = DecodeDrawFile(EncodeDrawFile(std::vector<DrawRecord>{r}, shape, TrailerReserved{}));
+        const auto content =
+            DecodeDrawFile(EncodeDrawFile(std::vector<DrawRecord>{r}, shape, TrailerReserved{}));
         EXPECT_EQ(content.shape, shape);
         EXPECT_EQ(content.draws.size(), 1u);
     }

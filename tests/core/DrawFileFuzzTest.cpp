@@ -2,7 +2,6 @@
 #include "IoError.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 #include <vector>
 
@@ -69,7 +68,8 @@ TEST(DrawFileFuzz, RandomImagesAreNeverAcceptedWithABadShapeOrNumber) {
             const std::size_t trailer = (bytes.size() / 7 - 1) * 7;
             const int K = std::uniform_int_distribution<int>(1, 7)(rng);
             bytes[trailer] = static_cast<std::uint8_t>(K);
-            bytes[trailer + 1] = static_cast<std::uint8_t>(std::uniform_int_distribution<int>(K + 1, 49)(rng));
+            bytes[trailer + 1] =
+                static_cast<std::uint8_t>(std::uniform_int_distribution<int>(K + 1, 49)(rng));
         }
         CheckImage(bytes);
         if (HasFatalFailure())
@@ -95,9 +95,11 @@ TEST(DrawFileFuzz, ValidImagesWithSmallDamageAndEveryTruncationAreJudgedRight) {
         if (round % 3 != 0) {
             const int hits = std::uniform_int_distribution<int>(1, 2)(rng);
             for (int h = 0; h < hits; ++h) {
-                const std::size_t at = std::uniform_int_distribution<std::size_t>(0, bytes.size() - 1)(rng);
+                const std::size_t at =
+                    std::uniform_int_distribution<std::size_t>(0, bytes.size() - 1)(rng);
                 const int edges[] = {0, 1, N, N + 1, 49, 50, 255, K, 7, 8};
-                bytes[at] = static_cast<std::uint8_t>(edges[std::uniform_int_distribution<int>(0, 9)(rng)]);
+                bytes[at] =
+                    static_cast<std::uint8_t>(edges[std::uniform_int_distribution<int>(0, 9)(rng)]);
             }
         }
         for (std::size_t size = 0; size <= bytes.size(); ++size) {

@@ -4,7 +4,6 @@
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace lottery {
@@ -96,8 +95,8 @@ TEST(DrawFileRead, AFailingReadIsAnIoErrorNotAShortFile) {
 TEST(DrawFileWrite, WritesTheExampleBytes) {
     TempDir dir;
     WriteDrawFile(dir.file("out.dat"),
-                  std::vector<DrawRecord>{{1, 2, 3, 4, 5, 6, 0}, {7, 8, 9, 10, 11, 12, 0}},
-                  {6, 49}, TrailerReserved{});
+                  std::vector<DrawRecord>{{1, 2, 3, 4, 5, 6, 0}, {7, 8, 9, 10, 11, 12, 0}}, {6, 49},
+                  TrailerReserved{});
     EXPECT_EQ(dir.read("out.dat"), kExample);
     EXPECT_EQ(dir.listing(), (std::vector<std::string>{"out.dat"}));
 }

@@ -1,7 +1,6 @@
 #include "DrawRecord.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace lottery {

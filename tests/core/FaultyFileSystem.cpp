@@ -9,7 +9,9 @@ void FaultyFileSystem::failCall(Op op, int nth, int errnoValue) {
     faults_.push_back({op, nth, errnoValue});
 }
 
-void FaultyFileSystem::failCreatingOpens(int errnoValue) { creatingOpenErrno_ = errnoValue; }
+void FaultyFileSystem::failCreatingOpens(int errnoValue) {
+    creatingOpenErrno_ = errnoValue;
+}
 
 bool FaultyFileSystem::shouldFail(Op op) {
     const int count = ++calls_[index(op)];

@@ -1,8 +1,7 @@
 #include "IoError.h"
 
-#include <gtest/gtest.h>
-
 #include <cerrno>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace lottery {
@@ -23,20 +22,15 @@ TEST_P(IoErrorMessages, AreTheListedTextsAndIoErrorWithTheCodeOtherwise) {
     EXPECT_STREQ(error.what(), c.message);
 }
 
-INSTANTIATE_TEST_SUITE_P(Codes, IoErrorMessages,
-                         ::testing::Values(MessageCase{2, "File not found"},
-                                           MessageCase{3, "Invalid filename"},
-                                           MessageCase{4, "Too many open files"},
-                                           MessageCase{5, "File access denied"},
-                                           MessageCase{100, "Read beyond end of file"},
-                                           MessageCase{101, "Disk full"},
-                                           MessageCase{106, "Invalid numeric input"},
-                                           MessageCase{131, "I/O error 131"},
-                                           MessageCase{0, "I/O error 0"},
-                                           MessageCase{1, "I/O error 1"},
-                                           MessageCase{6, "I/O error 6"},
-                                           MessageCase{102, "I/O error 102"},
-                                           MessageCase{999, "I/O error 999"}));
+INSTANTIATE_TEST_SUITE_P(
+    Codes, IoErrorMessages,
+    ::testing::Values(MessageCase{2, "File not found"}, MessageCase{3, "Invalid filename"},
+                      MessageCase{4, "Too many open files"}, MessageCase{5, "File access denied"},
+                      MessageCase{100, "Read beyond end of file"}, MessageCase{101, "Disk full"},
+                      MessageCase{106, "Invalid numeric input"}, MessageCase{131, "I/O error 131"},
+                      MessageCase{0, "I/O error 0"}, MessageCase{1, "I/O error 1"},
+                      MessageCase{6, "I/O error 6"}, MessageCase{102, "I/O error 102"},
+                      MessageCase{999, "I/O error 999"}));
 
 struct ErrnoCase {
     int errnoValue;

@@ -1,8 +1,7 @@
 #include "LotteryDocument.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <random>
 #include <vector>
 
@@ -113,7 +112,7 @@ TEST(LotteryDocumentCard, KeepsItsInvariantsOverRandomMarkingAndUnmarking) {
                 if (accepted) {
                     model.push_back(n);
                     ASSERT_EQ(result, static_cast<int>(model.size()) == K ? MarkResult::CardFull
-                                                                           : MarkResult::Marked);
+                                                                          : MarkResult::Marked);
                 } else {
                     ASSERT_EQ(result, MarkResult::Ignored);
                 }

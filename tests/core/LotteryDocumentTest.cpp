@@ -1,8 +1,8 @@
 #include "LotteryDocument.h"
+
 #include "RecordingListener.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 

@@ -1,10 +1,10 @@
-#include "DrawFile.h"
 #include "NumberStats.h"
+
+#include "DrawFile.h"
 #include "RandomDraws.h"
 #include "ReferenceStats.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 #include <vector>
 
@@ -171,7 +171,8 @@ TEST(NumberStatsCrossCheck, StatAllGivesExactlyTheResultsOfTheLiteralLoop) {
             Ns.push_back(std::uniform_int_distribution<int>(K + 1, 49)(rng));
         for (int N : Ns) {
             for (double repeatChance : {0.0, 0.25}) {
-                const LotteryShape shape{static_cast<std::uint8_t>(K), static_cast<std::uint8_t>(N)};
+                const LotteryShape shape{static_cast<std::uint8_t>(K),
+                                         static_cast<std::uint8_t>(N)};
                 const int count = documents % 5 == 0
                                       ? documents % 2
                                       : std::uniform_int_distribution<int>(0, 2000)(rng);

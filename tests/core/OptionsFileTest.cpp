@@ -1,11 +1,11 @@
+#include "OptionsFile.h"
+
 #include "FaultyFileSystem.h"
 #include "IoError.h"
-#include "OptionsFile.h"
 #include "TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <cerrno>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace lottery {
@@ -14,7 +14,9 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using test::TempDir;
 
-Bytes ToBytes(const std::array<std::uint8_t, kOptionsRecordSize>& a) { return {a.begin(), a.end()}; }
+Bytes ToBytes(const std::array<std::uint8_t, kOptionsRecordSize>& a) {
+    return {a.begin(), a.end()};
+}
 
 TEST(OptionsRecordLayout, DefaultsAreTheDesignColoursWithSystemColoursAsSuch) {
     const OptionsRecord defaults;
@@ -25,10 +27,10 @@ TEST(OptionsRecordLayout, DefaultsAreTheDesignColoursWithSystemColoursAsSuch) {
     EXPECT_EQ(defaults.tableBackColour, 0x00FFFFFF);
     EXPECT_EQ(defaults.titleColour, 0);
     EXPECT_EQ(ToBytes(EncodeOptions(defaults)),
-              (Bytes{0x01, 0x00, 0x00, 0x00,   // background, reserved
-                     0x00, 0x00, 0x00, 0x00,   // title: black
-                     0x08, 0x00, 0x00, 0x80,   // table text: window text
-                     0xFF, 0xFF, 0xFF, 0x00,   // table background: white
+              (Bytes{0x01, 0x00, 0x00, 0x00,    // background, reserved
+                     0x00, 0x00, 0x00, 0x00,    // title: black
+                     0x08, 0x00, 0x00, 0x80,    // table text: window text
+                     0xFF, 0xFF, 0xFF, 0x00,    // table background: white
                      0x0F, 0x00, 0x00, 0x80})); // title cells: button face
 }
 
@@ -50,8 +52,8 @@ TEST(OptionsRecordLayout, IsTwentyLittleEndianBytes) {
 }
 
 TEST(OptionsRecordLayout, ReservedBytesReadAreWrittenBack) {
-    const Bytes bytes{0x01, 0x7F, 0x80, 0xFE, 0, 0, 0, 0, 8, 0, 0, 0x80,
-                      0xFF, 0xFF, 0xFF, 0, 15, 0, 0, 0x80};
+    const Bytes bytes{0x01, 0x7F, 0x80, 0xFE, 0,    0, 0,  0, 8, 0,
+                      0,    0x80, 0xFF, 0xFF, 0xFF, 0, 15, 0, 0, 0x80};
     const auto decoded = DecodeOptions(bytes);
     ASSERT_TRUE(decoded.has_value());
     EXPECT_EQ(decoded->reserved, (std::array<std::uint8_t, 3>{0x7F, 0x80, 0xFE}));
@@ -78,7 +80,8 @@ TEST(OptionsRecordLayout, EveryValueWithTheHighBitSetIsASystemColour) {
                          Case{0xC000000D, 13}, Case{0x8000FF0E, 14}}) {
         Bytes bytes = ToBytes(EncodeOptions(OptionsRecord{}));
         for (int i = 0; i < 4; ++i)
-            bytes[16 + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(c.stored >> (8 * i));
+            bytes[16 + static_cast<std::size_t>(i)] =
+                static_cast<std::uint8_t>(c.stored >> (8 * i));
         const auto decoded = DecodeOptions(bytes);
         ASSERT_TRUE(decoded.has_value());
         EXPECT_TRUE(colour::IsSystem(decoded->tableHeadColour)) << std::hex << c.stored;
@@ -96,7 +99,8 @@ TEST(OptionsRecordLayout, EveryValueWithTheHighBitSetIsASystemColour) {
 TEST(OptionsRecordLayout, FewerThanTwentyBytesCountAsNoFile) {
     const Bytes full = ToBytes(EncodeOptions(OptionsRecord{}));
     for (std::size_t size = 0; size < 20; ++size)
-        EXPECT_FALSE(DecodeOptions(Bytes(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(size))))
+        EXPECT_FALSE(
+            DecodeOptions(Bytes(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(size))))
             << size;
 }
 

@@ -18,8 +18,7 @@ std::vector<DrawRecord> RandomDraws(std::mt19937& rng, LotteryShape shape, int c
         // A partial shuffle gives K distinct numbers.
         for (int p = 0; p < shape.K; ++p) {
             std::uniform_int_distribution<int> pick(p, shape.N - 1);
-            std::swap(pool[static_cast<std::size_t>(p)],
-                      pool[static_cast<std::size_t>(pick(rng))]);
+            std::swap(pool[static_cast<std::size_t>(p)], pool[static_cast<std::size_t>(pick(rng))]);
         }
         DrawRecord record{};
         for (int p = 0; p < 7; ++p) {

@@ -1,8 +1,7 @@
 #include "RandomSource.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace lottery {
@@ -22,7 +21,8 @@ TEST(LcgRandom, FollowsTheFormulaBitForBit) {
         LcgRandom random(seed);
         TinyLcg tiny{seed};
         for (int i = 0; i < 1000; ++i) {
-            const std::uint32_t range = static_cast<std::uint32_t>(i % 5 == 0 ? 0xFFFFFFFFu : i + 1);
+            const std::uint32_t range =
+                static_cast<std::uint32_t>(i % 5 == 0 ? 0xFFFFFFFFu : i + 1);
             ASSERT_EQ(random.Random(range), tiny.next(range)) << "seed " << seed << " call " << i;
             ASSERT_EQ(random.seed(), tiny.seed);
         }

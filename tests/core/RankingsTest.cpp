@@ -2,7 +2,6 @@
 #include "ReferenceStats.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 #include <vector>
 
@@ -49,10 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         RankingCase{"FourNumbers", {1, 1, 1, 0}, {3, 2, 1, 0, 0}, {4, 3, 2, 1, 0}},
         // Equal frequencies: the higher number stands first in both lists.
         RankingCase{"TiesHigherFirst", {2, 2, 2, 2, 2, 2, 2, 2}, {8, 7, 6, 5, 4}, {8, 7, 6, 5, 4}},
-        RankingCase{"Ordered",
-                    {5, 9, 1, 7, 7, 0, 3, 12, 4, 2},
-                    {8, 2, 5, 4, 1},
-                    {6, 3, 10, 7, 9}},
+        RankingCase{"Ordered", {5, 9, 1, 7, 7, 0, 3, 12, 4, 2}, {8, 2, 5, 4, 1}, {6, 3, 10, 7, 9}},
         // A single number came out: the others rank as least frequent.
         RankingCase{"OneNumberOut", {0, 0, 0, 0, 0, 0, 1}, {7, 0, 0, 0, 0}, {6, 5, 4, 3, 2}}),
     [](const ::testing::TestParamInfo<RankingCase>& info) { return info.param.name; });
@@ -61,7 +57,8 @@ TEST(RankingsCrossCheck, RankingsMatchTheLiteralInsertionOnRandomTables) {
     std::mt19937 rng(649);
     for (int round = 0; round < 3000; ++round) {
         const int N = std::uniform_int_distribution<int>(2, 49)(rng);
-        const int spread = std::vector<int>{0, 1, 2, 3, 6, 1000}[static_cast<std::size_t>(round % 6)];
+        const int spread =
+            std::vector<int>{0, 1, 2, 3, 6, 1000}[static_cast<std::size_t>(round % 6)];
         std::uniform_int_distribution<int> frequency(0, spread);
         StatsTable table{};
         // Records above N + 1 are leftovers of a larger lottery and must not matter.

@@ -12,8 +12,7 @@ namespace lottery::test {
 class RecordingListener : public DocumentListener {
 public:
     void shapeApplied(LotteryShape shape) override {
-        events.push_back("shapeApplied " + std::to_string(shape.K) + "/" +
-                         std::to_string(shape.N));
+        events.push_back("shapeApplied " + std::to_string(shape.K) + "/" + std::to_string(shape.N));
     }
     void drawListReset() override { events.emplace_back("drawListReset"); }
     void drawAppended(int index) override {

@@ -1,8 +1,8 @@
-#include "ScriptedRandom.h"
 #include "SimulatedDraw.h"
 
-#include <gtest/gtest.h>
+#include "ScriptedRandom.h"
 
+#include <gtest/gtest.h>
 #include <random>
 #include <vector>
 
@@ -59,47 +59,47 @@ TEST_P(SimulatedDrawGolden, GivesThePinnedBallsForAFixedSeed) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Seeds, SimulatedDrawGolden,
-    ::testing::Values(
-        GoldenDraw{"SixOf49",
-                   {6, 49},
-                   {1, 2, 3, 4, 5, 6, 7},
-                   2024,
-                   {{26, 251, 10, false},
-                    {28, 350, 51, false},
-                    {38, 239, 96, false},
-                    {42, 334, 125, false},
-                    {7, 287, 179, true},
-                    {13, 393, 209, false}}},
-        GoldenDraw{"SixOf49AgainstTheFirstRealDraw",
-                   {6, 49},
-                   {3, 11, 12, 14, 41, 43},
-                   12345,
-                   {{19, 251, 8, false},
-                    {28, 371, 54, false},
-                    {22, 238, 79, false},
-                    {46, 393, 125, false},
-                    {12, 284, 168, true},
-                    {21, 384, 214, false}}},
-        GoldenDraw{"SevenOf8WithRetries",
-                   {7, 8},
-                   {},
-                   777,
-                   {{4, 277, 13, false},
-                    {7, 335, 49, false},
-                    {6, 290, 80, false},
-                    {3, 355, 117, false},
-                    {8, 268, 134, false},
-                    {1, 357, 181, false},
-                    {5, 267, 216, false}}}),
-    [](const ::testing::TestParamInfo<GoldenDraw>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Seeds, SimulatedDrawGolden,
+                         ::testing::Values(GoldenDraw{"SixOf49",
+                                                      {6, 49},
+                                                      {1, 2, 3, 4, 5, 6, 7},
+                                                      2024,
+                                                      {{26, 251, 10, false},
+                                                       {28, 350, 51, false},
+                                                       {38, 239, 96, false},
+                                                       {42, 334, 125, false},
+                                                       {7, 287, 179, true},
+                                                       {13, 393, 209, false}}},
+                                           GoldenDraw{"SixOf49AgainstTheFirstRealDraw",
+                                                      {6, 49},
+                                                      {3, 11, 12, 14, 41, 43},
+                                                      12345,
+                                                      {{19, 251, 8, false},
+                                                       {28, 371, 54, false},
+                                                       {22, 238, 79, false},
+                                                       {46, 393, 125, false},
+                                                       {12, 284, 168, true},
+                                                       {21, 384, 214, false}}},
+                                           GoldenDraw{"SevenOf8WithRetries",
+                                                      {7, 8},
+                                                      {},
+                                                      777,
+                                                      {{4, 277, 13, false},
+                                                       {7, 335, 49, false},
+                                                       {6, 290, 80, false},
+                                                       {3, 355, 117, false},
+                                                       {8, 268, 134, false},
+                                                       {1, 357, 181, false},
+                                                       {5, 267, 216, false}}}),
+                         [](const ::testing::TestParamInfo<GoldenDraw>& info) {
+                             return info.param.name;
+                         });
 
 TEST(SimulatedDraw, AsksForTheNumberPerAttemptThenLeftThenTop) {
     // 3 out of 5; the second ball first repeats number 1, then gets 4.
-    ScriptedRandom random({0, 10, 20,      // ball 1: number 1, left, top
-                           0, 3, 64, 72,   // ball 2: 1 again (retry), then 4, left, top
-                           4, 0, 0});      // ball 3: number 5, left, top
+    ScriptedRandom random({0, 10, 20,    // ball 1: number 1, left, top
+                           0, 3, 64, 72, // ball 2: 1 again (retry), then 4, left, top
+                           4, 0, 0});    // ball 3: number 5, left, top
     const PlayDraw draw = SimulatedDraw({3, 5}, SetOf({4, 5}), random);
     EXPECT_EQ(random.ranges, (std::vector<std::uint32_t>{5, 65, 73, 5, 5, 65, 73, 5, 65, 73}));
     EXPECT_TRUE(random.exhausted());
@@ -144,8 +144,8 @@ TEST(SimulatedDraw, BallsStayInTheirColumnsAndBands) {
         const int K = round % 7 + 1;
         const int N = std::uniform_int_distribution<int>(K + 1, 49)(rng);
         LcgRandom random(static_cast<std::uint32_t>(rng()));
-        const PlayDraw draw =
-            SimulatedDraw({static_cast<std::uint8_t>(K), static_cast<std::uint8_t>(N)}, NumberSet{}, random);
+        const PlayDraw draw = SimulatedDraw(
+            {static_cast<std::uint8_t>(K), static_cast<std::uint8_t>(N)}, NumberSet{}, random);
         const int band = BallBand(K);
         ASSERT_EQ(draw.count, K);
         ASSERT_EQ(draw.drawnSet.count(), K) << "numbers repeat";
@@ -190,7 +190,8 @@ TEST(SimulatedDraw, TopExtremesOfTheFirstAndLastBand) {
 
 TEST(SimulatedDraw, KOneLessThanNEndsForEveryBall) {
     for (std::uint32_t seed = 0; seed < 300; ++seed) {
-        for (const LotteryShape shape : {LotteryShape{7, 8}, LotteryShape{1, 2}, LotteryShape{3, 4}}) {
+        for (const LotteryShape shape :
+             {LotteryShape{7, 8}, LotteryShape{1, 2}, LotteryShape{3, 4}}) {
             LcgRandom random(seed);
             const PlayDraw draw = SimulatedDraw(shape, NumberSet{}, random);
             ASSERT_EQ(draw.drawnSet.count(), shape.K);
@@ -210,8 +211,8 @@ TEST(SimulatedDraw, HitsAreTheTicketNumbersThatWereDrawn) {
         while (ticket.count() < K)
             ticket.add(std::uniform_int_distribution<int>(1, N)(rng));
         LcgRandom random(static_cast<std::uint32_t>(rng()));
-        const PlayDraw draw =
-            SimulatedDraw({static_cast<std::uint8_t>(K), static_cast<std::uint8_t>(N)}, ticket, random);
+        const PlayDraw draw = SimulatedDraw(
+            {static_cast<std::uint8_t>(K), static_cast<std::uint8_t>(N)}, ticket, random);
         int hits = 0;
         NumberSet drawn;
         for (int m = 0; m < K; ++m) {
@@ -223,6 +224,16 @@ TEST(SimulatedDraw, HitsAreTheTicketNumbersThatWereDrawn) {
         ASSERT_EQ(drawn, draw.drawnSet);
         ASSERT_EQ(hits, ticket.intersection(drawn).count());
         ASSERT_EQ(draw.matchedSet, ticket.intersection(drawn));
+    }
+}
+
+TEST(SimulatedDraw, AnImpossibleShapeDrawsNothingInsteadOfLoopingForever) {
+    // With K >= N the retry loop could never end; the generator must not even be asked.
+    for (const LotteryShape shape :
+         {LotteryShape{7, 7}, LotteryShape{5, 3}, LotteryShape{0, 0}, LotteryShape{8, 49}}) {
+        ScriptedRandom random({});
+        EXPECT_NO_THROW(SimulatedDraw(shape, NumberSet{}, random));
+        EXPECT_TRUE(random.ranges.empty());
     }
 }
 
@@ -240,9 +251,12 @@ TEST(SimulatedDraw, TheSameSeedGivesTheSameDraw) {
     const PlayDraw first = SimulatedDraw({5, 36}, SetOf({1, 2, 3, 4, 5}), a);
     const PlayDraw second = SimulatedDraw({5, 36}, SetOf({1, 2, 3, 4, 5}), b);
     for (int m = 0; m < 5; ++m) {
-        EXPECT_EQ(first.balls[static_cast<std::size_t>(m)].number, second.balls[static_cast<std::size_t>(m)].number);
-        EXPECT_EQ(first.balls[static_cast<std::size_t>(m)].left, second.balls[static_cast<std::size_t>(m)].left);
-        EXPECT_EQ(first.balls[static_cast<std::size_t>(m)].top, second.balls[static_cast<std::size_t>(m)].top);
+        EXPECT_EQ(first.balls[static_cast<std::size_t>(m)].number,
+                  second.balls[static_cast<std::size_t>(m)].number);
+        EXPECT_EQ(first.balls[static_cast<std::size_t>(m)].left,
+                  second.balls[static_cast<std::size_t>(m)].left);
+        EXPECT_EQ(first.balls[static_cast<std::size_t>(m)].top,
+                  second.balls[static_cast<std::size_t>(m)].top);
     }
     EXPECT_EQ(a.seed(), b.seed());
 }
