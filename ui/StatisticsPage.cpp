@@ -4,6 +4,7 @@
 #include "DrawListModel.h"
 #include "FontSetup.h"
 #include "LotteryDocument.h"
+#include "OptionsFile.h"
 #include "Pictures.h"
 #include "StringGrid.h"
 #include "Transparency.h"

@@ -96,6 +96,7 @@ void StringGrid::setFramed(bool framed) {
 
 void StringGrid::setScrollBarShown(bool shown) {
     scrollBarShown_ = shown;
+    scrollBar_->setVisible(shown);
     resizeEvent(nullptr);
     update();
 }
@@ -158,7 +159,8 @@ void StringGrid::setCurrentCell(int col, int row) {
 }
 
 QRect StringGrid::selection() const {
-    return QRect(anchor_, current_).normalized();
+    return QRect(QPoint(std::min(anchor_.x(), current_.x()), std::min(anchor_.y(), current_.y())),
+                 QPoint(std::max(anchor_.x(), current_.x()), std::max(anchor_.y(), current_.y())));
 }
 
 void StringGrid::setBackColourValue(std::int32_t value) {
@@ -282,7 +284,6 @@ void StringGrid::scrollBarMoved(int value) {
 
 void StringGrid::resizeEvent(QResizeEvent* /*event*/) {
     const int frame = frameWidth();
-    scrollBar_->setVisible(scrollBarShown_);
     scrollBar_->setGeometry(frame, height() - frame - kScrollBarHeight, width() - 2 * frame,
                             kScrollBarHeight);
     setLeftCol(leftCol_);

@@ -57,10 +57,12 @@ TEST_P(FailedSave, LeavesTheOldFileByteForByteAndNoTemporary) {
         WriteFileAtomically(dir.file("draws.dat"), NewContent(), fs);
         ADD_FAILURE() << "the save reported success";
     } catch (const IoError& e) {
-        if (fault.code)
+        if (fault.code) {
             EXPECT_EQ(e.code(), *fault.code) << e.what();
-        if (fault.code == io_code::kDiskFull)
+        }
+        if (fault.code == io_code::kDiskFull) {
             EXPECT_STREQ(e.what(), "Disk full");
+        }
     }
     EXPECT_GT(fs.faultsInjected(), 0) << "the fault was never reached";
     EXPECT_EQ(dir.read("draws.dat"), kOld);

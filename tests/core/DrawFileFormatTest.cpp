@@ -126,7 +126,7 @@ TEST(DrawFileFormat, LimitShapesAreAccepted) {
         DrawRecord r{};
         for (int p = 0; p < shape.K; ++p)
             r[p] = static_cast<std::uint8_t>(shape.N - p);
-        const auto content = DecodeDrawFile(EncodeDrawFile({r}, shape, TrailerReserved{}));
+        const auto content = DecodeDrawFile(EncodeDrawFile(std::vector<DrawRecord>{r}, shape, TrailerReserved{}));
         EXPECT_EQ(content.shape, shape);
         EXPECT_EQ(content.draws.size(), 1u);
     }

@@ -55,6 +55,15 @@ INSTANTIATE_TEST_SUITE_P(Errnos, IoErrorFromErrno,
                                            ErrnoCase{ENOSPC, 101}, ErrnoCase{EDQUOT, 101},
                                            ErrnoCase{EMFILE, 4}, ErrnoCase{ENFILE, 4}));
 
+// A platform error that none of the listed texts describes must not borrow one of them: an
+// EIO (errno 5) shown as "File access denied" sends the user after permissions, not the disk.
+TEST(IoErrorFromErrno, AnUnlistedPlatformErrorIsShownAsAnIoErrorWithItsCode) {
+    for (int errnoValue : {EIO, EINTR, ESRCH, ENETDOWN, ENETUNREACH, ENXIO}) {
+        const std::string message = IoError::MessageFor(IoError::CodeForErrno(errnoValue));
+        EXPECT_EQ(message.rfind("I/O error ", 0), 0u) << "errno " << errnoValue << ": " << message;
+    }
+}
+
 TEST(IoErrorFromErrno, AnOtherFailureStillGivesAnErrorWithAMessage) {
     const int code = IoError::CodeForErrno(EIO);
     EXPECT_NE(code, 0);

@@ -1,6 +1,7 @@
 #include "ReferenceStats.h"
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <limits>
 
@@ -22,9 +23,9 @@ void ReferenceStatAll(StatsTable& table, std::span<const DrawRecord> draws, Lott
     for (int i = 1; i <= N; ++i) {
         for (const DrawRecord& d : draws) {
             table[i].drawsSince += 1;
-            std::array<bool, 256> S{};
+            std::bitset<256> S;
             for (int p = 1; p <= K; ++p)
-                S[d[p - 1]] = true;
+                S.set(d[p - 1]);
             for (int p = 1; p <= K; ++p) {
                 if (S[i])
                     table[i].drawsSince = 0;
