@@ -2,9 +2,8 @@
 
 #include <csetjmp>
 #include <cstdio>
-#include <string>
-
 #include <jpeglib.h>
+#include <string>
 
 namespace art {
 

@@ -6,7 +6,7 @@
 
 namespace artgen {
 
-QImage FlattenOnKey(const QImage& subject, QRgb key, int alphaFloor) {
+QImage FlattenOnKey(const QImage& subject, QRgb key, QRgb fringe, int alphaFloor) {
     const QImage source = subject.convertToFormat(QImage::Format_ARGB32);
     QImage out(source.size(), QImage::Format_RGB32);
     for (int y = 0; y < source.height(); ++y) {
@@ -18,9 +18,10 @@ QImage FlattenOnKey(const QImage& subject, QRgb key, int alphaFloor) {
                 continue;
             }
             const double t = a / 255.0;
-            int r = ClampByte(qRed(p) * t + qRed(key) * (1 - t));
-            int g = ClampByte(qGreen(p) * t + qGreen(key) * (1 - t));
-            int b = ClampByte(qBlue(p) * t + qBlue(key) * (1 - t));
+            // The subject is straight (not premultiplied) ARGB.
+            int r = ClampByte(qRed(p) * t + qRed(fringe) * (1 - t));
+            int g = ClampByte(qGreen(p) * t + qGreen(fringe) * (1 - t));
+            int b = ClampByte(qBlue(p) * t + qBlue(fringe) * (1 - t));
             if (qRgb(r, g, b) == (key | 0xff000000u)) {
                 r = r < 255 ? r + 1 : r - 1;
                 g = g < 255 ? g + 1 : g - 1;
@@ -103,8 +104,8 @@ QImage BoxDown(const QImage& big, int factor) {
                     a += qAlpha(p);
                 }
             }
-            out.setPixel(x, y, qRgba((r + n / 2) / n, (g + n / 2) / n, (b + n / 2) / n,
-                                     (a + n / 2) / n));
+            out.setPixel(x, y,
+                         qRgba((r + n / 2) / n, (g + n / 2) / n, (b + n / 2) / n, (a + n / 2) / n));
         }
     }
     return out.convertToFormat(QImage::Format_ARGB32);

@@ -1,16 +1,19 @@
 #pragma once
 
 #include <QImage>
-
 #include <cstdint>
 #include <vector>
 
 namespace artgen {
 
 // Lays a drawn subject (ARGB, alpha = coverage) on a uniform ground of the key colour. Faint
-// fringe pixels become ground, and no subject pixel may end up in the key colour itself, or the
-// background would show through the subject.
-QImage FlattenOnKey(const QImage& subject, QRgb key, int alphaFloor = 48);
+// edge pixels become ground; the other edge pixels are blended toward `fringe`, the colour of
+// what the picture will be seen on, so the cut-out edge does not show a halo of the key colour.
+// No subject pixel may end up in the key colour itself, or the background would show through.
+QImage FlattenOnKey(const QImage& subject, QRgb key, QRgb fringe, int alphaFloor = 48);
+
+// Light grey of button faces and page backgrounds, where the cut-out glyphs and balls are seen.
+inline constexpr QRgb kSeenOn = 0xffc8c8c8;
 
 // A value-noise field that repeats every `size` pixels in both directions, with cellsX by
 // cellsY lattice cells per period; smooth (cubic) between lattice points. Values about -1..1.

@@ -4,9 +4,11 @@
 
 #include <QHash>
 #include <QPainter>
-#include <QPainterPath>
-
+#include <QPolygonF>
 #include <cmath>
+#include <cstdlib>
+#include <initializer_list>
+#include <utility>
 
 namespace artgen {
 
@@ -17,16 +19,6 @@ const QColor kNavy(0, 0, 128);
 QRgb Quantised(QRgb c, int step) {
     auto q = [step](int v) { return std::min(255, (v + step / 2) / step * step); };
     return qRgb(q(qRed(c)), q(qGreen(c)), q(qBlue(c)));
-}
-
-void DrawSmallBall(QPainter& p, QPointF centre, double radius) {
-    QRadialGradient shade(centre + QPointF(-radius * 0.35, -radius * 0.4), radius * 1.3);
-    shade.setColorAt(0.0, Qt::white);
-    shade.setColorAt(0.6, QColor(236, 238, 246));
-    shade.setColorAt(1.0, QColor(170, 176, 200));
-    p.setBrush(shade);
-    p.setPen(QPen(kNavy, 1.0));
-    p.drawEllipse(centre, radius, radius);
 }
 
 } // namespace
@@ -71,89 +63,120 @@ QImage ToPalette256(const QImage& picture, QRgb key) {
     return {};
 }
 
-QImage DrawTirazGlyph() {
-    constexpr int kScale = 8;
-    QImage canvas(17 * kScale, 17 * kScale, QImage::Format_ARGB32_Premultiplied);
-    canvas.fill(Qt::transparent);
-    QPainter p(&canvas);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(kScale, kScale);
-    // The card, tilted a little to the left.
-    p.save();
-    p.translate(8.0, 8.8);
-    p.rotate(-16);
-    const QRectF card(-5.6, -7.0, 11.2, 13.6);
-    p.setPen(QPen(kNavy, 1.0));
-    p.setBrush(Qt::white);
-    p.drawRect(card);
-    // Marks: crossed-out numbers in a grid.
-    p.setPen(QPen(kNavy, 0.8));
-    for (int r = 0; r < 3; ++r) {
-        for (int c = 0; c < 3; ++c) {
-            const QPointF m(-3.2 + c * 3.2, -4.2 + r * 3.4);
-            if ((r + c) % 2 == 0) {
-                p.drawLine(m + QPointF(-0.9, -0.9), m + QPointF(0.9, 0.9));
-                p.drawLine(m + QPointF(-0.9, 0.9), m + QPointF(0.9, -0.9));
-            } else {
-                p.drawPoint(m);
+namespace {
+
+void Line(QImage& image, QPoint from, QPoint to, QRgb colour) {
+    // Bresenham: exactly one pixel per step, no smoothing.
+    int x = from.x(), y = from.y();
+    const int dx = std::abs(to.x() - x), sx = x < to.x() ? 1 : -1;
+    const int dy = -std::abs(to.y() - y), sy = y < to.y() ? 1 : -1;
+    int error = dx + dy;
+    for (;;) {
+        image.setPixel(x, y, colour);
+        if (x == to.x() && y == to.y()) {
+            return;
+        }
+        const int e2 = 2 * error;
+        if (e2 >= dy) {
+            error += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            error += dx;
+            y += sy;
+        }
+    }
+}
+
+void Fill(QImage& image, const QPolygonF& shape, QRgb colour) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (shape.containsPoint(QPointF(x + 0.5, y + 0.5), Qt::OddEvenFill)) {
+                image.setPixel(x, y, colour);
             }
         }
     }
-    p.restore();
-    // The pencil, lying across the card from upper right to lower left.
-    p.save();
-    p.translate(9.0, 8.5);
-    p.rotate(-50);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(140, 10, 16));
-    p.drawRect(QRectF(-1.6, -7.5, 3.2, 10.5));
-    p.setBrush(QColor(200, 40, 40));
-    p.drawRect(QRectF(-1.6, -7.5, 1.0, 10.5));
-    QPainterPath wood;
-    wood.moveTo(-1.6, 3.0);
-    wood.lineTo(1.6, 3.0);
-    wood.lineTo(0.0, 7.2);
-    wood.closeSubpath();
-    p.setBrush(QColor(232, 196, 140));
-    p.drawPath(wood);
-    QPainterPath tip;
-    tip.moveTo(-0.7, 5.3);
-    tip.lineTo(0.7, 5.3);
-    tip.lineTo(0.0, 7.4);
-    tip.closeSubpath();
-    p.setBrush(QColor(0, 0, 255));
-    p.drawPath(tip);
-    p.restore();
-    p.end();
-    return ToPalette256(FlattenOnKey(BoxDown(canvas, kScale), qRgb(0, 0, 0), 80), qRgb(0, 0, 0));
+}
+
+// Stamps a small picture given as rows of letters; '.' leaves the pixel as it is.
+void Stamp(QImage& image, QPoint at, std::initializer_list<const char*> rows,
+           const QHash<char, QRgb>& colours) {
+    int y = at.y();
+    for (const char* row : rows) {
+        for (int x = 0; row[x] != '\0'; ++x) {
+            if (row[x] != '.') {
+                image.setPixel(at.x() + x, y, colours.value(row[x]));
+            }
+        }
+        ++y;
+    }
+}
+
+} // namespace
+
+QImage DrawTirazGlyph() {
+    // Drawn pixel by pixel: at 17 pixels smoothing only turns a card and a pencil into mush.
+    QImage glyph(17, 17, QImage::Format_RGB32);
+    glyph.fill(Qt::black);
+    // The card, a rectangle turned about 11 degrees.
+    const QPoint tl(1, 3), tr(11, 1), br(13, 13), bl(3, 15);
+    // Corners given as pixels; the fill works on pixel centres, hence the half-pixel shift.
+    const QPointF half(0.5, 0.5);
+    Fill(glyph, QPolygonF(QVector<QPointF>{tl + half, tr + half, br + half, bl + half}),
+         qRgb(255, 255, 255));
+    // A faint shade along the lower edge gives the card some body.
+    Line(glyph, bl + QPoint(1, -1), br + QPoint(-1, -1), qRgb(206, 210, 232));
+    for (auto [a, b] :
+         {std::pair{tl, tr}, std::pair{tr, br}, std::pair{br, bl}, std::pair{bl, tl}}) {
+        Line(glyph, a, b, kNavy.rgb());
+    }
+    // A printed band along the top of the card, then rows of number boxes, some ticked.
+    Line(glyph, tl + QPoint(1, 3), tr + QPoint(-2, 3), qRgb(64, 64, 176));
+    for (double v : {0.38, 0.58, 0.78}) {
+        for (double u : {0.22, 0.5, 0.78}) {
+            const QPoint m((tl + u * QPointF(tr - tl) + v * QPointF(bl - tl)).toPoint());
+            glyph.setPixel(m, kNavy.rgb());
+        }
+    }
+    // The pencil, lying from the upper right down to the lower left across the card: a two-pixel
+    // staircase, lit on its upper edge, with the sharpened wood and a blue point at the end.
+    const QRgb shade = qRgb(112, 0, 8);
+    const QRgb lit = qRgb(200, 40, 44);
+    for (int t = 0; t <= 8; ++t) {
+        const int x = 15 - t;
+        const int y = 3 + t;
+        glyph.setPixel(x, y, lit);
+        glyph.setPixel(x, y + 1, shade);
+        glyph.setPixel(x + 1, y + 1, shade);
+    }
+    glyph.setPixel(16, 3, qRgb(170, 170, 182)); // the metal band at the far end
+    glyph.setPixel(16, 4, qRgb(120, 120, 134));
+    glyph.setPixel(16, 2, qRgb(232, 150, 170)); // and its eraser
+    Stamp(glyph, QPoint(3, 12), {"...w", "..ww", ".bw.", "b..."},
+          {{'w', qRgb(238, 200, 142)}, {'b', qRgb(0, 0, 255)}});
+    return ToPalette256(glyph, qRgb(0, 0, 0));
 }
 
 QImage DrawPlayGlyph() {
-    constexpr int kScale = 8;
-    QImage canvas(16 * kScale, 16 * kScale, QImage::Format_ARGB32_Premultiplied);
-    canvas.fill(Qt::transparent);
-    QPainter p(&canvas);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(kScale, kScale);
-    DrawSmallBall(p, QPointF(4.6, 3.9), 3.1);
-    DrawSmallBall(p, QPointF(11.4, 3.9), 3.1);
-    DrawSmallBall(p, QPointF(4.1, 11.6), 3.8);
-    DrawSmallBall(p, QPointF(11.9, 11.6), 3.8);
-    p.end();
-    QImage glyph = FlattenOnKey(BoxDown(canvas, kScale), qRgb(0, 0, 0), 80);
-    // The 9 and the 1 are set pixel by pixel: at this size a font would only smear.
-    static const char* nine[5] = {"###", "#.#", "###", "..#", "##."};
-    static const char* one[5] = {".#.", "##.", ".#.", ".#.", "###"};
-    for (int r = 0; r < 5; ++r) {
-        for (int c = 0; c < 3; ++c) {
-            if (nine[r][c] == '#') {
-                glyph.setPixel(3 + c, 9 + r, kNavy.rgb());
-            }
-            if (one[r][c] == '#') {
-                glyph.setPixel(11 + c, 9 + r, kNavy.rgb());
-            }
-        }
-    }
+    // Pixel art again: two small balls above, two larger below, each with a navy outline and a
+    // light blue-grey shade on the side away from the light. They stand a little apart, so the
+    // ground between them opens to the edge.
+    QImage glyph(16, 16, QImage::Format_RGB32);
+    glyph.fill(Qt::black);
+    const QHash<char, QRgb> colours{{'N', kNavy.rgb()},
+                                    {'W', qRgb(255, 255, 255)},
+                                    {'L', qRgb(204, 208, 232)},
+                                    {'S', qRgb(160, 166, 210)}};
+    const std::initializer_list<const char*> small{".NNNN.", "NWWWLN", "NWWWLN",
+                                                   "NWWLLN", "NLLLSN", ".NNNN."};
+    const std::initializer_list<const char*> large{"..NNNN..", ".NWWWWN.", "NWWWWWLN", "NWWWWWLN",
+                                                   "NWWWWLLN", "NWWWLLLN", ".NLLLSN.", "..NNNN.."};
+    Stamp(glyph, QPoint(1, 1), small, colours);
+    Stamp(glyph, QPoint(9, 1), small, colours);
+    Stamp(glyph, QPoint(0, 8), large, colours);
+    Stamp(glyph, QPoint(8, 8), large, colours);
+    Stamp(glyph, QPoint(2, 10), {"NNN", "N.N", "NNN", "..N", "NN."}, colours);
+    Stamp(glyph, QPoint(10, 10), {".N.", "NN.", ".N.", ".N.", "NNN"}, colours);
     return ToPalette256(glyph, qRgb(0, 0, 0));
 }
 

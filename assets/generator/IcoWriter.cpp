@@ -16,8 +16,8 @@ QByteArray WriteIco4(const Icon16& icon) {
     QDataStream s(&out, QIODevice::WriteOnly);
     s.setByteOrder(QDataStream::LittleEndian);
     s << quint16(0) << quint16(1) << quint16(1);
-    s << quint8(w) << quint8(h) << quint8(16) << quint8(0) << quint16(1) << quint16(4)
-      << imageBytes << quint32(22);
+    s << quint8(w) << quint8(h) << quint8(16) << quint8(0) << quint16(1) << quint16(4) << imageBytes
+      << quint32(22);
     // The bitmap header counts the height twice: colour rows and mask rows.
     s << quint32(40) << qint32(w) << qint32(h * 2) << quint16(1) << quint16(4) << quint32(0)
       << quint32(xorStride * h + andStride * h) << qint32(0) << qint32(0) << quint32(16)

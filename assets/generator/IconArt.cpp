@@ -4,7 +4,6 @@
 #include "BallArt.h"
 
 #include <QPainter>
-
 #include <cmath>
 #include <limits>
 
@@ -98,10 +97,10 @@ Icon16 DrawProgramIcon() {
             }
             const double a = qAlpha(c) / 255.0;
             const double bias = (bayer[y % 4][x % 4] / 16.0 - 0.5) * 40.0;
-            icon.colours.setPixel(x, y,
-                                  static_cast<uint>(Nearest(palette, qRed(c) / a + bias,
-                                                            qGreen(c) / a + bias,
-                                                            qBlue(c) / a + bias)));
+            icon.colours.setPixel(
+                x, y,
+                static_cast<uint>(Nearest(palette, qRed(c) / a + bias, qGreen(c) / a + bias,
+                                          qBlue(c) / a + bias)));
             icon.mask.setPixel(x, y, 0);
         }
     }

@@ -1,9 +1,7 @@
 #include "JpegWriter.h"
 
 #include <QFile>
-
 #include <cstdio>
-
 #include <jpeglib.h>
 
 namespace artgen {
@@ -25,7 +23,8 @@ bool WriteJpeg(const QImage& picture, const QString& path, int quality) {
     jpeg_set_quality(&info, quality, TRUE);
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(rgb.constScanLine(static_cast<int>(info.next_scanline)));
+        JSAMPROW row =
+            const_cast<JSAMPROW>(rgb.constScanLine(static_cast<int>(info.next_scanline)));
         jpeg_write_scanlines(&info, &row, 1);
     }
     jpeg_finish_compress(&info);

@@ -69,8 +69,8 @@ QImage DrawLogo() {
 
     const QPainterPath upper = Lettering(QStringLiteral("ЗОЛОТОЙ"), small, kWidth / 2.0, 36);
     const QPainterPath lower = Lettering(QStringLiteral("ШАР"), big, kWidth / 2.0, 82);
-    DrawGoldLetters(p, upper, 2.0);
-    DrawGoldLetters(p, lower, 3.5);
+    DrawGoldLetters(p, upper, 2.5);
+    DrawGoldLetters(p, lower, 4.5);
 
     // Gold rules above and below, and the letters' faint reflection on the black floor.
     QLinearGradient rule(14, 0, kWidth - 14, 0);

@@ -20,7 +20,9 @@ int Wrap(int v) {
 class Field {
 public:
     Field() : values_(kTile * kTile, 0.0) {}
-    double& at(int x, int y) { return values_[static_cast<std::size_t>(Wrap(y) * kTile + Wrap(x))]; }
+    double& at(int x, int y) {
+        return values_[static_cast<std::size_t>(Wrap(y) * kTile + Wrap(x))];
+    }
     double at(int x, int y) const {
         return values_[static_cast<std::size_t>(Wrap(y) * kTile + Wrap(x))];
     }
@@ -34,7 +36,8 @@ private:
 QImage DrawPlasterTile() {
     // Streaks follow x - y = const; evaluating the noise at (x + y, x - y) keeps it periodic in
     // 81 along both axes, so the grain runs diagonally and still meets itself at the edges.
-    const PeriodicNoise grain(kTile, 3, 27, 11);
+    const PeriodicNoise grain(kTile, 4, 18, 11);
+    const PeriodicNoise streaks(kTile, 2, 40, 15);
     const PeriodicNoise blotches(kTile, 9, 9, 12);
     const PeriodicNoise fine(kTile, 27, 27, 13);
     std::mt19937 random(14);
@@ -45,8 +48,9 @@ QImage DrawPlasterTile() {
         for (int x = 0; x < kTile; ++x) {
             const double u = x + y;
             const double v = x - y;
-            height.at(x, y) = 0.55 * grain.at(u, v) + 0.35 * blotches.at(x, y) +
-                              0.30 * fine.at(x, y) + 0.18 * speckle(random);
+            height.at(x, y) = 0.85 * grain.at(u, v) + 0.45 * streaks.at(u, v) +
+                              0.30 * blotches.at(x, y) + 0.22 * fine.at(x, y) +
+                              0.14 * speckle(random);
         }
     }
     // A few pits, as trowelled plaster has; placed modulo 81 so they wrap too.
@@ -67,9 +71,8 @@ QImage DrawPlasterTile() {
             // Relief lit from the upper left: the slope toward the light brightens.
             const double slope = height.at(x - 1, y - 1) - height.at(x + 1, y + 1);
             const double h = height.at(x, y);
-            const double level = 204.0 + 26.0 * slope + 9.0 * h;
-            tile.setPixel(x, y,
-                          qRgb(ClampByte(level + 1), ClampByte(level), ClampByte(level - 4)));
+            const double level = 202.0 + 22.0 * slope + 11.0 * h;
+            tile.setPixel(x, y, qRgb(ClampByte(level + 1), ClampByte(level), ClampByte(level - 4)));
         }
     }
     return tile;
@@ -124,8 +127,8 @@ QImage DrawPatchworkTile() {
                     } else if (fromBottom == 1 || fromRight == 1) {
                         bevel -= 8.0;
                     }
-                    const double v = level[j][i] + sheen + bevel + 5.0 * cloth.at(x, y) +
-                                     speckle(random);
+                    const double v =
+                        level[j][i] + sheen + bevel + 5.0 * cloth.at(x, y) + speckle(random);
                     tile.setPixel(x, y, qRgb(ClampByte(v), ClampByte(v), ClampByte(v + 3)));
                 }
             }

@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-
 #include <array>
 #include <cmath>
 #include <random>
@@ -24,7 +23,7 @@ constexpr double kWaterTop = 176.0;
 QColor Dusk(QColor facade, double dim) {
     // Facades at dusk: the colour is there but sunk and cooled by the blue hour.
     const QColor blue(38, 46, 92);
-    const double keep = 0.55;
+    const double keep = 0.7;
     return QColor::fromRgbF(
         static_cast<float>(dim * (facade.redF() * keep + blue.redF() * (1 - keep))),
         static_cast<float>(dim * (facade.greenF() * keep + blue.greenF() * (1 - keep))),
@@ -87,6 +86,28 @@ void DrawHouse(QPainter& p, const House& h, std::mt19937& random) {
     // Edges: the side toward the glow catches a little light, the other falls into shade.
     p.fillRect(QRectF(h.left, h.top, 0.8, body.height()), face.lighter(125));
     p.fillRect(QRectF(h.left + h.width - 1.0, h.top, 1.0, body.height()), face.darker(170));
+    // Chimneys and, now and then, a pediment over the middle, so the roofline is not a ruler.
+    p.setPen(Qt::NoPen);
+    const int chimneys = static_cast<int>(unit(random) * 3);
+    for (int k = 0; k < chimneys; ++k) {
+        const double cx = h.left + 3 + unit(random) * (h.width - 8);
+        p.fillRect(QRectF(cx, h.top - 9, 3, 6), QColor(40, 36, 52));
+        p.fillRect(QRectF(cx - 0.5, h.top - 10, 4, 1.4), QColor(176, 180, 214));
+    }
+    if (h.width > 34 && unit(random) < 0.5) {
+        QPainterPath pediment;
+        const double mid = h.left + h.width / 2;
+        pediment.moveTo(mid - 11, h.top - 3);
+        pediment.lineTo(mid, h.top - 10);
+        pediment.lineTo(mid + 11, h.top - 3);
+        pediment.closeSubpath();
+        p.setBrush(face.darker(115));
+        p.drawPath(pediment);
+        p.setPen(QPen(QColor(176, 180, 214), 1.2));
+        p.drawLine(QPointF(mid - 11, h.top - 3.5), QPointF(mid, h.top - 10.5));
+        p.drawLine(QPointF(mid, h.top - 10.5), QPointF(mid + 11, h.top - 3.5));
+        p.setPen(Qt::NoPen);
+    }
     // Roof with snow on it, then the cornice.
     p.fillRect(QRectF(h.left - 0.5, h.top - 3.5, h.width + 1, 3.5), QColor(44, 42, 60));
     p.fillRect(QRectF(h.left - 0.5, h.top - 4.5, h.width + 1, 1.6), QColor(176, 180, 214));
@@ -119,12 +140,28 @@ void DrawHouse(QPainter& p, const House& h, std::mt19937& random) {
                        face.lighter(130));
         }
     }
-    // Shop fronts on the ground floor, lit more often than the flats above.
+    // Shop windows and doors on the ground floor, lit more often than the flats above.
     const double shopTop = kStreet - 10;
-    for (int c = 0; c < columns; c += 2) {
-        const QRectF shop(h.left + c * pitch + 1.5, shopTop, std::min(pitch * 1.6, h.width - 3), 9);
-        const bool lit = unit(random) < 0.6;
-        p.fillRect(shop, lit ? QColor(250, 190, 100) : QColor(36, 36, 54));
+    p.fillRect(QRectF(h.left, shopTop - 1.5, h.width, 1.0), face.lighter(135)); // a string course
+    for (int c = 0; c < columns; ++c) {
+        const QRectF bay(h.left + c * pitch + pitch * 0.18, shopTop + 0.5, pitch * 0.64, 8.5);
+        const bool door = c == columns / 2 && unit(random) < 0.6;
+        const QRectF opening = door ? bay.adjusted(pitch * 0.12, 1.5, -pitch * 0.12, 0) : bay;
+        p.fillRect(opening.adjusted(-0.6, -0.6, 0.6, 0), face.darker(180));
+        if (!door && unit(random) < 0.5) {
+            QRadialGradient halo(opening.center(), 9);
+            halo.setColorAt(0.0, QColor(255, 190, 110, 60));
+            halo.setColorAt(1.0, QColor(255, 190, 110, 0));
+            p.fillRect(opening.adjusted(-7, -7, 7, 4), halo);
+            QLinearGradient inside(opening.topLeft(), opening.bottomLeft());
+            inside.setColorAt(0.0, QColor(255, 214, 140));
+            inside.setColorAt(1.0, QColor(214, 140, 70));
+            p.fillRect(opening, inside);
+            p.fillRect(QRectF(opening.left(), opening.top() + 2.5, opening.width(), 0.6),
+                       QColor(110, 70, 40));
+        } else {
+            p.fillRect(opening, QColor(30, 30, 48));
+        }
     }
 }
 
@@ -204,40 +241,87 @@ QImage DrawShore() {
 void MirrorIntoWater(QImage& scene) {
     const int waterTop = static_cast<int>(kWaterTop * kScale);
     const int height = scene.height();
-    const PeriodicNoise ice(kWidth * kScale, 9, 24, 41);
-    const PeriodicNoise drift(kWidth * kScale, 5, 5, 42);
-    const QColor deep(14, 20, 40);
+    const int width = scene.width();
+    // Floes are wide and flat, as ice seen at a low angle is.
+    const PeriodicNoise ice(width, 5, 26, 41);
+    const PeriodicNoise drift(width, 7, 40, 42);
+    const PeriodicNoise swell(height, 2, 220, 43); // one sideways shift per row of water
+    const QColor deep(12, 18, 38);
+    const QImage shore = scene.copy(0, 0, width, waterTop);
+    auto floeAt = [&](int x, int y) {
+        const double depth = static_cast<double>(y - waterTop) / (height - waterTop);
+        return ice.at(x, y) + 0.25 * drift.at(x, y) + 1.2 * depth - 1.2;
+    };
     for (int y = waterTop; y < height; ++y) {
         const double depth = static_cast<double>(y - waterTop) / (height - waterTop);
-        for (int x = 0; x < scene.width(); ++x) {
-            // Ripples stretch the mirror image into streaks, more so nearer the viewer.
-            const double wobble = (1.0 + 5.0 * depth) * std::sin(y * 0.55 + x * 0.021) +
-                                  2.0 * drift.at(x, y);
-            int sy = 2 * waterTop - y - 1 + static_cast<int>(std::lround(wobble * 0.6));
-            sy = std::clamp(sy, 0, waterTop - 1);
-            int r = 0, g = 0, b = 0;
-            const int taps = 5;
-            for (int k = 0; k < taps; ++k) {
-                const int yy = std::clamp(sy - k * 2, 0, waterTop - 1);
-                const int xx = std::clamp(x + static_cast<int>(wobble) - 1 + k % 3, 0,
-                                          scene.width() - 1);
-                const QRgb s = scene.pixel(xx, yy);
-                r += qRed(s);
-                g += qGreen(s);
-                b += qBlue(s);
+        // Each row of water is shifted sideways by its ripple: that is what draws the mirrored
+        // houses out into horizontal streaks, more so nearer the viewer.
+        const double swing = (0.2 + 2.0 * depth * depth) * kScale;
+        const double rowShift = swing * swell.at(0, y);
+        const int mirrorRow = 2 * waterTop - y - 1;
+        const int smear = 1 + static_cast<int>(4 * depth);
+        const int spread = static_cast<int>((0.5 + 2.0 * depth) * kScale);
+        // Ripples show as rows a little lighter or darker than their neighbours.
+        const double ripple = 1.0 + 0.14 * swell.at(53, y);
+        const bool glint = swell.at(37, y) > 0.75;
+        for (int x = 0; x < width; ++x) {
+            const double wobble = rowShift + 0.3 * kScale * drift.at(x, y);
+            int r = 0, g = 0, b = 0, n = 0;
+            // Smeared down and a little sideways, so lamps and lit windows become the soft
+            // columns of light that a photograph of water shows.
+            for (int k = 0; k < smear; ++k) {
+                const int yy = std::clamp(mirrorRow - k * 2, 0, waterTop - 1);
+                for (int dx = -spread; dx <= spread; dx += std::max(1, spread)) {
+                    const int xx =
+                        std::clamp(x + dx + static_cast<int>(std::lround(wobble)), 0, width - 1);
+                    const QRgb sample = shore.pixel(xx, yy);
+                    r += qRed(sample);
+                    g += qGreen(sample);
+                    b += qBlue(sample);
+                    ++n;
+                }
             }
-            QRgb mirrored = qRgb(r / taps, g / taps, b / taps);
-            mirrored = Mix(mirrored, deep.rgb(), 0.35 + 0.3 * depth);
-            // Winter: floes of grey ice, more of them toward the near bank.
-            const double floe = ice.at(x, y * 1.0) + 0.9 * depth - 0.55;
+            r = static_cast<int>(r * ripple);
+            g = static_cast<int>(g * ripple);
+            b = static_cast<int>(b * ripple);
+            QRgb water = qRgb(std::min(255, r / n), std::min(255, g / n), std::min(255, b / n));
+            water = Mix(water, deep.rgb(), 0.22 + 0.3 * depth);
+            if (glint) {
+                water = Mix(water, qRgb(150, 120, 150), 0.12);
+            }
+            // The foot of the wall throws a dark band onto the water.
+            if (y - waterTop < 3 * kScale) {
+                water = Mix(water, deep.rgb(), 0.5 * (1.0 - (y - waterTop) / (3.0 * kScale)));
+            }
+            const double floe = floeAt(x, y);
             if (floe > 0.0) {
-                const double edge = Clamp01(floe * 6.0);
-                const QRgb iceColour =
-                    Mix(qRgb(86, 88, 124), qRgb(148, 146, 176), Clamp01(drift.at(x, y) + 0.5));
-                mirrored = Mix(mirrored, iceColour, 0.85 * edge);
+                // Snow-dusted ice, catching the pink of the sky on its upper side.
+                const double lightness = Clamp01(0.5 + 0.6 * drift.at(x * 3, y * 2));
+                QRgb iceColour = Mix(qRgb(70, 76, 112), qRgb(138, 134, 166), lightness);
+                if (floeAt(x, y - kScale) <= 0.0) {
+                    iceColour = Mix(iceColour, qRgb(210, 176, 190), 0.45); // lit near edge
+                } else if (floeAt(x, y + 2 * kScale) <= 0.0) {
+                    iceColour = Mix(iceColour, qRgb(30, 34, 60), 0.6); // its shadowed side
+                }
+                water = Mix(water, iceColour, Clamp01(floe * 10.0) * 0.9);
             }
-            scene.setPixel(x, y, mirrored);
+            scene.setPixel(x, y, water);
         }
+    }
+}
+
+void LetItSnow(QImage& picture) {
+    std::mt19937 random(61);
+    std::uniform_real_distribution<double> across(0.0, picture.width());
+    std::uniform_real_distribution<double> downward(0.0, picture.height() * 0.9);
+    std::uniform_real_distribution<double> size(0.5, 1.3);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    for (int k = 0; k < 70; ++k) {
+        const double r = size(random) * kScale;
+        p.setBrush(QColor(235, 235, 255, static_cast<int>(90 + 60 * (r / kScale - 0.5))));
+        p.drawEllipse(QPointF(across(random), downward(random)), r, r);
     }
 }
 
@@ -266,6 +350,7 @@ void FinishLikeAPhoto(QImage& picture) {
 QImage DrawTown() {
     QImage scene = DrawShore();
     MirrorIntoWater(scene);
+    LetItSnow(scene);
     QImage picture = BoxDown(scene, kScale).convertToFormat(QImage::Format_RGB32);
     FinishLikeAPhoto(picture);
     return picture;

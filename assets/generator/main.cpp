@@ -1,4 +1,5 @@
 // Draws the program's pictures into a folder:  zhrebikon_artgen <pictures-folder>
+#include "ArtKit.h"
 #include "BallArt.h"
 #include "ButtonGlyphArt.h"
 #include "DigitArt.h"
@@ -9,12 +10,9 @@
 #include "TileArt.h"
 #include "TownArt.h"
 
-#include "ArtKit.h"
-
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-
 #include <cstdio>
 
 namespace {
@@ -34,11 +32,14 @@ int WritePictures(const QDir& dir) {
     const QRgb black = qRgb(0, 0, 0);
     const QRgb silver = qRgb(192, 192, 192);
     bool ok = true;
-    ok &= Save(FlattenOnKey(DrawBall(26, 12.4, WhiteBall()), black), dir, "ball.bmp", "BMP");
-    ok &= Save(FlattenOnKey(DrawBall(26, 12.4, GoldenBall()), black), dir, "ball2.bmp", "BMP");
-    ok &= Save(FlattenOnKey(DrawBall(52, 25.0, WhiteBall()), silver), dir, "playball.bmp", "BMP");
-    ok &= Save(FlattenOnKey(DrawBall(52, 25.0, GoldenBall()), silver), dir, "playballbingo.bmp",
+    ok &=
+        Save(FlattenOnKey(DrawBall(26, 12.4, WhiteBall()), black, kSeenOn), dir, "ball.bmp", "BMP");
+    ok &= Save(FlattenOnKey(DrawBall(26, 12.4, GoldenBall()), black, kSeenOn), dir, "ball2.bmp",
                "BMP");
+    ok &= Save(FlattenOnKey(DrawBall(52, 25.0, WhiteBall()), silver, silver), dir, "playball.bmp",
+               "BMP");
+    ok &= Save(FlattenOnKey(DrawBall(52, 25.0, GoldenBall()), silver, silver), dir,
+               "playballbingo.bmp", "BMP");
     ok &= Save(DrawPlasterTile(), dir, "fon.bmp", "BMP");
     ok &= Save(DrawPatchworkTile(), dir, "fon3.bmp", "BMP");
     ok &= Save(DrawTirazGlyph(), dir, "tiraz.bmp", "BMP");

@@ -1,11 +1,11 @@
 // Saves each dialog with each background pattern as docs/dialog-<window>-<pattern>.png.
 #include "FakeAppearance.h"
+#include "FontSetup.h"
 #include "FrmAbout.h"
 #include "FrmHelp.h"
 #include "FrmNew.h"
 #include "LotteryDocument.h"
 #include "Pictures.h"
-#include "TestFonts.h"
 #include "UrlOpener.h"
 
 #include <QApplication>
@@ -33,7 +33,7 @@ bool Save(QDialog& dialog, const QDir& dir, const QString& name) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    MapDesignFonts();
+    InstallFontSubstitutes();
     const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     const art::Pictures& pictures = art::Pictures::instance();
     struct Pattern {

@@ -2,8 +2,8 @@
 
 #include "DialogTesting.h"
 #include "FakeAppearance.h"
+#include "FontSetup.h"
 #include "RecordingUrlOpener.h"
-#include "TestFonts.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -21,7 +21,7 @@ private:
 
 private slots:
     void initTestCase() {
-        MapDesignFonts();
+        InstallFontSubstitutes();
         appearance_.tile = DistinctTile(11);
         appearance_.title = QColor(0x00, 0x80, 0x00);
     }

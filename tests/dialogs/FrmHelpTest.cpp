@@ -2,8 +2,8 @@
 
 #include "DialogTesting.h"
 #include "FakeAppearance.h"
+#include "FontSetup.h"
 #include "Pictures.h"
-#include "TestFonts.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -18,7 +18,7 @@ private:
     }
 
 private slots:
-    void initTestCase() { MapDesignFonts(); }
+    void initTestCase() { InstallFontSubstitutes(); }
 
     void helpAfterPatchworkAndANewTitleColourShowsBoth() {
         const art::Pictures& pictures = art::Pictures::instance();

@@ -2,9 +2,10 @@
 
 #include "DialogTesting.h"
 #include "FakeAppearance.h"
+#include "FontSetup.h"
 #include "LotteryDocument.h"
-#include "TestFonts.h"
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -43,7 +44,7 @@ private:
 
 private slots:
     void initTestCase() {
-        MapDesignFonts();
+        InstallFontSubstitutes();
         appearance_.tile = DistinctTile(0);
     }
     void init() {
@@ -268,6 +269,8 @@ private slots:
         QCOMPARE(dialog.maximumSize(), QSize(273, 156));
         QCOMPARE(dialog.font().family(), QStringLiteral("MS Sans Serif"));
         QCOMPARE(dialog.font().pixelSize(), 11);
+        // The design names are drawn with the installed metric-compatible face.
+        QCOMPARE(QFontInfo(dialog.font()).family(), QStringLiteral("Liberation Sans"));
 
         const auto* label1 = dialog.findChild<QLabel*>(QStringLiteral("Label1"));
         QCOMPARE(label1->text(), QStringLiteral("Количество отгадываемых номеров:"));
@@ -282,6 +285,7 @@ private slots:
             const auto* value = dialog.findChild<QLabel*>(QString::fromLatin1(name));
             QCOMPARE(value->font().family(), QStringLiteral("Arial Cyr"));
             QCOMPARE(value->font().pixelSize(), 19);
+            QCOMPARE(QFontInfo(value->font()).family(), QStringLiteral("Liberation Sans"));
             QVERIFY(value->font().bold());
             QCOMPARE(value->alignment(), Qt::AlignCenter);
             QVERIFY(!value->autoFillBackground());
