@@ -27,8 +27,8 @@ public:
 
 private:
     Pictures();
-    QImage ball_, ballGolden_, playBall_, playBallBingo_, plasterTile_, patchworkTile_, town_, logo_,
-        tirazGlyph_, playGlyph_;
+    QImage ball_, ballGolden_, playBall_, playBallBingo_, plasterTile_, patchworkTile_, town_,
+        logo_, tirazGlyph_, playGlyph_;
     QImage digits_[20];
     QIcon programIcon_;
 };

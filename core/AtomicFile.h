@@ -2,7 +2,9 @@
 
 #include "FileSystem.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -16,8 +18,15 @@ namespace lottery {
 void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                          FileSystem& fs = SystemFileSystem());
 
-// Reads a whole existing file opened for reading and writing (so a read-only file fails with
-// code 5). Throws IoError.
-std::vector<std::uint8_t> ReadWholeFileForUpdate(const std::string& path, FileSystem& fs = SystemFileSystem());
+// Opens an existing file for reading and writing (so a read-only file fails with code 5), asks
+// placeFor(size) where its bytes go, and fills that span (at most size bytes) from the start.
+void ReadFileForUpdate(const std::string& path, FileSystem& fs,
+                       const std::function<std::span<std::uint8_t>(std::size_t size)>& placeFor);
+
+// Reads an existing file, at most limit bytes, opened for reading and writing (so a read-only
+// file fails with code 5). Throws IoError.
+std::vector<std::uint8_t> ReadWholeFileForUpdate(const std::string& path,
+                                                 FileSystem& fs = SystemFileSystem(),
+                                                 std::size_t limit = SIZE_MAX);
 
 } // namespace lottery

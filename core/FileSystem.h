@@ -1,9 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <sys/stat.h>
 #include <sys/types.h>
-
-#include <cstddef>
 
 namespace lottery {
 

@@ -46,7 +46,9 @@ public:
     void setShape(LotteryShape shape) { shape_ = shape; }
     std::span<const DrawRecord> draws() const { return draws_; }
     std::int32_t drawCount() const { return static_cast<std::int32_t>(draws_.size()); }
-    std::string drawLine(int index) const { return DrawLine(draws_.at(static_cast<std::size_t>(index)), shape_.K); }
+    std::string drawLine(int index) const {
+        return DrawLine(draws_.at(static_cast<std::size_t>(index)), shape_.K);
+    }
 
     // --- file bookkeeping
     const std::string& filePath() const { return filePath_; }

@@ -23,8 +23,12 @@ inline constexpr int kButtonFace = 15;
 constexpr std::int32_t System(int index) {
     return static_cast<std::int32_t>(0x80000000u | static_cast<std::uint32_t>(index & 0xFF));
 }
-constexpr bool IsSystem(std::int32_t value) { return value < 0; }
-constexpr int SystemIndex(std::int32_t value) { return static_cast<int>(value & 0xFF); }
+constexpr bool IsSystem(std::int32_t value) {
+    return value < 0;
+}
+constexpr int SystemIndex(std::int32_t value) {
+    return static_cast<int>(value & 0xFF);
+}
 constexpr std::int32_t Rgb(int r, int g, int b) {
     return static_cast<std::int32_t>((b & 0xFF) << 16 | (g & 0xFF) << 8 | (r & 0xFF));
 }

@@ -1,15 +1,18 @@
 #pragma once
 
-#include <QImage>
-#include <QObject>
-
-#include <cstdint>
-#include <string>
-
 #include "AppearanceSource.h"
 #include "OptionsFile.h"
 
+#include <QColor>
+#include <QImage>
+#include <QObject>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
 class DrawEntryPage;
+class QAction;
 class QMenu;
 class QWidget;
 class StandardDialogs;
@@ -20,6 +23,9 @@ class StatisticsPage;
 class AppearanceOptions : public QObject, public AppearanceSource {
     Q_OBJECT
 public:
+    static constexpr int kPageColumns = 6;
+    static constexpr int kPageRows = 4;
+
     AppearanceOptions(StatisticsPage& statistics, DrawEntryPage& drawEntry,
                       StandardDialogs& dialogs, QWidget* dialogParent);
 
@@ -32,4 +38,46 @@ public:
 
     QImage currentTile() const override;
     QColor titleColour() const override;
+
+    // Menu handlers. The save handler throws lottery::IoError, which the window reports.
+    void mnuColorTableFonClick();
+    void mnuColorShapClick();
+    void mnuFontZagolClick();
+    void mnuFontTableClick();
+    void mnuFon1Click();
+    void mnuFon2Click();
+    void mnuSaveOptionsClick();
+    void SaveOptions(const std::string& path = lottery::kOptionsFileName);
+    // The record the options file would receive now, taken from the controls.
+    lottery::OptionsRecord currentRecord() const;
+
+    // Lays the current tile on both page backgrounds.
+    void ChangeFon();
+
+    // Items of the menu; null before populateMenu.
+    QAction* fon1Action() const { return mnuFon1_; }
+    QAction* fon2Action() const { return mnuFon2_; }
+    // The colour the shared colour dialog opens on next.
+    QColor lastConfirmedColour() const { return lastColour_; }
+
+private:
+    void connectGuarded(QAction* action, void (AppearanceOptions::*handler)());
+    // Shows the shared colour dialog; nullopt when cancelled.
+    std::optional<std::int32_t> askColour();
+
+    StatisticsPage& statistics_;
+    DrawEntryPage& drawEntry_;
+    StandardDialogs& dialogs_;
+    QWidget* dialogParent_;
+
+    QAction* mnuFon1_ = nullptr;
+    QAction* mnuFon2_ = nullptr;
+    // Without a menu the check marks still have to be kept somewhere.
+    bool firstPatternChecked_ = true;
+    QImage tile_; // imgCurentFon
+    QImage fon1_; // imgFon1
+    QImage fon2_; // imgFon2
+    QColor lastColour_ = Qt::black;
+    // The reserved bytes are written back as they were read.
+    std::array<std::uint8_t, 3> reserved_{};
 };

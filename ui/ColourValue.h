@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QPalette>
-
 #include <cstdint>
 
 // Colours are kept as the stored values of the options file (0x00BBGGRR or a system colour

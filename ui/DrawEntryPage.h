@@ -1,13 +1,20 @@
 #pragma once
 
+#include "BallGlyph.h"
+
 #include <QImage>
+#include <QString>
 #include <QWidget>
+#include <array>
 
 namespace lottery {
 class LotteryDocument;
 class RandomSource;
 } // namespace lottery
 
+class GlyphButton;
+class QAbstractButton;
+class QLabel;
 class QPushButton;
 
 // " Добавить тираж ": the card of 49 number balls, the two modes (record / play), the add
@@ -15,6 +22,16 @@ class QPushButton;
 class DrawEntryPage : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int kWidth = 450;
+    static constexpr int kHeight = 303;
+    static constexpr int kNumbers = 49;
+    static constexpr int kBalls = 7;
+
+    // The captions of btnNewTiraz; the caption is the mode.
+    static const QString kCaptionAtStart; // "Добавить  тираж", two blanks
+    static const QString kCaptionRecord;  // "Добавить тираж"
+    static const QString kCaptionPlay;    // "Провести розыгрыш"
+
     DrawEntryPage(lottery::LotteryDocument& document, lottery::RandomSource& random,
                   QWidget* parent = nullptr);
 
@@ -31,4 +48,44 @@ public:
 
     bool playMode() const;
     QPushButton* numberButton(int n) const;
+
+    // Event handlers, public so the window's tests can drive them as the controls do.
+    void Action1Execute(const QAbstractButton* clicked);
+    void btnNewTirazClick();
+    void bbtTirazClick();
+    void bbtPlayClick();
+
+    // The controls, for the window and its tests.
+    GlyphButton* tirazButton() const { return bbtTiraz_; }
+    GlyphButton* playButton() const { return bbtPlay_; }
+    GlyphButton* newTirazButton() const { return btnNewTiraz_; }
+    GlyphButton* continueButton() const { return btnContinue_; }
+    QPushButton* focusButton() const { return btnFocus_; }
+    QLabel* townPicture() const { return imgTown_; }
+    QLabel* backgroundPicture() const { return imgFon2_; }
+    QImage background() const { return background_; }
+    // m = 1..7; null before CreateNumberButtons.
+    QLabel* ballPicture(int m) const;
+    QLabel* ballLabel(int m) const;
+
+private:
+    void setGlyph(int n, art::GlyphKind kind);
+    void setActiveMode(GlyphButton* active, GlyphButton* other);
+    void endPlayDisplay();
+    void onContinueClicked();
+
+    lottery::LotteryDocument& document_;
+    lottery::RandomSource& random_;
+
+    QLabel* imgFon2_ = nullptr;
+    QLabel* imgTown_ = nullptr;
+    GlyphButton* bbtTiraz_ = nullptr;
+    GlyphButton* bbtPlay_ = nullptr;
+    QPushButton* btnFocus_ = nullptr;
+    GlyphButton* btnNewTiraz_ = nullptr;
+    GlyphButton* btnContinue_ = nullptr;
+    std::array<GlyphButton*, kNumbers + 1> numbers_{}; // 1-based
+    std::array<QLabel*, kBalls + 1> ballPictures_{};   // 1-based
+    std::array<QLabel*, kBalls + 1> ballLabels_{};     // 1-based
+    QImage background_;
 };

@@ -3,11 +3,20 @@
 #include <QImage>
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
+
+#include "LotteryShape.h"
 
 namespace lottery {
 class LotteryDocument;
 }
+
+class DrawListModel;
+class QLabel;
+class QListView;
+class QSlider;
+class StringGrid;
 
 // " Статистика ": the list of past draws and the four statistics tables. It holds no data of
 // its own; TabSheet1Show rewrites everything from the document.
@@ -33,4 +42,51 @@ public:
     // Font colour of lbxAll and the four grids.
     void setTableFontColour(std::int32_t value);
     std::int32_t tableFontColour() const; // of lbxAll
+
+    // Start-up: the fixed row titles of grdNumber and grdAll.
+    void WriteRowTitles();
+    // The refresh run whenever the page becomes visible.
+    void TabSheet1Show();
+    // The track bar moved to position.
+    void trcNumberChange(int position);
+    // Part of the page reset: rows of both large grids blanked for columns 1..50.
+    void ResetTables();
+    // Clear: the statistics cells of columns 1..N blanked.
+    void BlankTables(int N);
+    // A lottery was started or opened: track bar range 1..N, N + 1 grid columns (8 for N <= 7).
+    void ApplyShape(lottery::LotteryShape shape);
+
+    // The list of past draws follows the document.
+    void drawListReset();
+    void drawAppended(int index);
+
+    StringGrid* grdNumber() const { return grdNumber_; }
+    StringGrid* grdAll() const { return grdAll_; }
+    StringGrid* grdChashe() const { return grdChashe_; }
+    StringGrid* grdReje() const { return grdReje_; }
+    QSlider* trcNumber() const { return trcNumber_; }
+    QLabel* lblNumber() const { return lblNumber_; }
+    QListView* lbxAll() const { return lbxAll_; }
+
+private:
+    QLabel* addTitle(const char* name, const QString& text, int x, int y);
+    StringGrid* addLargeGrid(const char* name, QRect geometry, int rows);
+    StringGrid* addRankingGrid(const char* name, QRect geometry);
+
+    lottery::LotteryDocument& document_;
+    QLabel* imgFon1_;
+    std::array<QLabel*, 6> titles_{};
+    QListView* lbxAll_;
+    DrawListModel* drawList_;
+    QSlider* trcNumber_;
+    QLabel* imgBall_;
+    QLabel* lblNumber_;
+    StringGrid* grdNumber_;
+    StringGrid* grdAll_;
+    StringGrid* grdChashe_;
+    StringGrid* grdReje_;
+    std::int32_t tableBackColour_;
+    std::int32_t tableHeadColour_;
+    std::int32_t titleColour_;
+    std::int32_t tableFontColour_;
 };

@@ -3,6 +3,11 @@
 #include <QDialog>
 
 class AppearanceSource;
+class LinkLabel;
+class QLabel;
+class QPushButton;
+class TiledBackground;
+class TopLineBevel;
 class UrlOpener;
 
 // " О программе": name, version, maker and two links handed to the desktop.
@@ -15,6 +20,24 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void FormShow();
+    void OKButtonClick();
+    void lbl4Click();
+    void lbl7Click();
+
+    LinkLabel* AddLink(const QString& name, const QString& text, int y);
+
     const AppearanceSource& appearance_;
     UrlOpener& urls_;
+    TiledBackground* imgFon_;
+    QLabel* ProgramIcon_;
+    QLabel* lbl1_;
+    QLabel* lbl2_;
+    TopLineBevel* Bevel1_;
+    QLabel* lbl3_;
+    QLabel* lbl6_;
+    LinkLabel* lbl4_;
+    QLabel* lbl5_;
+    LinkLabel* lbl7_;
+    QPushButton* OKButton_;
 };

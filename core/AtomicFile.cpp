@@ -1,0 +1,160 @@
+#include "AtomicFile.h"
+
+#include "IoError.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace lottery {
+namespace {
+
+[[noreturn]] void FailWithErrno(int errnoValue) {
+    throw IoError(IoError::CodeForErrno(errnoValue));
+}
+
+// A file that grants nobody write permission counts as read-only, also for a process that
+// could write it anyway (root), because that is what its owner asked for.
+bool GrantsNoWrite(const struct stat& info) {
+    return (info.st_mode & 0222) == 0;
+}
+
+std::string DirectoryPart(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string NamePart(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Creates a new, exclusive temporary beside the target.
+int CreateTemporary(const std::string& path, mode_t mode, FileSystem& fs, std::string& tempPath) {
+    static std::atomic<unsigned> counter{0};
+    const std::string stem =
+        DirectoryPart(path) + "/." + NamePart(path) + ".tmp-" + std::to_string(::getpid()) + "-";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = stem + std::to_string(counter.fetch_add(1));
+        const int fd = fs.open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL, mode);
+        if (fd >= 0)
+            return fd;
+        if (errno != EEXIST)
+            FailWithErrno(errno);
+    }
+    FailWithErrno(EEXIST);
+}
+
+void WriteAll(int fd, std::span<const std::uint8_t> bytes, FileSystem& fs) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = fs.write(fd, bytes.data() + done, bytes.size() - done);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            FailWithErrno(errno);
+        }
+        if (written == 0)
+            throw IoError(io_code::kDiskFull);
+        done += static_cast<std::size_t>(written);
+    }
+}
+
+} // namespace
+
+void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
+                         FileSystem& fs) {
+    if (path.empty())
+        throw IoError(io_code::kFileNotFound);
+    struct stat target {};
+    const bool exists = fs.stat(path.c_str(), &target) == 0;
+    if (!exists && errno != ENOENT)
+        FailWithErrno(errno);
+    mode_t mode = 0666;
+    if (exists) {
+        if (S_ISDIR(target.st_mode) || GrantsNoWrite(target))
+            throw IoError(io_code::kAccessDenied);
+        // The platform's own permission check for this user on the file being replaced.
+        const int probe = fs.open(path.c_str(), O_WRONLY, 0);
+        if (probe < 0)
+            FailWithErrno(errno);
+        fs.close(probe);
+        mode = target.st_mode & 07777;
+    }
+
+    std::string tempPath;
+    int fd = CreateTemporary(path, mode, fs, tempPath);
+    try {
+        WriteAll(fd, bytes, fs);
+        if (exists && fs.fchmod(fd, mode) != 0)
+            FailWithErrno(errno);
+        if (fs.fsync(fd) != 0)
+            FailWithErrno(errno);
+        const int closed = fs.close(fd);
+        fd = -1;
+        if (closed != 0)
+            FailWithErrno(errno);
+        if (fs.rename(tempPath.c_str(), path.c_str()) != 0)
+            FailWithErrno(errno);
+    } catch (...) {
+        if (fd >= 0)
+            fs.close(fd);
+        fs.unlink(tempPath.c_str());
+        throw;
+    }
+    // Make the rename itself durable; the new content is already whole either way.
+    const int dir = fs.open(DirectoryPart(path).c_str(), O_RDONLY | O_DIRECTORY, 0);
+    if (dir >= 0) {
+        fs.fsync(dir);
+        fs.close(dir);
+    }
+}
+
+void ReadFileForUpdate(const std::string& path, FileSystem& fs,
+                       const std::function<std::span<std::uint8_t>(std::size_t size)>& placeFor) {
+    if (path.empty())
+        throw IoError(io_code::kFileNotFound);
+    const int fd = fs.open(path.c_str(), O_RDWR, 0);
+    if (fd < 0)
+        FailWithErrno(errno);
+    try {
+        struct stat info {};
+        if (fs.fstat(fd, &info) != 0)
+            FailWithErrno(errno);
+        if (S_ISDIR(info.st_mode) || GrantsNoWrite(info))
+            throw IoError(io_code::kAccessDenied);
+        const std::span<std::uint8_t> bytes = placeFor(static_cast<std::size_t>(info.st_size));
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t got = fs.read(fd, bytes.data() + done, bytes.size() - done);
+            if (got < 0) {
+                if (errno == EINTR)
+                    continue;
+                FailWithErrno(errno);
+            }
+            if (got == 0)
+                throw IoError(io_code::kReadBeyondEnd); // the file shrank while being read
+            done += static_cast<std::size_t>(got);
+        }
+    } catch (...) {
+        fs.close(fd);
+        throw;
+    }
+    fs.close(fd);
+}
+
+std::vector<std::uint8_t> ReadWholeFileForUpdate(const std::string& path, FileSystem& fs,
+                                                 std::size_t limit) {
+    std::vector<std::uint8_t> bytes;
+    ReadFileForUpdate(path, fs, [&](std::size_t size) {
+        bytes.resize(std::min(size, limit));
+        return std::span<std::uint8_t>(bytes);
+    });
+    return bytes;
+}
+
+} // namespace lottery

@@ -1,0 +1,94 @@
+// A save interrupted at any moment (the process killed outright) must leave on disk either
+// the previous file or the new one, whole.
+#include "DrawFile.h"
+#include "RandomSource.h"
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <random>
+#include <signal.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace lottery;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<DrawRecord> MakeDraws(std::size_t count, std::uint32_t seed) {
+    LcgRandom random(seed);
+    std::vector<DrawRecord> draws(count);
+    for (DrawRecord& draw : draws)
+        for (int p = 0; p < 6; ++p)
+            draw[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(random.Random(49) + 1);
+    return draws;
+}
+
+std::vector<std::uint8_t> ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+} // namespace
+
+TEST(KillDuringSave, TheFileOnDiskIsAlwaysTheOldOrTheNewOneWhole) {
+    const fs::path dir =
+        fs::temp_directory_path() / ("kill-during-save-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const std::string path = (dir / "history.dat").string();
+
+    // Two large documents of different sizes, so a torn write could never pass for either.
+    const LotteryShape shape{6, 49};
+    const std::vector<DrawRecord> older = MakeDraws(400'000, 1);
+    const std::vector<DrawRecord> newer = MakeDraws(300'000, 2);
+    const auto olderBytes = EncodeDrawFile(older, shape, {});
+    const auto newerBytes = EncodeDrawFile(newer, shape, {});
+    WriteDrawFile(path, older, shape, {});
+
+    std::mt19937 moments(20261208);
+    std::uniform_int_distribution<int> delayMicros(0, 40'000);
+    int sawOlder = 0;
+    int sawNewer = 0;
+    int interrupted = 0; // rounds whose kill caught a save with its temporary open
+    constexpr int kRounds = 100;
+    for (int round = 0; round < kRounds; ++round) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            // Saves alternately, forever, until killed.
+            for (int i = 0;; ++i)
+                WriteDrawFile(path, (i % 2 == 0) ? newer : older, shape, {});
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(delayMicros(moments)));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+
+        const auto onDisk = ReadBytes(path);
+        const bool isOlder = onDisk == olderBytes;
+        const bool isNewer = onDisk == newerBytes;
+        ASSERT_TRUE(isOlder || isNewer) << "round " << round << ": " << onDisk.size() << " bytes";
+        sawOlder += isOlder;
+        sawNewer += isNewer;
+        // A killed save cannot tidy up; its temporary may stay but never replaces the file.
+        bool leftover = false;
+        for (const auto& entry : fs::directory_iterator(dir))
+            if (entry.path().filename() != "history.dat") {
+                leftover = true;
+                fs::remove(entry.path());
+            }
+        interrupted += leftover;
+    }
+    EXPECT_EQ(sawOlder + sawNewer, kRounds);
+    // The test only proves something if many kills really landed inside a save.
+    EXPECT_GT(interrupted, kRounds / 5) << "older " << sawOlder << ", newer " << sawNewer;
+    std::printf("interrupted %d of %d saves (older %d, newer %d)\n", interrupted, kRounds, sawOlder,
+                sawNewer);
+    fs::remove_all(dir);
+}

@@ -1,0 +1,188 @@
+// The real dialogs: the "Confirm" box, the two file dialogs and the colour dialog.
+#include "UiTestSupport.h"
+
+#include "QtStandardDialogs.h"
+
+#include <QAbstractButton>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+class QtStandardDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void theConfirmBoxAsksWithYesAndNoUnderTheCaptionConfirm();
+    void confirmAnswers_data();
+    void confirmAnswers();
+    void theSaveDialogFiltersDatabasesAppendsDatAndAsksBeforeReplacing();
+    void theSaveDialogReopensOnTheLastChosenFile();
+    void theOpenDialogPassesANameThatDoesNotExist();
+    void cancellingAFileDialogGivesNothing();
+    void theColourDialogOpensOnTheGivenColourAndIsKeptForTheRun();
+};
+
+void QtStandardDialogsTest::theConfirmBoxAsksWithYesAndNoUnderTheCaptionConfirm() {
+    QtStandardDialogs dialogs;
+    QString title;
+    QString text;
+    QStringList buttons;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString defaultButton;
+    WhenModalShows([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box != nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        for (QAbstractButton* b : box->buttons())
+            buttons << b->text();
+        defaultButton = box->defaultButton()->text();
+        box->escapeButton()->click();
+    });
+    QCOMPARE(dialogs.askYesNo(nullptr, QStringLiteral("Сохранить изменения?")), 7);
+    QCOMPARE(title, QStringLiteral("Confirm"));
+    QCOMPARE(text, QStringLiteral("Сохранить изменения?"));
+    QCOMPARE(icon, QMessageBox::Question);
+    QVERIFY(buttons.contains("&Yes") && buttons.contains("&No") && buttons.size() == 2);
+    QCOMPARE(defaultButton, QStringLiteral("&Yes"));
+}
+
+void QtStandardDialogsTest::confirmAnswers_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Enter is Yes") << "enter" << 6;
+    QTest::newRow("Escape is No") << "escape" << 7;
+    QTest::newRow("the Yes button") << "yes" << 6;
+    QTest::newRow("the No button") << "no" << 7;
+    QTest::newRow("the close box") << "close" << 2;
+}
+
+void QtStandardDialogsTest::confirmAnswers() {
+    QFETCH(QString, how);
+    QFETCH(int, answer);
+    QtStandardDialogs dialogs;
+    WhenModalShows([how](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box != nullptr);
+        auto button = [box](const QString& caption) -> QAbstractButton* {
+            for (QAbstractButton* b : box->buttons())
+                if (b->text() == caption)
+                    return b;
+            return nullptr;
+        };
+        if (how == "enter")
+            QTest::keyClick(box, Qt::Key_Return);
+        else if (how == "escape")
+            QTest::keyClick(box, Qt::Key_Escape);
+        else if (how == "yes")
+            button("&Yes")->click();
+        else if (how == "no")
+            button("&No")->click();
+        else
+            box->close();
+    });
+    QCOMPARE(dialogs.askYesNo(nullptr, QStringLiteral("Сохранить изменения перед выходом?")),
+             answer);
+}
+
+void QtStandardDialogsTest::theSaveDialogFiltersDatabasesAppendsDatAndAsksBeforeReplacing() {
+    QTemporaryDir dir;
+    QtStandardDialogs dialogs;
+    QStringList filters;
+    QString suffix;
+    bool confirmsOverwrite = false;
+    QString name;
+    WhenModalShows([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(dialog != nullptr);
+        name = dialog->objectName();
+        filters = dialog->nameFilters();
+        suffix = dialog->defaultSuffix();
+        confirmsOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+        dialog->selectFile(dir.filePath("draws"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    const auto chosen = dialogs.chooseFileToSave(nullptr);
+    QCOMPARE(name, QStringLiteral("dlgSave"));
+    QCOMPARE(filters, QStringList{"Файлы баз данных лотерей (*.dat)"});
+    QCOMPARE(suffix, QStringLiteral("dat"));
+    QVERIFY(confirmsOverwrite);
+    QVERIFY(chosen.has_value());
+    QCOMPARE(*chosen, dir.filePath("draws.dat"));
+}
+
+void QtStandardDialogsTest::theSaveDialogReopensOnTheLastChosenFile() {
+    QTemporaryDir dir;
+    QtStandardDialogs dialogs;
+    WhenModalShows([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        dialog->selectFile(dir.filePath("first.dat"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    QVERIFY(dialogs.chooseFileToSave(nullptr).has_value());
+    QStringList shownOn;
+    WhenModalShows([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        shownOn = dialog->selectedFiles();
+        dialog->reject();
+    });
+    QVERIFY(!dialogs.chooseFileToSave(nullptr).has_value());
+    QCOMPARE(shownOn, QStringList{dir.filePath("first.dat")});
+}
+
+void QtStandardDialogsTest::theOpenDialogPassesANameThatDoesNotExist() {
+    QTemporaryDir dir;
+    QtStandardDialogs dialogs;
+    QStringList filters;
+    WhenModalShows([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(dialog != nullptr);
+        QCOMPARE(dialog->objectName(), QStringLiteral("dlgOpen"));
+        QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptOpen);
+        QVERIFY(dialog->defaultSuffix().isEmpty());
+        filters = dialog->nameFilters();
+        dialog->selectFile(dir.filePath("missing.dat"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    const auto chosen = dialogs.chooseFileToOpen(nullptr);
+    QCOMPARE(filters, QStringList{"Файлы баз данных лотерей (*.dat)"});
+    QVERIFY(chosen.has_value());
+    QCOMPARE(*chosen, dir.filePath("missing.dat"));
+}
+
+void QtStandardDialogsTest::cancellingAFileDialogGivesNothing() {
+    QtStandardDialogs dialogs;
+    WhenModalShows([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    QVERIFY(!dialogs.chooseFileToOpen(nullptr).has_value());
+}
+
+void QtStandardDialogsTest::theColourDialogOpensOnTheGivenColourAndIsKeptForTheRun() {
+    QtStandardDialogs dialogs;
+    QColorDialog* first = nullptr;
+    QColor shownWith;
+    WhenModalShows([&](QWidget* modal) {
+        first = qobject_cast<QColorDialog*>(modal);
+        QVERIFY(first != nullptr);
+        QCOMPARE(first->objectName(), QStringLiteral("dlgColor"));
+        shownWith = first->currentColor();
+        first->setCurrentColor(QColor(10, 20, 30));
+        first->accept();
+    });
+    const auto chosen = dialogs.chooseColour(nullptr, QColor(1, 2, 3));
+    QCOMPARE(shownWith, QColor(1, 2, 3));
+    QVERIFY(chosen.has_value());
+    QCOMPARE(*chosen, QColor(10, 20, 30));
+    QColorDialog* second = nullptr;
+    WhenModalShows([&](QWidget* modal) {
+        second = qobject_cast<QColorDialog*>(modal);
+        second->reject();
+    });
+    QVERIFY(!dialogs.chooseColour(nullptr, Qt::black).has_value());
+    QCOMPARE(second, first);
+}
+
+ZHREBIKON_UI_TEST_MAIN(QtStandardDialogsTest)
+#include "QtStandardDialogsTest.moc"

@@ -1,0 +1,144 @@
+#include "UiTestSupport.h"
+
+#include "ErrorReport.h"
+#include "LotteryDocument.h"
+#include "PageControl.h"
+#include "StringGrid.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTest>
+#include <QTimer>
+
+int ScriptedDialogs::askYesNo(QWidget* /*parent*/, const QString& text) {
+    questions << text;
+    if (answers.empty())
+        return lottery::kAnswerNo;
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedDialogs::chooseFileToOpen(QWidget* /*parent*/) {
+    ++openDialogsShown;
+    if (openPaths.empty())
+        return std::nullopt;
+    const QString path = openPaths.front();
+    openPaths.pop_front();
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+std::optional<QString> ScriptedDialogs::chooseFileToSave(QWidget* /*parent*/) {
+    ++saveDialogsShown;
+    if (savePaths.empty())
+        return std::nullopt;
+    const QString path = savePaths.front();
+    savePaths.pop_front();
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+std::optional<QColor> ScriptedDialogs::chooseColour(QWidget* /*parent*/, const QColor& /*initial*/) {
+    return std::nullopt;
+}
+
+int ScriptedNewDialog::exec() {
+    ++shown;
+    if (!nextShape)
+        return QDialog::Rejected;
+    document_.setShape(*nextShape);
+    document_.setNewAccepted(true);
+    return QDialog::Accepted;
+}
+
+CollectedErrors::CollectedErrors() {
+    SetErrorPresenter([this](const QString& caption, const QString& text) {
+        captions << caption;
+        texts << text;
+    });
+}
+
+CollectedErrors::~CollectedErrors() {
+    SetErrorPresenter({});
+}
+
+MainWindowFixture::MainWindowFixture(bool show) {
+    // No options file: the window keeps its design colours and first pattern.
+    window = std::make_unique<FrmMain>(dialogs, "/nonexistent-folder-for-tests/User.opt");
+    frmNew = new ScriptedNewDialog(window->document(), window.get());
+    window->attachDialogs(nullptr, frmNew, nullptr);
+    if (show) {
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            qWarning("the main window was not exposed");
+    }
+}
+
+MainWindowFixture::~MainWindowFixture() {
+    // Leave without the closing question.
+    window->document().setChanged(false);
+}
+
+StringGrid& MainWindowFixture::grid(const char* name) const {
+    auto* found = control<StringGrid>(name);
+    if (found == nullptr)
+        qFatal("no grid %s", name);
+    return *found;
+}
+
+void MainWindowFixture::addDraw(std::initializer_list<int> numbers) {
+    lottery::LotteryDocument& doc = document();
+    for (int n : numbers)
+        doc.MarkNumber(n);
+    doc.AddDraw();
+    doc.ResetCard();
+    doc.setChanged(true);
+    doc.StatAll();
+}
+
+void MainWindowFixture::newLottery(int K, int N) {
+    frmNew->nextShape = lottery::LotteryShape{static_cast<std::uint8_t>(K),
+                                              static_cast<std::uint8_t>(N)};
+    window->mnuNewClick();
+    frmNew->nextShape.reset();
+}
+
+void MainWindowFixture::showStatisticsPage() {
+    window->pageControl().setCurrentIndex(1);
+    window->pageControl().setCurrentIndex(0);
+}
+
+void WriteDatabase(const QString& path, lottery::LotteryShape shape,
+                   const std::vector<std::vector<int>>& draws) {
+    QByteArray bytes;
+    for (const auto& draw : draws) {
+        QByteArray record(7, '\0');
+        for (std::size_t i = 0; i < draw.size() && i < 7; ++i)
+            record[static_cast<int>(i)] = static_cast<char>(draw[i]);
+        bytes += record;
+    }
+    QByteArray trailer(7, '\0');
+    trailer[0] = static_cast<char>(shape.K);
+    trailer[1] = static_cast<char>(shape.N);
+    bytes += trailer;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+void WhenModalShows(std::function<void(QWidget*)> action) {
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !modal->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        action(modal);
+    });
+    timer->start();
+}

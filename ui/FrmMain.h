@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <string>
+
+#include "DocumentListener.h"
+#include "LotteryDocument.h"
+#include "OptionsFile.h"
+#include "RandomSource.h"
+
+class AppearanceOptions;
+class DrawEntryPage;
+class PageControl;
+class QAction;
+class QDialog;
+class QMenu;
+class StandardDialogs;
+class StatisticsPage;
+
+// frmMain: the menu, the two pages and the file commands. It owns the one lottery document
+// and shows what the document reports.
+class FrmMain : public QMainWindow, public lottery::DocumentListener {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 458;
+    static constexpr int kClientHeight = 333;
+
+    explicit FrmMain(StandardDialogs& dialogs,
+                     std::string optionsPath = lottery::kOptionsFileName,
+                     QWidget* parent = nullptr);
+    ~FrmMain() override;
+
+    // The three dialogs are created after the main window and shown modally from its menu.
+    void attachDialogs(QDialog* frmAbout, QDialog* frmNew, QDialog* frmHelp);
+
+    lottery::LotteryDocument& document() { return document_; }
+    StatisticsPage& statisticsPage() const { return *statistics_; }
+    DrawEntryPage& drawEntryPage() const { return *drawEntry_; }
+    AppearanceOptions& appearance() const { return *appearance_; }
+    PageControl& pageControl() const { return *PageControl1_; }
+
+    // --- menu handlers
+    void mnuNewClick();
+    void mnuOpenClick();
+    void mnuSaveClick();
+    void mnuSaveAsClick();
+    void mnuExitClick();
+    void mnuHelpHelpClick();
+    void mnuAboutClick();
+
+    // --- what the document reports
+    void shapeApplied(lottery::LotteryShape shape) override;
+    void drawListReset() override;
+    void drawAppended(int index) override;
+    void tablesBlanked(int N) override;
+    void pageReset() override;
+    void changedFlagChanged(bool changed) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildMenu();
+    QAction* addItem(QMenu* menu, const char* name, const QString& caption,
+                     void (FrmMain::*handler)());
+    void FormCreate();
+    void FormClose(QCloseEvent* event);
+    // Before New and Open: offer to save unsaved draws.
+    void ConfirmDiscard();
+    void pageChanged(int index);
+    void centreOnDesktop();
+
+    StandardDialogs& dialogs_;
+    std::string optionsPath_;
+    lottery::LotteryDocument document_;
+    lottery::LcgRandom random_{0};
+    PageControl* PageControl1_;
+    StatisticsPage* statistics_;
+    DrawEntryPage* drawEntry_;
+    AppearanceOptions* appearance_;
+    QMenu* mnuOptions_ = nullptr;
+    QAction* mnuSave_ = nullptr;
+    QDialog* frmAbout_ = nullptr;
+    QDialog* frmNew_ = nullptr;
+    QDialog* frmHelp_ = nullptr;
+    bool shownOnce_ = false;
+};

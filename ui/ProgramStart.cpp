@@ -1,0 +1,29 @@
+#include "ProgramStart.h"
+
+#include "AppearanceOptions.h"
+#include "FrmAbout.h"
+#include "FrmHelp.h"
+#include "FrmMain.h"
+#include "FrmNew.h"
+#include "QtStandardDialogs.h"
+#include "UrlOpener.h"
+
+#include <QApplication>
+
+ProgramWindows CreateProgramWindows(StandardDialogs& dialogs) {
+    ProgramWindows windows;
+    windows.frmMain = std::make_unique<FrmMain>(dialogs);
+    FrmMain& main = *windows.frmMain;
+    windows.frmAbout = new FrmAbout(main.appearance(), DesktopUrlOpener(), &main);
+    windows.frmNew = new FrmNew(main.document(), main.appearance(), &main);
+    windows.frmHelp = new FrmHelp(main.appearance(), &main);
+    main.attachDialogs(windows.frmAbout, windows.frmNew, windows.frmHelp);
+    return windows;
+}
+
+int RunProgram() {
+    QtStandardDialogs dialogs;
+    ProgramWindows windows = CreateProgramWindows(dialogs);
+    windows.frmMain->show();
+    return QApplication::exec();
+}

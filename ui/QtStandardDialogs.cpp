@@ -1,0 +1,88 @@
+#include "QtStandardDialogs.h"
+
+#include "ConfirmBox.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+// Centred horizontally on the parent's screen, top at one third of the free height.
+void PlaceOnScreen(QWidget& dialog, QWidget* parent) {
+    QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const QRect free = screen->availableGeometry();
+    const QSize size = dialog.sizeHint().expandedTo(dialog.size());
+    dialog.move(free.left() + (free.width() - size.width()) / 2,
+                free.top() + (free.height() - size.height()) / 3);
+}
+
+} // namespace
+
+QtStandardDialogs::QtStandardDialogs() = default;
+QtStandardDialogs::~QtStandardDialogs() = default;
+
+QString QtStandardDialogs::fileFilter() {
+    return QStringLiteral("Файлы баз данных лотерей (*.dat)");
+}
+
+int QtStandardDialogs::askYesNo(QWidget* parent, const QString& text) {
+    ConfirmBox box(text, parent);
+    return box.ask();
+}
+
+std::optional<QString> QtStandardDialogs::runFileDialog(QFileDialog& dialog, QWidget* parent,
+                                                        QString& lastFile) {
+    if (!lastFile.isEmpty())
+        dialog.selectFile(lastFile);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    PlaceOnScreen(dialog, parent);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    lastFile = dialog.selectedFiles().constFirst();
+    return lastFile;
+}
+
+std::optional<QString> QtStandardDialogs::chooseFileToOpen(QWidget* parent) {
+    if (!dlgOpen_) {
+        dlgOpen_ = std::make_unique<QFileDialog>();
+        dlgOpen_->setObjectName(QStringLiteral("dlgOpen"));
+        dlgOpen_->setOption(QFileDialog::DontUseNativeDialog);
+        dlgOpen_->setAcceptMode(QFileDialog::AcceptOpen);
+        // A typed name need not exist: opening it then reports "File not found".
+        dlgOpen_->setFileMode(QFileDialog::AnyFile);
+        dlgOpen_->setNameFilter(fileFilter());
+    }
+    return runFileDialog(*dlgOpen_, parent, lastOpened_);
+}
+
+std::optional<QString> QtStandardDialogs::chooseFileToSave(QWidget* parent) {
+    if (!dlgSave_) {
+        dlgSave_ = std::make_unique<QFileDialog>();
+        dlgSave_->setObjectName(QStringLiteral("dlgSave"));
+        dlgSave_->setOption(QFileDialog::DontUseNativeDialog);
+        dlgSave_->setAcceptMode(QFileDialog::AcceptSave);
+        dlgSave_->setFileMode(QFileDialog::AnyFile);
+        dlgSave_->setNameFilter(fileFilter());
+        dlgSave_->setDefaultSuffix(QStringLiteral("dat"));
+        dlgSave_->setOption(QFileDialog::DontConfirmOverwrite, false);
+    }
+    return runFileDialog(*dlgSave_, parent, lastSaved_);
+}
+
+std::optional<QColor> QtStandardDialogs::chooseColour(QWidget* parent, const QColor& initial) {
+    if (!dlgColor_) {
+        dlgColor_ = std::make_unique<QColorDialog>();
+        dlgColor_->setObjectName(QStringLiteral("dlgColor"));
+        dlgColor_->setOption(QColorDialog::DontUseNativeDialog);
+    }
+    dlgColor_->setCurrentColor(initial);
+    dlgColor_->setWindowModality(Qt::ApplicationModal);
+    PlaceOnScreen(*dlgColor_, parent);
+    if (dlgColor_->exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dlgColor_->selectedColor();
+}

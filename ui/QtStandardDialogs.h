@@ -1,0 +1,33 @@
+#pragma once
+
+#include "StandardDialogs.h"
+
+#include <memory>
+
+class QColorDialog;
+class QFileDialog;
+
+// The real dialogs of the program. The file and colour dialogs are kept for the whole run, so
+// they reopen on the last chosen file and keep their custom colours.
+class QtStandardDialogs : public StandardDialogs {
+public:
+    QtStandardDialogs();
+    ~QtStandardDialogs() override;
+
+    int askYesNo(QWidget* parent, const QString& text) override;
+    std::optional<QString> chooseFileToOpen(QWidget* parent) override;
+    std::optional<QString> chooseFileToSave(QWidget* parent) override;
+    std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
+
+    // The filter of both file dialogs.
+    static QString fileFilter();
+
+private:
+    std::optional<QString> runFileDialog(QFileDialog& dialog, QWidget* parent, QString& lastFile);
+
+    std::unique_ptr<QFileDialog> dlgOpen_;
+    std::unique_ptr<QFileDialog> dlgSave_;
+    std::unique_ptr<QColorDialog> dlgColor_;
+    QString lastOpened_;
+    QString lastSaved_;
+};
