@@ -12,9 +12,9 @@ namespace lottery {
 class LotteryDocument;
 }
 
+class DrawListBox;
 class DrawListModel;
 class QLabel;
-class QListView;
 class QSlider;
 class StringGrid;
 
@@ -66,7 +66,7 @@ public:
     StringGrid* grdReje() const { return grdReje_; }
     QSlider* trcNumber() const { return trcNumber_; }
     QLabel* lblNumber() const { return lblNumber_; }
-    QListView* lbxAll() const { return lbxAll_; }
+    DrawListBox* lbxAll() const { return lbxAll_; }
 
 private:
     QLabel* addTitle(const char* name, const QString& text, int x, int y);
@@ -76,7 +76,7 @@ private:
     lottery::LotteryDocument& document_;
     QLabel* imgFon1_;
     std::array<QLabel*, 6> titles_{};
-    QListView* lbxAll_;
+    DrawListBox* lbxAll_;
     DrawListModel* drawList_;
     QSlider* trcNumber_;
     QLabel* imgBall_;

@@ -7,7 +7,7 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QListView>
+#include <QAbstractItemView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
