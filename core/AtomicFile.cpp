@@ -114,21 +114,20 @@ void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     }
 }
 
-std::vector<std::uint8_t> ReadWholeFileForUpdate(const std::string& path, FileSystem& fs,
-                                                 std::size_t limit) {
+void ReadFileForUpdate(const std::string& path, FileSystem& fs,
+                       const std::function<std::span<std::uint8_t>(std::size_t size)>& placeFor) {
     if (path.empty())
         throw IoError(io_code::kFileNotFound);
     const int fd = fs.open(path.c_str(), O_RDWR, 0);
     if (fd < 0)
         FailWithErrno(errno);
-    std::vector<std::uint8_t> bytes;
     try {
         struct stat info {};
         if (fs.fstat(fd, &info) != 0)
             FailWithErrno(errno);
         if (S_ISDIR(info.st_mode) || GrantsNoWrite(info))
             throw IoError(io_code::kAccessDenied);
-        bytes.resize(std::min(static_cast<std::size_t>(info.st_size), limit));
+        const std::span<std::uint8_t> bytes = placeFor(static_cast<std::size_t>(info.st_size));
         std::size_t done = 0;
         while (done < bytes.size()) {
             const ssize_t got = fs.read(fd, bytes.data() + done, bytes.size() - done);
@@ -146,6 +145,15 @@ std::vector<std::uint8_t> ReadWholeFileForUpdate(const std::string& path, FileSy
         throw;
     }
     fs.close(fd);
+}
+
+std::vector<std::uint8_t> ReadWholeFileForUpdate(const std::string& path, FileSystem& fs,
+                                                 std::size_t limit) {
+    std::vector<std::uint8_t> bytes;
+    ReadFileForUpdate(path, fs, [&](std::size_t size) {
+        bytes.resize(std::min(size, limit));
+        return std::span<std::uint8_t>(bytes);
+    });
     return bytes;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -16,6 +17,11 @@ namespace lottery {
 // IoError is thrown. An existing target without write permission fails with code 5.
 void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                          FileSystem& fs = SystemFileSystem());
+
+// Opens an existing file for reading and writing (so a read-only file fails with code 5), asks
+// placeFor(size) where its bytes go, and fills that span (at most size bytes) from the start.
+void ReadFileForUpdate(const std::string& path, FileSystem& fs,
+                       const std::function<std::span<std::uint8_t>(std::size_t size)>& placeFor);
 
 // Reads an existing file, at most limit bytes, opened for reading and writing (so a read-only
 // file fails with code 5). Throws IoError.

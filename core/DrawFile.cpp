@@ -20,39 +20,55 @@ std::vector<std::uint8_t> EncodeDrawFile(std::span<const DrawRecord> draws, Lott
     return bytes;
 }
 
-DrawFileContent DecodeDrawFile(std::span<const std::uint8_t> bytes) {
-    const std::size_t records = bytes.size() / kRecordSize; // a partial record is ignored
-    if (records == 0)
+namespace {
+
+// Takes the last whole record as the trailer and checks everything; records holds every whole
+// record of the file.
+DrawFileContent SplitAndCheck(std::vector<DrawRecord> records) {
+    if (records.empty())
         throw IoError(io_code::kSeekBeforeStart); // the trailer would lie before the start
-    const std::uint8_t* trailer = bytes.data() + (records - 1) * kRecordSize;
+    const DrawRecord trailer = records.back();
+    records.pop_back();
 
     DrawFileContent content;
     content.shape.K = trailer[0];
     content.shape.N = trailer[1];
-    std::copy(trailer + 2, trailer + kRecordSize, content.reserved.begin());
+    std::copy(trailer.begin() + 2, trailer.end(), content.reserved.begin());
     if (!content.shape.isValid())
         throw InvalidContentError();
-
-    static_assert(sizeof(DrawRecord) == kRecordSize);
-    content.draws.resize(records - 1);
-    if (records > 1)
-        std::memcpy(content.draws.data(), bytes.data(), (records - 1) * kRecordSize);
     const int K = content.shape.K;
     const int N = content.shape.N;
     // Only positions 1..K mean anything; a number outside 1..N there would index outside the
     // statistics, so such a file is refused as a whole.
-    for (const DrawRecord& draw : content.draws)
+    for (const DrawRecord& draw : records)
         for (int p = 0; p < K; ++p) {
             const int number = draw[static_cast<std::size_t>(p)];
             if (number < 1 || number > N)
                 throw InvalidContentError();
         }
+    content.draws = std::move(records);
     return content;
 }
 
+} // namespace
+
+DrawFileContent DecodeDrawFile(std::span<const std::uint8_t> bytes) {
+    static_assert(sizeof(DrawRecord) == kRecordSize);
+    std::vector<DrawRecord> records(bytes.size() / kRecordSize); // a partial record is ignored
+    if (!records.empty())
+        std::memcpy(records.data(), bytes.data(), records.size() * kRecordSize);
+    return SplitAndCheck(std::move(records));
+}
+
 DrawFileContent ReadDrawFile(const std::string& path, FileSystem& fs) {
-    const std::vector<std::uint8_t> bytes = ReadWholeFileForUpdate(path, fs);
-    return DecodeDrawFile(bytes);
+    // The records are read straight into their final place: no second copy of a large file.
+    std::vector<DrawRecord> records;
+    ReadFileForUpdate(path, fs, [&records](std::size_t size) {
+        records.resize(size / kRecordSize);
+        return std::span<std::uint8_t>(reinterpret_cast<std::uint8_t*>(records.data()),
+                                       records.size() * kRecordSize);
+    });
+    return SplitAndCheck(std::move(records));
 }
 
 void WriteDrawFile(const std::string& path, std::span<const DrawRecord> draws, LotteryShape shape,

@@ -49,7 +49,11 @@ int IoError::CodeForErrno(int errnoValue) {
     case EFBIG:
         return io_code::kDiskFull;
     default:
-        return errnoValue > 0 ? errnoValue : io_code::kAccessDenied;
+        if (errnoValue <= 0)
+            return io_code::kAccessDenied;
+        // An unlisted error must not borrow a listed text (EIO is 5, which would read
+        // "File access denied"), so such numbers are moved out of the listed range.
+        return MessageFor(errnoValue).rfind("I/O error ", 0) == 0 ? errnoValue : 1000 + errnoValue;
     }
 }
 

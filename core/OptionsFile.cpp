@@ -7,6 +7,9 @@ namespace lottery {
 namespace {
 
 void PutInt32(std::uint8_t* at, std::int32_t value) {
+    // System colours are written in the one documented form, whatever form they were read in.
+    if (colour::IsSystem(value))
+        value = colour::System(colour::SystemIndex(value));
     const auto v = static_cast<std::uint32_t>(value);
     for (int i = 0; i < 4; ++i)
         at[i] = static_cast<std::uint8_t>(v >> (8 * i));

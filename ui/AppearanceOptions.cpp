@@ -2,6 +2,7 @@
 
 #include "ColourValue.h"
 #include "DrawEntryPage.h"
+#include "ErrorReport.h"
 #include "Pictures.h"
 #include "StandardDialogs.h"
 #include "StatisticsPage.h"
@@ -25,6 +26,12 @@ void AddSeparator(QMenu* menu, const char* name) {
 
 } // namespace
 
+void AppearanceOptions::connectGuarded(QAction* action, void (AppearanceOptions::*handler)()) {
+    // An error ends the command and is shown in the error box; the program goes on.
+    connect(action, &QAction::triggered, this,
+            [this, handler] { RunGuarded([&] { (this->*handler)(); }); });
+}
+
 AppearanceOptions::AppearanceOptions(StatisticsPage& statistics, DrawEntryPage& drawEntry,
                                      StandardDialogs& dialogs, QWidget* dialogParent)
     : QObject(dialogParent), statistics_(statistics), drawEntry_(drawEntry), dialogs_(dialogs),
@@ -34,15 +41,15 @@ void AppearanceOptions::populateMenu(QMenu* mnuOptions) {
     QMenu* mnuColor = mnuOptions->addMenu(QStringLiteral("Цвета"));
     mnuColor->setObjectName(QStringLiteral("mnuColor"));
     mnuColor->menuAction()->setObjectName(QStringLiteral("mnuColor"));
-    connect(AddItem(mnuColor, "mnuColorTableFon", QStringLiteral("Цвет фона таблиц")),
-            &QAction::triggered, this, &AppearanceOptions::mnuColorTableFonClick);
-    connect(AddItem(mnuColor, "mnuColorShap", QStringLiteral("Цвет шапки таблиц")),
-            &QAction::triggered, this, &AppearanceOptions::mnuColorShapClick);
+    connectGuarded(AddItem(mnuColor, "mnuColorTableFon", QStringLiteral("Цвет фона таблиц")),
+                   &AppearanceOptions::mnuColorTableFonClick);
+    connectGuarded(AddItem(mnuColor, "mnuColorShap", QStringLiteral("Цвет шапки таблиц")),
+                   &AppearanceOptions::mnuColorShapClick);
     AddSeparator(mnuColor, "mnuColSep");
-    connect(AddItem(mnuColor, "mnuFontZagol", QStringLiteral("Цвет заголовков")),
-            &QAction::triggered, this, &AppearanceOptions::mnuFontZagolClick);
-    connect(AddItem(mnuColor, "mnuFontTable", QStringLiteral("Цвет шрифта таблиц")),
-            &QAction::triggered, this, &AppearanceOptions::mnuFontTableClick);
+    connectGuarded(AddItem(mnuColor, "mnuFontZagol", QStringLiteral("Цвет заголовков")),
+                   &AppearanceOptions::mnuFontZagolClick);
+    connectGuarded(AddItem(mnuColor, "mnuFontTable", QStringLiteral("Цвет шрифта таблиц")),
+                   &AppearanceOptions::mnuFontTableClick);
 
     QMenu* mnuFon = mnuOptions->addMenu(QStringLiteral("Фон"));
     mnuFon->setObjectName(QStringLiteral("mnuFon"));
@@ -54,12 +61,12 @@ void AppearanceOptions::populateMenu(QMenu* mnuOptions) {
     mnuFon2_ = AddItem(mnuFon, "mnuFon2", QStringLiteral("Квадратура"));
     mnuFon2_->setCheckable(true);
     mnuFon2_->setChecked(!firstPatternChecked_);
-    connect(mnuFon1_, &QAction::triggered, this, &AppearanceOptions::mnuFon1Click);
-    connect(mnuFon2_, &QAction::triggered, this, &AppearanceOptions::mnuFon2Click);
+    connectGuarded(mnuFon1_, &AppearanceOptions::mnuFon1Click);
+    connectGuarded(mnuFon2_, &AppearanceOptions::mnuFon2Click);
 
     AddSeparator(mnuOptions, "mnuOptSep");
-    connect(AddItem(mnuOptions, "mnuSaveOptions", QStringLiteral("Сохранить опции")),
-            &QAction::triggered, this, &AppearanceOptions::mnuSaveOptionsClick);
+    connectGuarded(AddItem(mnuOptions, "mnuSaveOptions", QStringLiteral("Сохранить опции")),
+                   &AppearanceOptions::mnuSaveOptionsClick);
 }
 
 void AppearanceOptions::LayFirstPattern() {

@@ -61,6 +61,7 @@ public:
     QColor lastConfirmedColour() const { return lastColour_; }
 
 private:
+    void connectGuarded(QAction* action, void (AppearanceOptions::*handler)());
     // Shows the shared colour dialog; nullopt when cancelled.
     std::optional<std::int32_t> askColour();
 

@@ -1,6 +1,7 @@
 #include "DrawEntryPage.h"
 
 #include "ColourValue.h"
+#include "FontSetup.h"
 #include "GlyphButton.h"
 #include "LotteryDocument.h"
 #include "Pictures.h"
@@ -22,22 +23,12 @@ namespace {
 const QColor kActiveModeText = ResolveColour(0x000000, QPalette());
 const QColor kOtherModeText = ResolveColour(0x808080, QPalette());
 
-// "Arial Cyr" where it exists; the metric-compatible faces elsewhere.
-QFont DesignFont() {
-    QFont font;
-    font.setFamilies(
-        {QStringLiteral("Arial Cyr"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    return font;
-}
-
 QFont ModeButtonFont() {
-    QFont font = DesignFont();
-    font.setPixelSize(12);
-    return font;
+    return ProgramFont(12);
 }
 
 QFont BallLabelFont() {
-    QFont font = DesignFont();
+    QFont font = ProgramFont(12);
     font.setPointSize(16);
     font.setWeight(QFont::Normal);
     return font;
@@ -49,6 +40,11 @@ GlyphButton* MakeButton(QWidget* parent, const char* name, QRect geometry, const
     button->setGeometry(geometry);
     button->setText(text);
     return button;
+}
+
+// The dressing may hand over the ball already see-through; key it only when it is not.
+QPixmap BallPixmap(const QImage& ball) {
+    return ball.hasAlphaChannel() ? QPixmap::fromImage(ball) : art::TransparentPixmap(ball);
 }
 
 } // namespace
@@ -251,7 +247,7 @@ void DrawEntryPage::btnNewTirazClick() {
         palette.setColor(QPalette::WindowText, dressing.labelColour);
         label->setPalette(palette);
         label->show();
-        picture->setPixmap(art::TransparentPixmap(dressing.picture));
+        picture->setPixmap(BallPixmap(dressing.picture));
         picture->show();
     }
 }

@@ -1,0 +1,87 @@
+// Draws the program's pictures into a folder:  zhrebikon_artgen <pictures-folder>
+#include "ArtKit.h"
+#include "BallArt.h"
+#include "ButtonGlyphArt.h"
+#include "DigitArt.h"
+#include "IcoWriter.h"
+#include "IconArt.h"
+#include "JpegWriter.h"
+#include "LogoArt.h"
+#include "TileArt.h"
+#include "TownArt.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <cstdio>
+
+namespace {
+
+bool Save(const QImage& image, const QDir& dir, const char* name, const char* format) {
+    const QString path = dir.filePath(QLatin1String(name));
+    if (image.isNull() || !image.save(path, format)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("wrote %s\n", qPrintable(path));
+    return true;
+}
+
+int WritePictures(const QDir& dir) {
+    using namespace artgen;
+    const QRgb black = qRgb(0, 0, 0);
+    const QRgb silver = qRgb(192, 192, 192);
+    bool ok = true;
+    ok &=
+        Save(FlattenOnKey(DrawBall(26, 12.4, WhiteBall()), black, kSeenOn), dir, "ball.bmp", "BMP");
+    ok &= Save(FlattenOnKey(DrawBall(26, 12.4, GoldenBall()), black, kSeenOn), dir, "ball2.bmp",
+               "BMP");
+    ok &= Save(FlattenOnKey(DrawBall(52, 25.0, WhiteBall()), silver, silver), dir, "playball.bmp",
+               "BMP");
+    ok &= Save(FlattenOnKey(DrawBall(52, 25.0, GoldenBall()), silver, silver), dir,
+               "playballbingo.bmp", "BMP");
+    ok &= Save(DrawPlasterTile(), dir, "fon.bmp", "BMP");
+    ok &= Save(DrawPatchworkTile(), dir, "fon3.bmp", "BMP");
+    ok &= Save(DrawTirazGlyph(), dir, "tiraz.bmp", "BMP");
+    ok &= Save(DrawPlayGlyph(), dir, "play.bmp", "BMP");
+    ok &= Save(DrawDigitStrip(), dir, "digits.png", "PNG");
+    for (const auto& [picture, name] :
+         {std::pair{DrawTown(), "town.jpg"}, std::pair{DrawLogo(), "logo.jpg"}}) {
+        const QString path = dir.filePath(QLatin1String(name));
+        if (WriteJpeg(picture, path, 92)) {
+            std::printf("wrote %s\n", qPrintable(path));
+        } else {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            ok = false;
+        }
+    }
+    QFile icon(dir.filePath(QStringLiteral("program.ico")));
+    const QByteArray ico = WriteIco4(DrawProgramIcon());
+    if (icon.open(QIODevice::WriteOnly) && icon.write(ico) == ico.size()) {
+        std::printf("wrote %s\n", qPrintable(icon.fileName()));
+    } else {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(icon.fileName()));
+        ok = false;
+    }
+    return ok ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 2) {
+        QDir dir(args[1]);
+        if (!dir.exists() && !QDir().mkpath(args[1])) {
+            std::fprintf(stderr, "cannot make %s\n", qPrintable(args[1]));
+            return 1;
+        }
+        return WritePictures(dir);
+    }
+    std::fprintf(stderr, "usage: zhrebikon_artgen <pictures-folder>\n");
+    return 2;
+}

@@ -1,0 +1,13 @@
+#include "HistoryBench.h"
+
+#include <benchmark/benchmark.h>
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    lottery::bench::RegisterHistoryBenchmarks(ZHREBIKON_SOURCE_DIR);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,62 @@
+#include "HistoryBench.h"
+
+#include "BenchData.h"
+#include "DrawFile.h"
+#include "HistoryCsv.h"
+#include "LotteryDocument.h"
+#include "NumberStats.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+
+namespace lottery::bench {
+namespace {
+
+void BM_HistoryReadCsv(benchmark::State& state, std::string path) {
+    for (auto _ : state) {
+        auto draws = test::ReadHistoryCsv(path);
+        benchmark::DoNotOptimize(draws);
+    }
+}
+
+void BM_HistoryStatAll(benchmark::State& state, std::vector<DrawRecord> draws) {
+    StatsTable table{};
+    SetUpperSentinel(table, 49);
+    for (auto _ : state) {
+        StatAll(table, draws, {6, 49});
+        benchmark::DoNotOptimize(table);
+    }
+    state.counters["draws"] = static_cast<double>(draws.size());
+}
+
+// What the user waits for: open the history as a draw file and recompute; then save it.
+void BM_HistoryOpenAndSave(benchmark::State& state, std::vector<DrawRecord> draws) {
+    const std::string path = ScratchPath("history.dat");
+    WriteDrawFile(path, draws, {6, 49}, TrailerReserved{});
+    LotteryDocument doc;
+    for (auto _ : state) {
+        doc.Open(path);
+        doc.WriteDocument(path);
+    }
+}
+
+} // namespace
+
+void RegisterHistoryBenchmarks(const std::string& sourceDir) {
+    const auto path = test::FindHistoryCsv(sourceDir);
+    const auto draws = path ? test::ReadHistoryCsv(*path) : std::nullopt;
+    if (!draws) {
+        std::fprintf(stderr, "Real draw history not found beside the project: its benchmarks are "
+                             "left out.\n");
+        return;
+    }
+    benchmark::RegisterBenchmark("BM_HistoryReadCsv", BM_HistoryReadCsv, *path)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_HistoryStatAll", BM_HistoryStatAll, *draws)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("BM_HistoryOpenAndSave", BM_HistoryOpenAndSave, *draws)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+}
+
+} // namespace lottery::bench

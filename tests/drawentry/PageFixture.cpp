@@ -1,0 +1,63 @@
+#include "PageFixture.h"
+
+#include "GlyphButton.h"
+
+#include <QPushButton>
+#include <QTest>
+
+void PageListener::pageReset() {
+    if (page != nullptr)
+        page->Unvisible();
+}
+
+void PageListener::drawAppended(int index) {
+    appendedLines << QString::fromStdString(document->drawLine(index));
+}
+
+void PageListener::changedFlagChanged(bool changed) {
+    changedFlags.push_back(changed);
+}
+
+PageFixture::PageFixture(std::uint32_t seed, lottery::LotteryShape shape)
+    : document(&listener), random(seed) {
+    listener.document = &document;
+    document.setShape(shape);
+    page = std::make_unique<DrawEntryPage>(document, random);
+    listener.page = page.get();
+    page->CreateNumberButtons();
+    document.Starting();
+    page->show();
+    if (!QTest::qWaitForWindowExposed(page.get()))
+        qWarning("the draw-entry page was not exposed");
+}
+
+void PageFixture::click(int n) {
+    clickButton(page->numberButton(n));
+}
+
+void PageFixture::clickButton(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+}
+
+void PageFixture::clickAll(std::initializer_list<int> numbers) {
+    for (const int n : numbers)
+        click(n);
+}
+
+void PageFixture::startLottery(lottery::LotteryShape shape) {
+    document.setShape(shape);
+    page->btnContinueClick();
+    document.StartNewLottery();
+}
+
+bool PageFixture::glyphIs(int n, art::GlyphKind kind) const {
+    const auto* button = static_cast<GlyphButton*>(page->numberButton(n));
+    return button->glyph() == art::ComposeBallGlyph(n, kind);
+}
+
+std::vector<int> PageFixture::cardNumbers() const {
+    std::vector<int> numbers;
+    for (int p = 0; p < document.cardCount(); ++p)
+        numbers.push_back(document.cardNumbers()[static_cast<std::size_t>(p)]);
+    return numbers;
+}
