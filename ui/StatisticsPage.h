@@ -1,18 +1,17 @@
 #pragma once
 
+#include "DrawListBox.h"
+#include "LotteryShape.h"
+
 #include <QImage>
 #include <QWidget>
-
 #include <array>
 #include <cstdint>
-
-#include "LotteryShape.h"
 
 namespace lottery {
 class LotteryDocument;
 }
 
-class DrawListBox;
 class DrawListModel;
 class QLabel;
 class QSlider;

@@ -1,15 +1,14 @@
 // New, Open, Save, Save As and closing, with scripted answers to the confirmation and file
 // dialogs.
-#include "UiTestSupport.h"
-
 #include "StatisticsPage.h"
 #include "StringGrid.h"
+#include "UiTestSupport.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileDevice>
-#include <QAbstractItemView>
 #include <QTemporaryDir>
 
 namespace {
@@ -238,8 +237,7 @@ void FrmMainFileCommandsTest::failedOpenLeavesDocumentAndTitleUnchanged_data() {
     QTest::addColumn<QByteArray>("content"); // empty name: the file does not exist
     QTest::addColumn<QString>("message");
     QTest::newRow("missing file") << QByteArray() << QStringLiteral("File not found.");
-    QTest::newRow("bad shape") << QByteArray("\x09\x05\0\0\0\0\0", 7)
-                               << QStringLiteral("");
+    QTest::newRow("bad shape") << QByteArray("\x09\x05\0\0\0\0\0", 7) << QStringLiteral("");
 }
 
 void FrmMainFileCommandsTest::failedOpenLeavesDocumentAndTitleUnchanged() {

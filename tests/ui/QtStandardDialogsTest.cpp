@@ -1,7 +1,7 @@
 // The real dialogs: the "Confirm" box, the two file dialogs and the colour dialog.
-#include "UiTestSupport.h"
-
 #include "QtStandardDialogs.h"
+
+#include "UiTestSupport.h"
 
 #include <QAbstractButton>
 #include <QColorDialog>

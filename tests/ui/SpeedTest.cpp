@@ -2,17 +2,15 @@
 // adding one more draw. The figures are printed; the limits checked here are looser than the
 // targets (0.3 s and 50 ms) so that a busy test machine does not fail them, but they still
 // catch anything that grows with the history, such as filling the list with strings.
-#include "UiTestSupport.h"
-
-#include "StatisticsPage.h"
-#include "StringGrid.h"
-
 #include "DrawFile.h"
 #include "NumberStats.h"
+#include "StatisticsPage.h"
+#include "StringGrid.h"
+#include "UiTestSupport.h"
 
+#include <QAbstractItemView>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QAbstractItemView>
 #include <QPushButton>
 #include <QTemporaryDir>
 

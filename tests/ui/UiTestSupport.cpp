@@ -7,8 +7,8 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QTest>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 
 int ScriptedDialogs::askYesNo(QWidget* /*parent*/, const QString& text) {
@@ -42,7 +42,8 @@ std::optional<QString> ScriptedDialogs::chooseFileToSave(QWidget* /*parent*/) {
     return path;
 }
 
-std::optional<QColor> ScriptedDialogs::chooseColour(QWidget* /*parent*/, const QColor& /*initial*/) {
+std::optional<QColor> ScriptedDialogs::chooseColour(QWidget* /*parent*/,
+                                                    const QColor& /*initial*/) {
     return std::nullopt;
 }
 
@@ -101,8 +102,8 @@ void MainWindowFixture::addDraw(std::initializer_list<int> numbers) {
 }
 
 void MainWindowFixture::newLottery(int K, int N) {
-    frmNew->nextShape = lottery::LotteryShape{static_cast<std::uint8_t>(K),
-                                              static_cast<std::uint8_t>(N)};
+    frmNew->nextShape =
+        lottery::LotteryShape{static_cast<std::uint8_t>(K), static_cast<std::uint8_t>(N)};
     window->mnuNewClick();
     frmNew->nextShape.reset();
 }
