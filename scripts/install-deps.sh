@@ -7,7 +7,7 @@ packages=(
   libjpeg62-turbo-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
-  xvfb xauth x11-utils
+  xvfb xauth x11-utils libx11-dev
   clang libclang-rt-14-dev
 )
 sudo=""

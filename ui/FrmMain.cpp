@@ -30,9 +30,8 @@ QString Text(const std::string& text) {
 } // namespace
 
 FrmMain::FrmMain(StandardDialogs& dialogs, std::string optionsPath, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), optionsPath_(std::move(optionsPath)),
-      document_(this), PageControl1_(new PageControl(this)),
-      statistics_(new StatisticsPage(document_)),
+    : QMainWindow(parent), dialogs_(dialogs), optionsPath_(std::move(optionsPath)), document_(this),
+      PageControl1_(new PageControl(this)), statistics_(new StatisticsPage(document_)),
       drawEntry_(new DrawEntryPage(document_, random_)),
       appearance_(new AppearanceOptions(*statistics_, *drawEntry_, dialogs_, this)) {
     setObjectName(QStringLiteral("frmMain"));
@@ -77,7 +76,8 @@ QAction* FrmMain::addItem(QMenu* menu, const char* name, const QString& caption,
                           void (FrmMain::*handler)()) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this, [this, handler] { RunGuarded([&] { (this->*handler)(); }); });
+    connect(action, &QAction::triggered, this,
+            [this, handler] { RunGuarded([&] { (this->*handler)(); }); });
     return action;
 }
 

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QMainWindow>
-
-#include <string>
-
 #include "DocumentListener.h"
 #include "LotteryDocument.h"
 #include "OptionsFile.h"
 #include "RandomSource.h"
+
+#include <QMainWindow>
+#include <string>
 
 class AppearanceOptions;
 class DrawEntryPage;
@@ -26,8 +25,7 @@ public:
     static constexpr int kClientWidth = 458;
     static constexpr int kClientHeight = 333;
 
-    explicit FrmMain(StandardDialogs& dialogs,
-                     std::string optionsPath = lottery::kOptionsFileName,
+    explicit FrmMain(StandardDialogs& dialogs, std::string optionsPath = lottery::kOptionsFileName,
                      QWidget* parent = nullptr);
     ~FrmMain() override;
 

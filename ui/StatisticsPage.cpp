@@ -1,6 +1,7 @@
 #include "StatisticsPage.h"
 
 #include "ColourValue.h"
+#include "DrawListBox.h"
 #include "DrawListModel.h"
 #include "FontSetup.h"
 #include "LotteryDocument.h"
@@ -10,7 +11,6 @@
 #include "Transparency.h"
 
 #include <QLabel>
-#include <QListView>
 #include <QSlider>
 
 namespace {
@@ -38,7 +38,7 @@ int LargeGridColumns(int N) {
 
 StatisticsPage::StatisticsPage(lottery::LotteryDocument& document, QWidget* parent)
     : QWidget(parent), document_(document), imgFon1_(new QLabel(this)),
-      lbxAll_(new QListView(this)), drawList_(new DrawListModel(document, this)),
+      lbxAll_(new DrawListBox(this)), drawList_(new DrawListModel(document, this)),
       trcNumber_(new QSlider(Qt::Horizontal, this)), imgBall_(new QLabel(this)),
       lblNumber_(new QLabel(this)), grdNumber_(nullptr), grdAll_(nullptr), grdChashe_(nullptr),
       grdReje_(nullptr), tableBackColour_(lottery::OptionsRecord{}.tableBackColour),
@@ -65,9 +65,7 @@ StatisticsPage::StatisticsPage(lottery::LotteryDocument& document, QWidget* pare
     lbxAll_->setObjectName(QStringLiteral("lbxAll"));
     lbxAll_->setGeometry(9, 20, 160, 229);
     lbxAll_->setFont(ProgramFont(12));
-    lbxAll_->setUniformItemSizes(true); // keeps a million lines instant
-    lbxAll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    lbxAll_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lbxAll_->setItemHeight(15);
     lbxAll_->setModel(drawList_);
 
     trcNumber_->setObjectName(QStringLiteral("trcNumber"));

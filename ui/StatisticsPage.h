@@ -1,12 +1,12 @@
 #pragma once
 
+#include "DrawListBox.h"
+#include "LotteryShape.h"
+
 #include <QImage>
 #include <QWidget>
-
 #include <array>
 #include <cstdint>
-
-#include "LotteryShape.h"
 
 namespace lottery {
 class LotteryDocument;
@@ -14,7 +14,6 @@ class LotteryDocument;
 
 class DrawListModel;
 class QLabel;
-class QListView;
 class QSlider;
 class StringGrid;
 
@@ -66,7 +65,7 @@ public:
     StringGrid* grdReje() const { return grdReje_; }
     QSlider* trcNumber() const { return trcNumber_; }
     QLabel* lblNumber() const { return lblNumber_; }
-    QListView* lbxAll() const { return lbxAll_; }
+    DrawListBox* lbxAll() const { return lbxAll_; }
 
 private:
     QLabel* addTitle(const char* name, const QString& text, int x, int y);
@@ -76,7 +75,7 @@ private:
     lottery::LotteryDocument& document_;
     QLabel* imgFon1_;
     std::array<QLabel*, 6> titles_{};
-    QListView* lbxAll_;
+    DrawListBox* lbxAll_;
     DrawListModel* drawList_;
     QSlider* trcNumber_;
     QLabel* imgBall_;

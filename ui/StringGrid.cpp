@@ -8,9 +8,8 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
-#include <qdrawutil.h>
-
 #include <algorithm>
+#include <qdrawutil.h>
 
 namespace {
 
@@ -333,10 +332,14 @@ void StringGrid::paintCell(QPainter& painter, int col, int row, const QRect& rec
 
     if (fixed) {
         // Raised inner edge.
-        painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), pal.color(QPalette::Light));
-        painter.fillRect(QRect(rect.left(), rect.top(), 1, rect.height()), pal.color(QPalette::Light));
-        painter.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), pal.color(QPalette::Dark));
-        painter.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), pal.color(QPalette::Dark));
+        painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1),
+                         pal.color(QPalette::Light));
+        painter.fillRect(QRect(rect.left(), rect.top(), 1, rect.height()),
+                         pal.color(QPalette::Light));
+        painter.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1),
+                         pal.color(QPalette::Dark));
+        painter.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()),
+                         pal.color(QPalette::Dark));
     }
 
     const QString content = cell(col, row);
@@ -372,13 +375,27 @@ void StringGrid::mouseMoveEvent(QMouseEvent* event) {
 void StringGrid::keyPressEvent(QKeyEvent* event) {
     const bool extend = event->modifiers().testFlag(Qt::ShiftModifier);
     switch (event->key()) {
-    case Qt::Key_Left: moveCurrent(current_.x() - 1, current_.y(), extend); break;
-    case Qt::Key_Right: moveCurrent(current_.x() + 1, current_.y(), extend); break;
-    case Qt::Key_Up: moveCurrent(current_.x(), current_.y() - 1, extend); break;
-    case Qt::Key_Down: moveCurrent(current_.x(), current_.y() + 1, extend); break;
-    case Qt::Key_Home: moveCurrent(fixedCols_, current_.y(), extend); break;
-    case Qt::Key_End: moveCurrent(colCount_ - 1, current_.y(), extend); break;
-    default: QWidget::keyPressEvent(event); return;
+    case Qt::Key_Left:
+        moveCurrent(current_.x() - 1, current_.y(), extend);
+        break;
+    case Qt::Key_Right:
+        moveCurrent(current_.x() + 1, current_.y(), extend);
+        break;
+    case Qt::Key_Up:
+        moveCurrent(current_.x(), current_.y() - 1, extend);
+        break;
+    case Qt::Key_Down:
+        moveCurrent(current_.x(), current_.y() + 1, extend);
+        break;
+    case Qt::Key_Home:
+        moveCurrent(fixedCols_, current_.y(), extend);
+        break;
+    case Qt::Key_End:
+        moveCurrent(colCount_ - 1, current_.y(), extend);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
     }
     event->accept();
 }
@@ -388,7 +405,8 @@ void StringGrid::wheelEvent(QWheelEvent* event) {
         QWidget::wheelEvent(event);
         return;
     }
-    const int steps = event->angleDelta().y() != 0 ? event->angleDelta().y() : event->angleDelta().x();
+    const int steps =
+        event->angleDelta().y() != 0 ? event->angleDelta().y() : event->angleDelta().x();
     setLeftCol(leftCol_ + (steps < 0 ? 1 : -1));
     event->accept();
 }

@@ -1,8 +1,8 @@
 // The list of past draws: lines built from the document when asked for.
-#include "UiTestSupport.h"
-
 #include "DrawListModel.h"
+
 #include "LotteryDocument.h"
+#include "UiTestSupport.h"
 
 #include <QSignalSpy>
 

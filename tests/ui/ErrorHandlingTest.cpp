@@ -1,14 +1,12 @@
 // Errors raised by handlers: caught by the application object and shown in one box.
-#include "UiTestSupport.h"
-
 #include "ErrorReport.h"
+#include "UiTestSupport.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QEvent>
 #include <QMessageBox>
 #include <QTemporaryDir>
-
 #include <stdexcept>
 
 namespace {
@@ -43,14 +41,22 @@ private slots:
 void ErrorHandlingTest::theMessageGetsAFullStopWhenItEndsInALetterOrDigit_data() {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("letter") << "File not found" << "File not found.";
-    QTest::newRow("digit") << "I/O error 131" << "I/O error 131.";
-    QTest::newRow("cyrillic letter") << "Ошибка" << "Ошибка.";
-    QTest::newRow("full stop") << "Done." << "Done.";
-    QTest::newRow("exclamation mark sorts before") << "Stop!" << "Stop!";
-    QTest::newRow("blank sorts before") << "Trailing " << "Trailing ";
-    QTest::newRow("colon sorts after") << "Reason:" << "Reason:.";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("letter") << "File not found"
+                            << "File not found.";
+    QTest::newRow("digit") << "I/O error 131"
+                           << "I/O error 131.";
+    QTest::newRow("cyrillic letter") << "Ошибка"
+                                     << "Ошибка.";
+    QTest::newRow("full stop") << "Done."
+                               << "Done.";
+    QTest::newRow("exclamation mark sorts before") << "Stop!"
+                                                   << "Stop!";
+    QTest::newRow("blank sorts before") << "Trailing "
+                                        << "Trailing ";
+    QTest::newRow("colon sorts after") << "Reason:"
+                                       << "Reason:.";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void ErrorHandlingTest::theMessageGetsAFullStopWhenItEndsInALetterOrDigit() {
@@ -62,10 +68,14 @@ void ErrorHandlingTest::theMessageGetsAFullStopWhenItEndsInALetterOrDigit() {
 void ErrorHandlingTest::theCaptionIsTheExecutableNameUpToItsFirstDotInTitleCase_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("program") << "Zhrebikon" << "Zhrebikon";
-    QTest::newRow("upper case with extension") << "ZHREBIKON.EXE" << "Zhrebikon";
-    QTest::newRow("two dots") << "zhrebikon.old.exe" << "zhrebikon";
-    QTest::newRow("mixed") << "MyLotto" << "Mylotto";
+    QTest::newRow("program") << "Zhrebikon"
+                             << "Zhrebikon";
+    QTest::newRow("upper case with extension") << "ZHREBIKON.EXE"
+                                               << "Zhrebikon";
+    QTest::newRow("two dots") << "zhrebikon.old.exe"
+                              << "zhrebikon";
+    QTest::newRow("mixed") << "MyLotto"
+                           << "Mylotto";
 }
 
 void ErrorHandlingTest::theCaptionIsTheExecutableNameUpToItsFirstDotInTitleCase() {

@@ -1,15 +1,14 @@
 // New, Open, Save, Save As and closing, with scripted answers to the confirmation and file
 // dialogs.
-#include "UiTestSupport.h"
-
 #include "StatisticsPage.h"
 #include "StringGrid.h"
+#include "UiTestSupport.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileDevice>
-#include <QListView>
 #include <QTemporaryDir>
 
 namespace {
@@ -23,7 +22,7 @@ QAction* Save(MainWindowFixture& f) {
 }
 
 int ListLines(MainWindowFixture& f) {
-    return f.control<QListView>("lbxAll")->model()->rowCount();
+    return f.control<QAbstractItemView>("lbxAll")->model()->rowCount();
 }
 
 QByteArray FileBytes(const QString& path) {
@@ -204,7 +203,7 @@ void FrmMainFileCommandsTest::openReplacesDrawsAndTitlesTheWindow() {
     QCOMPARE(f.window->windowTitle(), kTitlePrefix + QStringLiteral("three.dat"));
     QCOMPARE(f.document().shape(), (lottery::LotteryShape{3, 10}));
     QCOMPARE(ListLines(f), 2);
-    auto* list = f.control<QListView>("lbxAll");
+    auto* list = f.control<QAbstractItemView>("lbxAll");
     QCOMPARE(list->model()->index(1, 0).data().toString(), QStringLiteral("1  4  5  "));
     QVERIFY(!Save(f)->isEnabled());
     // The page was refreshed: number 1 came out twice.
@@ -238,8 +237,7 @@ void FrmMainFileCommandsTest::failedOpenLeavesDocumentAndTitleUnchanged_data() {
     QTest::addColumn<QByteArray>("content"); // empty name: the file does not exist
     QTest::addColumn<QString>("message");
     QTest::newRow("missing file") << QByteArray() << QStringLiteral("File not found.");
-    QTest::newRow("bad shape") << QByteArray("\x09\x05\0\0\0\0\0", 7)
-                               << QStringLiteral("");
+    QTest::newRow("bad shape") << QByteArray("\x09\x05\0\0\0\0\0", 7) << QStringLiteral("");
 }
 
 void FrmMainFileCommandsTest::failedOpenLeavesDocumentAndTitleUnchanged() {

@@ -1,13 +1,12 @@
 // The main window as built: size, title, menu, pages and the places of the statistics controls.
-#include "UiTestSupport.h"
-
 #include "PageControl.h"
 #include "StatisticsPage.h"
 #include "StringGrid.h"
+#include "UiTestSupport.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QLabel>
-#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -53,8 +52,7 @@ void FrmMainWindowTest::theWindowHasNoMaximiseBoxAndStartsWithTheDesignTitle() {
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
-    QCOMPARE(f.window->windowTitle(),
-             QStringLiteral(" \"Жребикон\"  от  Velkora  -  Безымянный"));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral(" \"Жребикон\"  от  Velkora  -  Безымянный"));
     QCOMPARE(f.window->objectName(), QStringLiteral("frmMain"));
 }
 
@@ -87,16 +85,36 @@ void FrmMainWindowTest::menuItemsHaveTheirCaptionsShortcutsAndStates_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("shortcut");
     QTest::addColumn<bool>("enabled");
-    QTest::newRow("mnuFile") << "mnuFile" << "&Файл" << "" << true;
-    QTest::newRow("mnuNew") << "mnuNew" << "Новый" << "" << true;
-    QTest::newRow("mnuOpen") << "mnuOpen" << "Открыть" << "" << true;
-    QTest::newRow("mnuSave") << "mnuSave" << "Сохранить" << "F2" << false;
-    QTest::newRow("mnuSaveAs") << "mnuSaveAs" << "Сохранить как ..." << "" << true;
-    QTest::newRow("mnuExit") << "mnuExit" << "Выход" << "" << true;
-    QTest::newRow("mnuOptions") << "mnuOptions" << "Опции" << "" << true;
-    QTest::newRow("mnuHelp") << "mnuHelp" << "&Справка" << "" << true;
-    QTest::newRow("mnuHelpHelp") << "mnuHelpHelp" << "Помощь" << "F1" << true;
-    QTest::newRow("mnuAbout") << "mnuAbout" << "О программе" << "" << true;
+    QTest::newRow("mnuFile") << "mnuFile"
+                             << "&Файл"
+                             << "" << true;
+    QTest::newRow("mnuNew") << "mnuNew"
+                            << "Новый"
+                            << "" << true;
+    QTest::newRow("mnuOpen") << "mnuOpen"
+                             << "Открыть"
+                             << "" << true;
+    QTest::newRow("mnuSave") << "mnuSave"
+                             << "Сохранить"
+                             << "F2" << false;
+    QTest::newRow("mnuSaveAs") << "mnuSaveAs"
+                               << "Сохранить как ..."
+                               << "" << true;
+    QTest::newRow("mnuExit") << "mnuExit"
+                             << "Выход"
+                             << "" << true;
+    QTest::newRow("mnuOptions") << "mnuOptions"
+                                << "Опции"
+                                << "" << true;
+    QTest::newRow("mnuHelp") << "mnuHelp"
+                             << "&Справка"
+                             << "" << true;
+    QTest::newRow("mnuHelpHelp") << "mnuHelpHelp"
+                                 << "Помощь"
+                                 << "F1" << true;
+    QTest::newRow("mnuAbout") << "mnuAbout"
+                              << "О программе"
+                              << "" << true;
 }
 
 void FrmMainWindowTest::menuItemsHaveTheirCaptionsShortcutsAndStates() {
@@ -122,8 +140,8 @@ void FrmMainWindowTest::theFileMenuHoldsItsItemsInOrderWithOneSeparator() {
     QStringList file;
     for (QAction* a : f.control<QMenu>("mnuFile")->actions())
         file << (a->isSeparator() ? QStringLiteral("-") + a->objectName() : a->objectName());
-    QCOMPARE(file, QStringList({"mnuNew", "mnuOpen", "mnuSave", "mnuSaveAs", "-mnuFileSep",
-                                "mnuExit"}));
+    QCOMPARE(file,
+             QStringList({"mnuNew", "mnuOpen", "mnuSave", "mnuSaveAs", "-mnuFileSep", "mnuExit"}));
     QStringList help;
     for (QAction* a : f.control<QMenu>("mnuHelp")->actions())
         help << (a->isSeparator() ? QStringLiteral("-") + a->objectName() : a->objectName());
@@ -237,16 +255,16 @@ void FrmMainWindowTest::theGridsHaveTheirRowsColumnsAndWidths() {
     // The row titles were written at start.
     QCOMPARE(number.cell(0, 0), QStringLiteral(" С номером ..."));
     QCOMPARE(number.cell(0, 1), QStringLiteral(" Кол-во выпадений"));
-    const QStringList allTitles{" Номер", " Кол-во выпадений", " Чаще с номером",
-                                " Реже с номером", " Прошло тиражей"};
+    const QStringList allTitles{" Номер", " Кол-во выпадений", " Чаще с номером", " Реже с номером",
+                                " Прошло тиражей"};
     for (int row = 0; row < 5; ++row)
         QCOMPARE(all.cell(0, row), allTitles[row]);
 }
 
 void FrmMainWindowTest::tabOrderRunsFromTheTrackBarToTheRankingGrids() {
     MainWindowFixture f;
-    const QStringList expected{"trcNumber", "grdNumber", "grdAll", "lbxAll", "grdChashe",
-                               "grdReje"};
+    const QStringList expected{"trcNumber", "grdNumber", "grdAll",
+                               "lbxAll",    "grdChashe", "grdReje"};
     QWidget* w = f.control<QWidget>("trcNumber");
     QStringList order;
     for (int i = 0; i < expected.size(); ++i) {

@@ -1,9 +1,8 @@
 // Renders the main window's pages into PNG files for the documentation:
 //   zhrebikon_screenshots OUTPUT-FOLDER [CSV-OF-6/49-DRAWS]
 // The CSV has the header "Date,Num1..Num6,Bonus"; its quoted date field holds a comma.
-#include "UiTestSupport.h"
-
 #include "PageControl.h"
+#include "UiTestSupport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,6 @@
 // Asks an X11 window to close the way a window manager does (WM_DELETE_WINDOW), so the
 // program under test goes through its ordinary closing.
 #include <X11/Xlib.h>
-
 #include <cstdio>
 #include <cstdlib>
 

@@ -1,8 +1,8 @@
 // The refresh and the track bar of the statistics page, driven through the real main window.
-#include "UiTestSupport.h"
-
 #include "StatisticsPage.h"
+
 #include "StringGrid.h"
+#include "UiTestSupport.h"
 
 #include <QLabel>
 #include <QSlider>

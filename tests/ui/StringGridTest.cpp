@@ -1,9 +1,9 @@
 // The drawing and scrolling rules of the string grid, checked on its painted pixels.
-#include "UiTestSupport.h"
+#include "StringGrid.h"
 
 #include "FontSetup.h"
 #include "OptionsFile.h"
-#include "StringGrid.h"
+#include "UiTestSupport.h"
 
 #include <QImage>
 #include <QScrollBar>

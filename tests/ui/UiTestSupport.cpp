@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -41,7 +42,8 @@ std::optional<QString> ScriptedDialogs::chooseFileToSave(QWidget* /*parent*/) {
     return path;
 }
 
-std::optional<QColor> ScriptedDialogs::chooseColour(QWidget* /*parent*/, const QColor& /*initial*/) {
+std::optional<QColor> ScriptedDialogs::chooseColour(QWidget* /*parent*/,
+                                                    const QColor& /*initial*/) {
     return std::nullopt;
 }
 
@@ -100,8 +102,8 @@ void MainWindowFixture::addDraw(std::initializer_list<int> numbers) {
 }
 
 void MainWindowFixture::newLottery(int K, int N) {
-    frmNew->nextShape = lottery::LotteryShape{static_cast<std::uint8_t>(K),
-                                              static_cast<std::uint8_t>(N)};
+    frmNew->nextShape =
+        lottery::LotteryShape{static_cast<std::uint8_t>(K), static_cast<std::uint8_t>(N)};
     window->mnuNewClick();
     frmNew->nextShape.reset();
 }
@@ -129,16 +131,54 @@ void WriteDatabase(const QString& path, lottery::LotteryShape shape,
         qFatal("cannot write %s", qPrintable(path));
 }
 
-void WhenModalShows(std::function<void(QWidget*)> action) {
-    auto* timer = new QTimer(qApp);
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
+namespace {
+
+// Answers the next modal window. The answer is repeated while that window stays up (a file
+// dialog may still be loading its folder and ignore it; a box may close a moment later), and
+// the answerer ends itself as soon as the window it answered is hidden, so that it can never
+// answer a later window.
+class ModalAnswerer : public QObject {
+public:
+    explicit ModalAnswerer(std::function<void(QWidget*)> action)
+        : QObject(qApp), action_(std::move(action)) {
+        timer_.setInterval(20);
+        connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
+        timer_.start();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == answered_ && event->type() == QEvent::Hide) {
+            timer_.stop();
+            answered_->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    void tick() {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr || !modal->isVisible())
             return;
-        timer->stop();
-        timer->deleteLater();
-        action(modal);
-    });
-    timer->start();
+        if (answered_ != nullptr && (modal != answered_ || ticks_++ % 15 != 0))
+            return;
+        if (answered_ == nullptr) {
+            answered_ = modal;
+            modal->installEventFilter(this);
+            ++ticks_;
+        }
+        action_(modal);
+    }
+
+    std::function<void(QWidget*)> action_;
+    QTimer timer_;
+    QPointer<QWidget> answered_;
+    int ticks_ = 0;
+};
+
+} // namespace
+
+void WhenModalShows(std::function<void(QWidget*)> action) {
+    new ModalAnswerer(std::move(action));
 }

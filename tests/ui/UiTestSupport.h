@@ -7,7 +7,6 @@
 #include <QDialog>
 #include <QString>
 #include <QStringList>
-
 #include <deque>
 #include <functional>
 #include <initializer_list>
@@ -27,7 +26,7 @@ public:
     std::optional<QString> chooseFileToSave(QWidget* parent) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
 
-    std::deque<int> answers;                      // askYesNo; 7 when empty
+    std::deque<int> answers;       // askYesNo; 7 when empty
     std::deque<QString> openPaths; // an empty path, or none left, cancels the dialog
     std::deque<QString> savePaths;
     QStringList questions;
