@@ -8,6 +8,8 @@
 #include "QtStandardDialogs.h"
 #include "UrlOpener.h"
 
+#include "Pictures.h"
+
 #include <QApplication>
 
 ProgramWindows CreateProgramWindows(StandardDialogs& dialogs) {
@@ -22,6 +24,9 @@ ProgramWindows CreateProgramWindows(StandardDialogs& dialogs) {
 }
 
 int RunProgram() {
+    // The desktop matches the running window to its menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("zhrebikon"));
+    QApplication::setWindowIcon(art::Pictures::instance().programIcon());
     QtStandardDialogs dialogs;
     ProgramWindows windows = CreateProgramWindows(dialogs);
     windows.frmMain->show();
