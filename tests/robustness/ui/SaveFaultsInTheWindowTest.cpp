@@ -1,16 +1,14 @@
 // "Сохранить" and "Сохранить как ..." in the real main window with the file layer failing at
 // every step of a save: the previous file stays whole, no temporary is left behind, the
 // error box says what went wrong and "Сохранить" stays enabled.
+#include "ErrorReport.h"
 #include "FaultyFileSystem.h"
 #include "UiTestSupport.h"
-
-#include "ErrorReport.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <cerrno>
 #include <functional>
 #include <sys/stat.h>
@@ -222,8 +220,8 @@ void SaveFaultsInTheWindowTest::aRealReadOnlyTargetFileIsRefusedAndKeptWhole() {
     f.dialogs.savePaths = {path};
     Action(f, "mnuSaveAs")->trigger();
 
-    QCOMPARE(errors.texts,
-             (QStringList{QStringLiteral("File access denied."), QStringLiteral("File access denied.")}));
+    QCOMPARE(errors.texts, (QStringList{QStringLiteral("File access denied."),
+                                        QStringLiteral("File access denied.")}));
     QCOMPARE(FileBytes(path), before);
     QCOMPARE(FolderEntries(folder.path()), QStringList{QStringLiteral("locked.dat")});
     QVERIFY(Action(f, "mnuSave")->isEnabled());
@@ -294,7 +292,8 @@ void SaveFaultsInTheWindowTest::aFailingSaveWhileClosingKeepsTheWindowOpenAndThe
     f.dialogs.answers = {lottery::kAnswerYes};
     QVERIFY(!f.window->close());
     QVERIFY(f.window->isVisible());
-    QCOMPARE(f.dialogs.questions, QStringList{QStringLiteral("Сохранить изменения перед выходом?")});
+    QCOMPARE(f.dialogs.questions,
+             QStringList{QStringLiteral("Сохранить изменения перед выходом?")});
     QCOMPARE(errors.texts, QStringList{message});
     QCOMPARE(FileBytes(path), before);
     QCOMPARE(FolderEntries(folder.path()),
