@@ -75,6 +75,10 @@ private slots:
     void aRealReadOnlyFolderIsRefusedWhenTheUserCannotWriteIt();
     void aFailingSaveWhileClosingKeepsTheWindowOpenAndTheFileWhole_data();
     void aFailingSaveWhileClosingKeepsTheWindowOpenAndTheFileWhole();
+    void saveAsToAnUnusablePathReportsItAndChangesNothing_data();
+    void saveAsToAnUnusablePathReportsItAndChangesNothing();
+    void aFailingSaveAskedForByNewOrOpenEndsThatCommandAndKeepsTheDraws_data();
+    void aFailingSaveAskedForByNewOrOpenEndsThatCommandAndKeepsTheDraws();
 };
 
 void SaveFaultsInTheWindowTest::aFailingSaveKeepsTheOldFileShowsTheErrorAndKeepsSaveEnabled_data() {
@@ -306,6 +310,84 @@ void SaveFaultsInTheWindowTest::aFailingSaveWhileClosingKeepsTheWindowOpenAndThe
     f.dialogs.savePaths = {path};
     QVERIFY(f.window->close());
     QCOMPARE(FileBytes(path).size(), (named ? 3 : 2) * 7);
+}
+
+void SaveFaultsInTheWindowTest::saveAsToAnUnusablePathReportsItAndChangesNothing_data() {
+    QTest::addColumn<QString>("relativePath");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("an existing folder") << QStringLiteral("folder") << "File access denied.";
+    QTest::newRow("a folder that does not exist")
+        << QStringLiteral("missing/draws.dat") << "File not found.";
+    QTest::newRow("a path through a plain file")
+        << QStringLiteral("plain.txt/draws.dat") << "Invalid filename.";
+    QTest::newRow("a name too long for the file system")
+        << QString(300, QLatin1Char('x')) + QStringLiteral(".dat") << "Invalid filename.";
+}
+
+void SaveFaultsInTheWindowTest::saveAsToAnUnusablePathReportsItAndChangesNothing() {
+    QFETCH(QString, relativePath);
+    QFETCH(QString, message);
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder")));
+    WriteDatabase(folder.filePath(QStringLiteral("plain.txt")), lottery::LotteryShape{2, 5},
+                  {{1, 2}});
+    const QStringList entriesBefore = FolderEntries(folder.path());
+
+    MainWindowFixture f;
+    f.addDraw({1, 2, 3, 4, 5, 6});
+    const QString titleBefore = f.window->windowTitle();
+    CollectedErrors errors;
+    f.dialogs.savePaths = {folder.filePath(relativePath)};
+    Action(f, "mnuSaveAs")->trigger();
+
+    QCOMPARE(errors.texts, QStringList{message});
+    QCOMPARE(FolderEntries(folder.path()), entriesBefore);
+    QVERIFY(FolderEntries(folder.filePath(QStringLiteral("folder"))).isEmpty());
+    QVERIFY(Action(f, "mnuSave")->isEnabled());
+    QCOMPARE(f.window->windowTitle(), titleBefore);
+    QVERIFY(f.document().filePath().empty());
+}
+
+void SaveFaultsInTheWindowTest::
+    aFailingSaveAskedForByNewOrOpenEndsThatCommandAndKeepsTheDraws_data() {
+    QTest::addColumn<bool>("open");
+    QTest::newRow("New") << false;
+    QTest::newRow("Open") << true;
+}
+
+void SaveFaultsInTheWindowTest::aFailingSaveAskedForByNewOrOpenEndsThatCommandAndKeepsTheDraws() {
+    QFETCH(bool, open);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("draws.dat"));
+    const QString other = folder.filePath(QStringLiteral("other.dat"));
+    WriteDatabase(other, lottery::LotteryShape{3, 10}, {{1, 2, 3}});
+    MainWindowFixture f;
+    f.addDraw({1, 2, 3, 4, 5, 6});
+    f.dialogs.savePaths = {path};
+    Action(f, "mnuSaveAs")->trigger();
+    const QByteArray before = FileBytes(path);
+    f.addDraw({7, 8, 9, 10, 11, 12});
+
+    FaultyFileSystem faulty;
+    faulty.failCall(Op::Write, 1, ENOSPC);
+    f.window->setFileSystem(faulty);
+    CollectedErrors errors;
+    f.dialogs.answers = {lottery::kAnswerYes};
+    f.dialogs.openPaths = {other};
+    f.frmNew->nextShape = lottery::LotteryShape{3, 10};
+    Action(f, open ? "mnuOpen" : "mnuNew")->trigger();
+
+    QCOMPARE(f.dialogs.questions, QStringList{QStringLiteral("Сохранить изменения?")});
+    QCOMPARE(errors.texts, QStringList{QStringLiteral("Disk full.")});
+    // The command went no further than the failed save: no dialog, nothing discarded.
+    QCOMPARE(f.frmNew->shown, 0);
+    QCOMPARE(f.dialogs.openDialogsShown, 0);
+    QCOMPARE(f.document().drawCount(), 2);
+    QCOMPARE(static_cast<int>(f.document().shape().N), 49);
+    QCOMPARE(FileBytes(path), before);
+    QCOMPARE(FolderEntries(folder.path()),
+             (QStringList{QStringLiteral("draws.dat"), QStringLiteral("other.dat")}));
+    QVERIFY(Action(f, "mnuSave")->isEnabled());
 }
 
 ZHREBIKON_UI_TEST_MAIN(SaveFaultsInTheWindowTest)
