@@ -8,6 +8,7 @@
 #include "AppearanceOptions.h"
 #include "DrawEntryPage.h"
 #include "ErrorReport.h"
+#include "FaultyFileSystem.h"
 #include "FrmNew.h"
 #include "GlyphButton.h"
 #include "OptionsFile.h"
@@ -28,6 +29,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <map>
@@ -173,6 +175,8 @@ private:
     void chooseColour();
     void chooseBackground();
     void saveOptions();
+    // Save or Save As with the file layer failing at one step.
+    void failingSave();
     // The discard question before New and Open, answered at random.
     void scriptDiscardQuestion();
     // A save that turns into Save As for an unnamed document: scripts its dialog.
@@ -202,6 +206,7 @@ private:
     std::unique_ptr<ExpectedStats> expected_;
     bool statsStale_ = true;
     int trackBarChecks_ = 0;
+    int largest_ = 0;
     std::map<QString, int> performed_;
 };
 
@@ -466,6 +471,38 @@ void RandomSessionTest::saveOptions() {
     QCOMPARE(record->tableFontColour, model_.tableFont);
 }
 
+void RandomSessionTest::failingSave() {
+    using lottery::test::FaultyFileSystem;
+    static const struct {
+        FaultyFileSystem::Op op;
+        int errnoValue;
+        const char* message;
+    } faults[] = {
+        {FaultyFileSystem::Op::Write, ENOSPC, "Disk full."},
+        {FaultyFileSystem::Op::Fsync, EIO, "I/O error 1005."},
+        {FaultyFileSystem::Op::Rename, EACCES, "File access denied."},
+    };
+    const auto& fault = faults[random(3)];
+    FaultyFileSystem faulty;
+    faulty.failCall(fault.op, 1, fault.errnoValue);
+    window_->setFileSystem(faulty);
+    const bool viaSaveAs = !model_.changed || model_.path.isEmpty() || random(2) == 0;
+    QString target = model_.path;
+    if (viaSaveAs) {
+        target = folder_.filePath(QStringLiteral("session-%1.dat").arg(random(6)));
+        dialogs_.savePaths.push_back(target);
+    }
+    action(viaSaveAs ? "mnuSaveAs" : "mnuSave")->trigger();
+    window_->setFileSystem(lottery::SystemFileSystem());
+    QVERIFY(faulty.faultsInjected() == 1);
+    model_.errors << QString::fromLatin1(fault.message);
+    // What was saved there before is still there, whole.
+    if (saved_.count(target) != 0)
+        checkSavedFile(target);
+    else
+        QVERIFY(!QFile::exists(target));
+}
+
 void RandomSessionTest::checkSavedFile(const QString& path) {
     const Snapshot& s = saved_.at(path);
     QFile file(path);
@@ -483,6 +520,7 @@ void RandomSessionTest::checkAll(const QString& where) {
     const QByteArray context = where.toUtf8();
     lottery::LotteryDocument& doc = window_->document();
     const Snapshot& s = model_.doc;
+    largest_ = std::max(largest_, static_cast<int>(s.draws.size()));
 
     // Shape, draws and card.
     QCOMPARE(static_cast<int>(doc.shape().K), s.K);
@@ -591,7 +629,7 @@ void RandomSessionTest::aLongRandomSessionKeepsDocumentStatisticsAndWindowInStep
         } else if (!onCardPage && roll < 500) {
             name = QStringLiteral("track bar");
             moveTrackBar();
-        } else if (roll < 860) {
+        } else if (roll < 868) {
             name = QStringLiteral("page switch");
             switchPage();
         } else if (roll < 870) {
@@ -600,18 +638,21 @@ void RandomSessionTest::aLongRandomSessionKeepsDocumentStatisticsAndWindowInStep
         } else if (roll < 895) {
             name = QStringLiteral("Save");
             save();
-        } else if (roll < 910) {
+        } else if (roll < 915) {
             name = QStringLiteral("Save As");
             saveAs();
-        } else if (roll < 935) {
+        } else if (roll < 925) {
             name = QStringLiteral("Open");
             open();
         } else if (roll < 965) {
             name = QStringLiteral("colour");
             chooseColour();
-        } else if (roll < 990) {
+        } else if (roll < 980) {
             name = QStringLiteral("background");
             chooseBackground();
+        } else if (roll < 990) {
+            name = QStringLiteral("failing save");
+            failingSave();
         } else {
             name = QStringLiteral("save options");
             saveOptions();
@@ -625,13 +666,19 @@ void RandomSessionTest::aLongRandomSessionKeepsDocumentStatisticsAndWindowInStep
     }
     for (const auto& [path, snapshot] : saved_)
         checkSavedFile(path);
+    // Failed saves left no temporaries behind.
+    for (const QString& entry :
+         QDir(folder_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+        QVERIFY2(entry == QStringLiteral("User.opt") || saved_.count(folder_.filePath(entry)) != 0,
+                 qPrintable(entry));
 
     QStringList counts;
     for (const auto& [name, count] : performed_)
         counts << QStringLiteral("%1 %2").arg(name).arg(count);
-    qInfo("%d actions in %.1f s, %zu files saved, %d track bar checks: %s", actions,
-          static_cast<double>(clock.elapsed()) / 1000.0, saved_.size(), trackBarChecks_,
-          qPrintable(counts.join(QStringLiteral(", "))));
+    qInfo("%d actions in %.1f s, %zu files saved, largest document %d draws, %d track bar "
+          "checks: %s",
+          actions, static_cast<double>(clock.elapsed()) / 1000.0, saved_.size(), largest_,
+          trackBarChecks_, qPrintable(counts.join(QStringLiteral(", "))));
     QVERIFY(actions >= kDefaultActions || std::getenv("ZHREBIKON_RANDOM_SESSION_ACTIONS"));
 }
 
