@@ -3,8 +3,8 @@
 // document, the statistics (recomputed here the plain way), the menu and the visible page
 // against it. Saved files are reopened later and must give back the document saved.
 //
-// ZHREBIKON_RANDOM_SESSION_ACTIONS shortens the run (the sanitizer build sets it); without
-// it the session has 20000 actions.
+// ZHREBIKON_RANDOM_SESSION_ACTIONS changes the length (20000 without it) and
+// ZHREBIKON_RANDOM_SESSION_SEED the seed, for looking further by hand.
 #include "AppearanceOptions.h"
 #include "DrawEntryPage.h"
 #include "ErrorReport.h"
@@ -144,6 +144,11 @@ std::int32_t StoredColour(const QColor& c) {
     return c.red() | (c.green() << 8) | (c.blue() << 16);
 }
 
+std::uint32_t Seed() {
+    const char* value = std::getenv("ZHREBIKON_RANDOM_SESSION_SEED");
+    return value != nullptr ? static_cast<std::uint32_t>(std::strtoul(value, nullptr, 10)) : kSeed;
+}
+
 int ActionCount() {
     const char* value = std::getenv("ZHREBIKON_RANDOM_SESSION_ACTIONS");
     if (value != nullptr && std::atoi(value) > 0)
@@ -194,7 +199,7 @@ private:
     StatisticsPage& stats() const { return window_->statisticsPage(); }
     void resetCardAfterDisplay();
 
-    std::mt19937 rng_{kSeed};
+    std::mt19937 rng_{Seed()};
     QTemporaryDir folder_;
     QString previousDir_;
     SessionDialogs dialogs_;
@@ -680,6 +685,7 @@ void RandomSessionTest::aLongRandomSessionKeepsDocumentStatisticsAndWindowInStep
           actions, static_cast<double>(clock.elapsed()) / 1000.0, saved_.size(), largest_,
           trackBarChecks_, qPrintable(counts.join(QStringLiteral(", "))));
     QVERIFY(actions >= kDefaultActions || std::getenv("ZHREBIKON_RANDOM_SESSION_ACTIONS"));
+    qInfo("seed %u", Seed());
 }
 
 ZHREBIKON_UI_TEST_MAIN(RandomSessionTest)
