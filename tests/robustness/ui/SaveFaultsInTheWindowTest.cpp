@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <functional>
@@ -79,6 +80,7 @@ private slots:
     void saveAsToAnUnusablePathReportsItAndChangesNothing();
     void aFailingSaveAskedForByNewOrOpenEndsThatCommandAndKeepsTheDraws_data();
     void aFailingSaveAskedForByNewOrOpenEndsThatCommandAndKeepsTheDraws();
+    void savingThroughASymbolicLinkUpdatesTheFileItPointsTo();
 };
 
 void SaveFaultsInTheWindowTest::aFailingSaveKeepsTheOldFileShowsTheErrorAndKeepsSaveEnabled_data() {
@@ -388,6 +390,31 @@ void SaveFaultsInTheWindowTest::aFailingSaveAskedForByNewOrOpenEndsThatCommandAn
     QCOMPARE(FolderEntries(folder.path()),
              (QStringList{QStringLiteral("draws.dat"), QStringLiteral("other.dat")}));
     QVERIFY(Action(f, "mnuSave")->isEnabled());
+}
+
+void SaveFaultsInTheWindowTest::savingThroughASymbolicLinkUpdatesTheFileItPointsTo() {
+    // A database kept elsewhere (a synchronised folder, say) and opened through a link.
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("real")));
+    const QString real = folder.filePath(QStringLiteral("real/draws.dat"));
+    const QString link = folder.filePath(QStringLiteral("draws.dat"));
+    WriteDatabase(real, lottery::LotteryShape{6, 49}, {{1, 2, 3, 4, 5, 6}});
+    QVERIFY(QFile::link(real, link));
+
+    MainWindowFixture f;
+    f.dialogs.openPaths = {link};
+    Action(f, "mnuOpen")->trigger();
+    QCOMPARE(f.document().drawCount(), 1);
+    f.addDraw({7, 8, 9, 10, 11, 12});
+    CollectedErrors errors;
+    Action(f, "mnuSave")->trigger();
+
+    QVERIFY(errors.texts.isEmpty());
+    QVERIFY(!Action(f, "mnuSave")->isEnabled());
+    QVERIFY2(QFileInfo(link).isSymLink(), "the link was replaced by a plain file");
+    QCOMPARE(FileBytes(real).size(), 3 * 7);
+    QCOMPARE(FolderEntries(folder.filePath(QStringLiteral("real"))),
+             QStringList{QStringLiteral("draws.dat")});
 }
 
 ZHREBIKON_UI_TEST_MAIN(SaveFaultsInTheWindowTest)
