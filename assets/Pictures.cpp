@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QString>
+#include <QtGlobal>
 #include <stdexcept>
 
 namespace art {
@@ -63,9 +64,13 @@ Pictures::Pictures()
     for (int i = 0; i < kDigitCount; ++i) {
         digits_[i] = strip.copy(i * kDigitCell, 0, kDigitCell, kDigitCell);
     }
-    // Read once here so that an unreadable icon is noticed at start, not when first shown.
-    Load("program.ico");
-    programIcon_ = QIcon(ResourcePath("program.ico"));
+    // The icon is read by Qt's icon-format plugin; without it the program still runs, only
+    // without its icon, so that is worth a warning but not a refusal to start.
+    if (QImage(ResourcePath("program.ico")).isNull()) {
+        qWarning("program icon cannot be read; is the image-format plugin missing?");
+    } else {
+        programIcon_ = QIcon(ResourcePath("program.ico"));
+    }
 }
 
 const QImage& Pictures::digit(int index) const {

@@ -59,7 +59,9 @@ QImage DrawBall(int size, double radius, const BallPaint& paint) {
             double shade = std::pow(diffuse, 0.55);
             // A little light bounced back from below keeps the lower rim from going flat.
             const double bounce = std::max(0.0, normal.y) * std::pow(1.0 - normal.z, 2.0) * 0.35;
-            shade = Clamp01(shade + bounce);
+            // A faint darkening right at the rim keeps the outline visible on a light face.
+            const double rim = std::pow(1.0 - normal.z, 4.0) * 0.45;
+            shade = Clamp01(shade + bounce - rim);
             QRgb colour = Blend(paint.shadow, paint.light, shade);
             const double glint = std::pow(std::max(0.0, Dot(normal, half)), 60.0);
             colour = Mix(colour, paint.highlight.rgb(), Clamp01(glint * 0.9));

@@ -7,6 +7,7 @@
 #include <QPolygonF>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <initializer_list>
 #include <utility>
 
@@ -31,6 +32,8 @@ QImage ToPalette256(const QImage& picture, QRgb key) {
         QHash<QRgb, int> index{{key, 0}};
         QImage out(source.size(), QImage::Format_Indexed8);
         out.setColorTable(QVector<QRgb>(256, key)); // indices must exist before they are set
+        // Zero the row padding too, which the file writer copies: same art, same bytes.
+        std::memset(out.bits(), 0, static_cast<std::size_t>(out.sizeInBytes()));
         bool fits = true;
         for (int y = 0; y < source.height() && fits; ++y) {
             for (int x = 0; x < source.width(); ++x) {

@@ -61,14 +61,14 @@ QImage DrawLogo() {
 
     QFont big(QStringLiteral("Liberation Serif"));
     big.setBold(true);
-    big.setPixelSize(46);
+    big.setPixelSize(25);
     QFont small(QStringLiteral("Liberation Serif"));
     small.setBold(true);
     small.setPixelSize(21);
     small.setLetterSpacing(QFont::AbsoluteSpacing, 2.0);
 
-    const QPainterPath upper = Lettering(QStringLiteral("ЗОЛОТОЙ"), small, kWidth / 2.0, 36);
-    const QPainterPath lower = Lettering(QStringLiteral("ШАР"), big, kWidth / 2.0, 82);
+    const QPainterPath upper = Lettering(QStringLiteral("СТУДИЯ"), small, kWidth / 2.0, 36);
+    const QPainterPath lower = Lettering(QStringLiteral("VELKORA"), big, kWidth / 2.0, 76);
     DrawGoldLetters(p, upper, 2.5);
     DrawGoldLetters(p, lower, 4.5);
 

@@ -32,9 +32,9 @@ int WritePictures(const QDir& dir) {
     const QRgb black = qRgb(0, 0, 0);
     const QRgb silver = qRgb(192, 192, 192);
     bool ok = true;
-    ok &=
-        Save(FlattenOnKey(DrawBall(26, 12.4, WhiteBall()), black, kSeenOn), dir, "ball.bmp", "BMP");
-    ok &= Save(FlattenOnKey(DrawBall(26, 12.4, GoldenBall()), black, kSeenOn), dir, "ball2.bmp",
+    ok &= Save(FlattenOnKey(DrawBall(26, 12.2, WhiteBall()), black, kSeenOn, 90), dir, "ball.bmp",
+               "BMP");
+    ok &= Save(FlattenOnKey(DrawBall(26, 12.2, GoldenBall()), black, kSeenOn, 90), dir, "ball2.bmp",
                "BMP");
     ok &= Save(FlattenOnKey(DrawBall(52, 25.0, WhiteBall()), silver, silver), dir, "playball.bmp",
                "BMP");
