@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -64,12 +65,24 @@ void WriteAll(int fd, std::span<const std::uint8_t> bytes, FileSystem& fs) {
     }
 }
 
+// The file a path names in the end. Replacing a symbolic link by renaming over it would
+// leave the file it points to with the old content, so the save goes to that file instead.
+std::string ResolvedTarget(const std::string& path) {
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (resolved == nullptr)
+        return path; // not there yet (or not reachable): the checks below report it
+    std::string target(resolved);
+    std::free(resolved);
+    return target;
+}
+
 } // namespace
 
-void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
+void WriteFileAtomically(const std::string& requestedPath, std::span<const std::uint8_t> bytes,
                          FileSystem& fs) {
-    if (path.empty())
+    if (requestedPath.empty())
         throw IoError(io_code::kFileNotFound);
+    const std::string path = ResolvedTarget(requestedPath);
     struct stat target {};
     const bool exists = fs.stat(path.c_str(), &target) == 0;
     if (!exists && errno != ENOENT)

@@ -176,7 +176,7 @@ void FrmMain::mnuOpenClick() {
         return;
     const std::string path = chosen->toStdString();
     // All or nothing: a file that cannot be used leaves document and title as they were.
-    document_.Open(path);
+    document_.Open(path, *fileSystem_);
     document_.setFilePath(path);
     document_.setFileTitle(lottery::FileNamePart(path));
     setWindowTitle(Text(document_.windowTitle()));
@@ -191,7 +191,7 @@ void FrmMain::mnuSaveClick() {
         mnuSaveAsClick();
         return;
     }
-    document_.WriteDocument(document_.filePath());
+    document_.WriteDocument(document_.filePath(), *fileSystem_);
 }
 
 void FrmMain::mnuSaveAsClick() {
@@ -200,7 +200,7 @@ void FrmMain::mnuSaveAsClick() {
         return;
     const std::string path = chosen->toStdString();
     // The document names the new file only once it has been written.
-    document_.WriteDocument(path);
+    document_.WriteDocument(path, *fileSystem_);
     document_.setFilePath(path);
     document_.setFileTitle(lottery::FileNamePart(path));
     setWindowTitle(Text(document_.windowTitle()));

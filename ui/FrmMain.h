@@ -37,6 +37,8 @@ public:
     DrawEntryPage& drawEntryPage() const { return *drawEntry_; }
     AppearanceOptions& appearance() const { return *appearance_; }
     PageControl& pageControl() const { return *PageControl1_; }
+    // The file layer under Open and the saves; tests put a fault-injecting one here.
+    void setFileSystem(lottery::FileSystem& fs) { fileSystem_ = &fs; }
 
     // --- menu handlers
     void mnuNewClick();
@@ -84,4 +86,5 @@ private:
     QDialog* frmNew_ = nullptr;
     QDialog* frmHelp_ = nullptr;
     bool shownOnce_ = false;
+    lottery::FileSystem* fileSystem_ = &lottery::SystemFileSystem();
 };
