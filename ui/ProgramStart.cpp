@@ -5,10 +5,9 @@
 #include "FrmHelp.h"
 #include "FrmMain.h"
 #include "FrmNew.h"
+#include "Pictures.h"
 #include "QtStandardDialogs.h"
 #include "UrlOpener.h"
-
-#include "Pictures.h"
 
 #include <QApplication>
 
