@@ -14,6 +14,14 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+// Under the sanitizers every memory access is checked, so the figures say nothing about the
+// program's speed; the test still runs the million-draw paths for the checks they make.
+#ifdef ZHREBIKON_SANITIZED
+constexpr bool kTimingsCount = false;
+#else
+constexpr bool kTimingsCount = true;
+#endif
+
 namespace {
 
 constexpr int kDraws = 1'000'000;
@@ -82,7 +90,8 @@ void SpeedTest::openingAMillionDrawsAndPaintingThePageIsQuick() {
     list->scrollToBottom();
     list->repaint();
     qInfo("scroll the list to its last line and paint it: %lld ms", timer.elapsed());
-    QVERIFY2(elapsed < 1000, "opening took over a second");
+    if (kTimingsCount)
+        QVERIFY2(elapsed < 1000, "opening took over a second");
 }
 
 void SpeedTest::addingADrawToAMillionIsQuick() {
@@ -104,7 +113,8 @@ void SpeedTest::addingADrawToAMillionIsQuick() {
     qInfo("add one draw to 1,000,000 (record mode, statistics recomputed): %lld ms", elapsed);
     QCOMPARE(f.document().drawCount(), kDraws + 1);
     QCOMPARE(f.control<QAbstractItemView>("lbxAll")->model()->rowCount(), kDraws + 1);
-    QVERIFY2(elapsed < 250, "adding a draw took over 250 ms");
+    if (kTimingsCount)
+        QVERIFY2(elapsed < 250, "adding a draw took over 250 ms");
 }
 
 void SpeedTest::whereTheTimeGoes() {
