@@ -41,7 +41,7 @@ QImage DrawPlasterTile() {
     const PeriodicNoise blotches(kTile, 9, 9, 12);
     const PeriodicNoise fine(kTile, 27, 27, 13);
     std::mt19937 random(14);
-    std::normal_distribution<double> speckle(0.0, 1.0);
+    std::normal_distribution<double> mottle(0.0, 1.0);
 
     Field height;
     for (int y = 0; y < kTile; ++y) {
@@ -50,7 +50,7 @@ QImage DrawPlasterTile() {
             const double v = x - y;
             height.at(x, y) = 0.85 * grain.at(u, v) + 0.45 * streaks.at(u, v) +
                               0.30 * blotches.at(x, y) + 0.22 * fine.at(x, y) +
-                              0.14 * speckle(random);
+                              0.14 * mottle(random);
         }
     }
     // A few pits, as trowelled plaster has; placed modulo 81 so they wrap too.
@@ -94,7 +94,7 @@ QImage DrawPatchworkTile() {
         }
     }
     const PeriodicNoise cloth(kTile, 27, 27, 22);
-    std::normal_distribution<double> speckle(0.0, 1.6);
+    std::normal_distribution<double> mottle(0.0, 1.6);
 
     QImage tile(kTile, kTile, QImage::Format_RGB32);
     for (std::size_t j = 0; j < 6; ++j) {
@@ -128,7 +128,7 @@ QImage DrawPatchworkTile() {
                         bevel -= 8.0;
                     }
                     const double v =
-                        level[j][i] + sheen + bevel + 5.0 * cloth.at(x, y) + speckle(random);
+                        level[j][i] + sheen + bevel + 5.0 * cloth.at(x, y) + mottle(random);
                     tile.setPixel(x, y, qRgb(ClampByte(v), ClampByte(v), ClampByte(v + 3)));
                 }
             }

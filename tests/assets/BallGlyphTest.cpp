@@ -1,6 +1,6 @@
 #include "BallGlyph.h"
 
-#include "GlyphInspection.h"
+#include "GlyphStrokes.h"
 #include "Pictures.h"
 #include "Transparency.h"
 

@@ -1,4 +1,4 @@
-#include "GlyphInspection.h"
+#include "GlyphStrokes.h"
 
 StrokeMap FindStrokes(const QImage& glyph, const QImage& base) {
     StrokeMap map;
