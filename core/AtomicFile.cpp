@@ -1,6 +1,7 @@
 #include "AtomicFile.h"
 
 #include "IoError.h"
+#include "PathParts.h"
 
 #include <algorithm>
 #include <atomic>
@@ -22,23 +23,11 @@ bool GrantsNoWrite(const struct stat& info) {
     return (info.st_mode & 0222) == 0;
 }
 
-std::string DirectoryPart(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string NamePart(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // Creates a new, exclusive temporary beside the target.
 int CreateTemporary(const std::string& path, mode_t mode, FileSystem& fs, std::string& tempPath) {
     static std::atomic<unsigned> counter{0};
-    const std::string stem =
-        DirectoryPart(path) + "/." + NamePart(path) + ".tmp-" + std::to_string(::getpid()) + "-";
+    const std::string stem = DirectoryPart(path) + "/." + FileNamePart(path) + ".tmp-" +
+                             std::to_string(::getpid()) + "-";
     for (int attempt = 0; attempt < 100; ++attempt) {
         tempPath = stem + std::to_string(counter.fetch_add(1));
         const int fd = fs.open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL, mode);

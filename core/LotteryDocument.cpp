@@ -128,9 +128,4 @@ void LotteryDocument::WriteDocument(const std::string& path, FileSystem& fs) {
     setChanged(false);
 }
 
-std::string FileNamePart(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 } // namespace lottery

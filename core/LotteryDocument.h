@@ -7,6 +7,7 @@
 #include "LotteryShape.h"
 #include "NumberSet.h"
 #include "NumberStats.h"
+#include "PathParts.h"
 #include "RandomSource.h"
 #include "SimulatedDraw.h"
 
@@ -129,8 +130,5 @@ private:
     std::int32_t lastAnswer_ = 0;
     StatsTable stats_{};
 };
-
-// The file-name part of a path ("draws.dat" for "/home/u/draws.dat").
-std::string FileNamePart(const std::string& path);
 
 } // namespace lottery

@@ -70,7 +70,24 @@ void AppearanceOptions::populateMenu(QMenu* mnuOptions) {
 }
 
 void AppearanceOptions::LayFirstPattern() {
-    tile_ = art::Pictures::instance().plasterTile().copy();
+    tile_ = PatternTile(true);
+    ChangeFon();
+}
+
+QImage AppearanceOptions::PatternTile(bool first) {
+    const art::Pictures& pictures = art::Pictures::instance();
+    return (first ? pictures.plasterTile() : pictures.patchworkTile()).copy();
+}
+
+void AppearanceOptions::choosePattern(bool first) {
+    firstPatternChecked_ = first;
+    QAction* unchecked = first ? mnuFon2_ : mnuFon1_;
+    QAction* checked = first ? mnuFon1_ : mnuFon2_;
+    if (unchecked != nullptr)
+        unchecked->setChecked(false);
+    if (checked != nullptr)
+        checked->setChecked(true);
+    tile_ = PatternTile(first);
     ChangeFon();
 }
 
@@ -119,23 +136,11 @@ void AppearanceOptions::mnuFontTableClick() {
 }
 
 void AppearanceOptions::mnuFon1Click() {
-    firstPatternChecked_ = true;
-    if (mnuFon2_ != nullptr)
-        mnuFon2_->setChecked(false);
-    if (mnuFon1_ != nullptr)
-        mnuFon1_->setChecked(true);
-    tile_ = art::Pictures::instance().plasterTile().copy();
-    ChangeFon();
+    choosePattern(true);
 }
 
 void AppearanceOptions::mnuFon2Click() {
-    firstPatternChecked_ = false;
-    if (mnuFon1_ != nullptr)
-        mnuFon1_->setChecked(false);
-    if (mnuFon2_ != nullptr)
-        mnuFon2_->setChecked(true);
-    tile_ = art::Pictures::instance().patchworkTile().copy();
-    ChangeFon();
+    choosePattern(false);
 }
 
 lottery::OptionsRecord AppearanceOptions::currentRecord() const {

@@ -64,6 +64,10 @@ private:
     void connectGuarded(QAction* action, void (AppearanceOptions::*handler)());
     // Shows the shared colour dialog; nullopt when cancelled.
     std::optional<std::int32_t> askColour();
+    // A copy of the first ("Российские будни") or the second ("Квадратура") tile.
+    static QImage PatternTile(bool first);
+    // Moves the tick to the chosen pattern, makes its tile current and lays it.
+    void choosePattern(bool first);
 
     StatisticsPage& statistics_;
     DrawEntryPage& drawEntry_;

@@ -175,14 +175,12 @@ void FrmMain::mnuOpenClick() {
     if (!chosen)
         return;
     const std::string path = chosen->toStdString();
-    // All or nothing: a file that cannot be used leaves document and title as they were.
+    // All or nothing: a file that cannot be used leaves document and title as they were. On
+    // success the document names the file and has reset the card and the number buttons.
     document_.Open(path, *fileSystem_);
-    document_.setFilePath(path);
-    document_.setFileTitle(lottery::FileNamePart(path));
     setWindowTitle(Text(document_.windowTitle()));
-    // The card and a home draw on display are reset; the buttons then get plain glyphs.
+    // A home draw on display ends too (the card is already empty, so no glyph changes).
     drawEntry_->btnContinueClick();
-    drawEntry_->Unvisible();
     statistics_->TabSheet1Show();
 }
 

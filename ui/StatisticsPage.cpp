@@ -279,12 +279,7 @@ void StatisticsPage::trcNumberChange(int position) {
 }
 
 void StatisticsPage::ResetTables() {
-    for (int c = 1; c <= kBlankedColumns; ++c) {
-        for (int row = 0; row < 2; ++row)
-            grdNumber_->setCell(c, row, QString());
-        for (int row = 0; row < 5; ++row)
-            grdAll_->setCell(c, row, QString());
-    }
+    BlankTables(kBlankedColumns);
 }
 
 void StatisticsPage::BlankTables(int N) {
