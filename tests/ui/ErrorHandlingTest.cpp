@@ -113,25 +113,18 @@ void ErrorHandlingTest::anErrorInAMenuCommandEndsItAndIsShown() {
 }
 
 void ErrorHandlingTest::theRealBoxHasTheStopIconOneOkButtonTheTextAndTheCaption() {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QStringList buttons;
+    ShownBox shown;
     WhenModalShows([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         QVERIFY(box != nullptr);
-        title = box->windowTitle();
-        text = box->text();
-        icon = box->icon();
-        for (QAbstractButton* b : box->buttons())
-            buttons << b->text();
+        shown = DescribeBox(*box);
         box->button(QMessageBox::Ok)->click();
     });
     ReportError(QStringLiteral("Disk full"));
-    QCOMPARE(title, QStringLiteral("Errorhandlingtest"));
-    QCOMPARE(text, QStringLiteral("Disk full."));
-    QCOMPARE(icon, QMessageBox::Critical);
-    QCOMPARE(buttons, QStringList{"OK"});
+    QCOMPARE(shown.title, QStringLiteral("Errorhandlingtest"));
+    QCOMPARE(shown.text, QStringLiteral("Disk full."));
+    QCOMPARE(shown.icon, QMessageBox::Critical);
+    QCOMPARE(shown.buttons, QStringList{"OK"});
 }
 
 ZHREBIKON_UI_TEST_MAIN(ErrorHandlingTest)

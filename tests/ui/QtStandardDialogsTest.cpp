@@ -39,28 +39,20 @@ private slots:
 
 void QtStandardDialogsTest::theConfirmBoxAsksWithYesAndNoUnderTheCaptionConfirm() {
     QtStandardDialogs dialogs;
-    QString title;
-    QString text;
-    QStringList buttons;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QString defaultButton;
+    ShownBox shown;
     WhenModalShows([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         QVERIFY(box != nullptr);
-        title = box->windowTitle();
-        text = box->text();
-        icon = box->icon();
-        for (QAbstractButton* b : box->buttons())
-            buttons << b->text();
-        defaultButton = box->defaultButton()->text();
+        shown = DescribeBox(*box);
         box->escapeButton()->click();
     });
     QCOMPARE(dialogs.askYesNo(nullptr, QStringLiteral("Сохранить изменения?")), 7);
-    QCOMPARE(title, QStringLiteral("Confirm"));
-    QCOMPARE(text, QStringLiteral("Сохранить изменения?"));
-    QCOMPARE(icon, QMessageBox::Question);
-    QVERIFY(buttons.contains("&Yes") && buttons.contains("&No") && buttons.size() == 2);
-    QCOMPARE(defaultButton, QStringLiteral("&Yes"));
+    QCOMPARE(shown.title, QStringLiteral("Confirm"));
+    QCOMPARE(shown.text, QStringLiteral("Сохранить изменения?"));
+    QCOMPARE(shown.icon, QMessageBox::Question);
+    QVERIFY(shown.buttons.contains("&Yes") && shown.buttons.contains("&No") &&
+            shown.buttons.size() == 2);
+    QCOMPARE(shown.defaultButton, QStringLiteral("&Yes"));
 }
 
 void QtStandardDialogsTest::confirmAnswers_data() {

@@ -5,9 +5,11 @@
 #include "PageControl.h"
 #include "StringGrid.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -181,4 +183,16 @@ private:
 
 void WhenModalShows(std::function<void(QWidget*)> action) {
     new ModalAnswerer(std::move(action));
+}
+
+ShownBox DescribeBox(const QMessageBox& box) {
+    ShownBox shown;
+    shown.title = box.windowTitle();
+    shown.text = box.text();
+    shown.icon = box.icon();
+    for (QAbstractButton* button : box.buttons())
+        shown.buttons << button->text();
+    if (QPushButton* byDefault = box.defaultButton())
+        shown.defaultButton = byDefault->text();
+    return shown;
 }

@@ -5,6 +5,7 @@
 #include "StandardDialogs.h"
 
 #include <QDialog>
+#include <QMessageBox>
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -84,6 +85,16 @@ void WriteDatabase(const QString& path, lottery::LotteryShape shape,
 
 // Runs action once the next modal window is up (polled by a timer).
 void WhenModalShows(std::function<void(QWidget*)> action);
+
+// What a message box shows, read while it is up.
+struct ShownBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+    QString defaultButton; // empty when the box has none
+};
+ShownBox DescribeBox(const QMessageBox& box);
 
 #include "LotteryApplication.h"
 
