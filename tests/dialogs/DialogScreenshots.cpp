@@ -1,5 +1,6 @@
 // Saves each dialog with each background pattern as docs/dialog-<window>-<pattern>.png.
 #include "FakeAppearance.h"
+#include "FrmEditDraw.h"
 #include "FontSetup.h"
 #include "FrmAbout.h"
 #include "FrmHelp.h"
@@ -59,6 +60,8 @@ int main(int argc, char** argv) {
         ok = Save(frmNew, dir, QStringLiteral("new-") + suffix) && ok;
         ok = Save(frmHelp, dir, QStringLiteral("help-") + suffix) && ok;
         ok = Save(frmAbout, dir, QStringLiteral("about-") + suffix) && ok;
+        FrmEditDraw frmEditDraw({6, 49}, {3, 17, 22, 30, 41, 45, 0}, appearance);
+        ok = Save(frmEditDraw, dir, QStringLiteral("edit-draw-") + suffix) && ok;
     }
     return ok ? 0 : 1;
 }
