@@ -1,6 +1,7 @@
 #include "LotteryDocument.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace lottery {
 namespace {
@@ -24,6 +25,8 @@ DocumentListener& LotteryDocument::listener() {
 }
 
 void LotteryDocument::setChanged(bool changed) {
+    // Set from outside, the flag no longer follows the history: no undo leads back to saved.
+    savedState_ = changed ? 0 : state_;
     if (changed_ == changed)
         return;
     changed_ = changed;
@@ -89,10 +92,15 @@ void LotteryDocument::StartNewLottery() {
     draws_.clear();
     draws_.shrink_to_fit();
     trailerReserved_ = {}; // a document not opened from a file writes zero reserved bytes
-    setChanged(false);
     ResetCard();
     Clear();
     Starting();
+    startHistory();
+}
+
+void LotteryDocument::startHistory() {
+    state_ = freshState();
+    setChanged(false);
 }
 
 std::string LotteryDocument::AddDraw() {
@@ -120,12 +128,89 @@ void LotteryDocument::ApplyOpened(DrawFileContent content, const std::string& pa
     ResetCard();
     StatAll();
     listener().pageReset();
-    setChanged(false);
+    startHistory();
 }
 
 void LotteryDocument::WriteDocument(const std::string& path, FileSystem& fs) {
     WriteDrawFile(path, draws_, shape_, trailerReserved_, fs);
     setChanged(false);
+}
+
+bool LotteryDocument::IsValidDraw(const DrawRecord& record) const {
+    NumberSet seen;
+    for (int p = 0; p < shape_.K; ++p) {
+        const int n = record[static_cast<std::size_t>(p)];
+        if (n < 1 || n > shape_.N || seen.contains(n))
+            return false;
+        seen.add(n);
+    }
+    return true;
+}
+
+DrawChange LotteryDocument::RecordCard() {
+    return ApplyChange({{DrawEdit{drawCount(), 0, {cardNumbers_}}}, 0});
+}
+
+DrawChange LotteryDocument::DeleteDraws(std::vector<std::int32_t> indices) {
+    std::sort(indices.begin(), indices.end());
+    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+    std::erase_if(indices, [this](std::int32_t i) { return i < 0 || i >= drawCount(); });
+    // One edit per run of neighbours, the last run first so that earlier indices hold.
+    DrawChange change;
+    for (auto end = indices.rbegin(); end != indices.rend();) {
+        auto run = end;
+        while (std::next(run) != indices.rend() && *std::next(run) == *run - 1)
+            ++run;
+        change.edits.push_back(DrawEdit{*run, *end - *run + 1, {}});
+        end = std::next(run);
+    }
+    return ApplyChange(change);
+}
+
+DrawChange LotteryDocument::ReplaceDraw(std::int32_t index, const DrawRecord& record) {
+    if (index < 0 || index >= drawCount() || !IsValidDraw(record))
+        throw std::invalid_argument("not a draw of this lottery");
+    return ApplyChange({{DrawEdit{index, 1, {record}}}, 0});
+}
+
+DrawChange LotteryDocument::AppendDraws(std::vector<DrawRecord> records) {
+    if (!std::all_of(records.begin(), records.end(),
+                     [this](const DrawRecord& record) { return IsValidDraw(record); }))
+        throw std::invalid_argument("not a draw of this lottery");
+    return ApplyChange({{DrawEdit{drawCount(), 0, std::move(records)}}, 0});
+}
+
+DrawChange LotteryDocument::ApplyChange(const DrawChange& change) {
+    DrawChange inverse;
+    inverse.restoresState = state_;
+    for (const DrawEdit& edit : change.edits) {
+        const auto first = draws_.begin() + edit.first;
+        DrawEdit undo{edit.first, static_cast<std::int32_t>(edit.insert.size()),
+                      std::vector<DrawRecord>(first, first + edit.removeCount)};
+        if (edit.removeCount == static_cast<std::int32_t>(edit.insert.size())) {
+            std::copy(edit.insert.begin(), edit.insert.end(), first);
+        } else {
+            draws_.erase(first, first + edit.removeCount);
+            draws_.insert(draws_.begin() + edit.first, edit.insert.begin(), edit.insert.end());
+        }
+        inverse.edits.insert(inverse.edits.begin(), std::move(undo));
+    }
+    // As if the history had been entered this way: numbers that no longer come out have no
+    // partners left over from before.
+    if (std::any_of(change.edits.begin(), change.edits.end(),
+                    [](const DrawEdit& edit) { return edit.removeCount > 0; }))
+        ZeroRecords(stats_, shape_.N);
+    StatAll();
+    state_ = change.restoresState != 0 ? change.restoresState : freshState();
+    for (const DrawEdit& edit : change.edits)
+        listener().drawsReplaced(edit.first, edit.removeCount,
+                                 static_cast<int>(edit.insert.size()));
+    const bool changed = state_ != savedState_;
+    if (changed != changed_) {
+        changed_ = changed;
+        listener().changedFlagChanged(changed_);
+    }
+    return inverse;
 }
 
 } // namespace lottery

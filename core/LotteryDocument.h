@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DocumentListener.h"
+#include "DrawChange.h"
 #include "DrawFile.h"
 #include "DrawRecord.h"
 #include "FileSystem.h"
@@ -111,8 +112,25 @@ public:
     // Rewrites the draw file; clears changed only on success.
     void WriteDocument(const std::string& path, FileSystem& fs = SystemFileSystem());
 
+    // --- mending the history: each returns the change that undoes it
+    // The card as a new draw at the end; the caller then resets the card.
+    DrawChange RecordCard();
+    // Removes the draws at these indices (any order, repeats and strays ignored).
+    DrawChange DeleteDraws(std::vector<std::int32_t> indices);
+    // Throws std::invalid_argument unless record holds K distinct numbers of 1..N.
+    DrawChange ReplaceDraw(std::int32_t index, const DrawRecord& record);
+    // Appends the records in order; throws std::invalid_argument, changing nothing, if one
+    // of them is not a valid draw of the lottery.
+    DrawChange AppendDraws(std::vector<DrawRecord> records);
+    // Undo and redo: applies a change returned earlier and returns its inverse.
+    DrawChange ApplyChange(const DrawChange& change);
+    bool IsValidDraw(const DrawRecord& record) const;
+
 private:
     DocumentListener& listener();
+    // A state of the draws never seen before: after New and Open, and after every new change.
+    std::uint64_t freshState() { return ++lastState_; }
+    void startHistory();
 
     DocumentListener* listener_;
     LotteryShape shape_;
@@ -129,6 +147,10 @@ private:
     bool newAccepted_ = false;
     std::int32_t lastAnswer_ = 0;
     StatsTable stats_{};
+    // States are numbered from 1; 0 means "a new state" in a change and "none" when saved.
+    std::uint64_t lastState_ = 1;
+    std::uint64_t state_ = 1;      // which state of the draws this is
+    std::uint64_t savedState_ = 1; // the state the file holds
 };
 
 } // namespace lottery

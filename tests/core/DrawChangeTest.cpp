@@ -1,0 +1,86 @@
+#include "LotteryDocument.h"
+#include "RandomDraws.h"
+#include "ReferenceStats.h"
+
+#include <gtest/gtest.h>
+#include <random>
+#include <stdexcept>
+#include <vector>
+
+namespace lottery {
+namespace {
+
+// Random deletions, replacements and appends, each undone and redone at random, checked
+// against a plain list and against the statistics of that list computed afresh.
+TEST(DrawChange, UndoAndRedoGiveBackExactlyTheDrawsStatisticsAndChangedFlag) {
+    std::mt19937 rng(13);
+    const LotteryShape shape{5, 12};
+    LotteryDocument doc;
+    doc.setShape(shape);
+    doc.StartNewLottery();
+    doc.AppendDraws(test::RandomDraws(rng, shape, 20));
+    doc.setChanged(false); // as if saved here
+    std::vector<std::vector<DrawRecord>> states{{doc.draws().begin(), doc.draws().end()}};
+    std::vector<DrawChange> undo, redo;
+    std::size_t at = 0;
+    std::size_t saved = 0;
+    constexpr std::size_t kGone = ~std::size_t{0}; // the saved state was undone and replaced
+    for (int step = 0; step < 400; ++step) {
+        const int roll = static_cast<int>(rng() % 9);
+        const int count = doc.drawCount();
+        if (roll <= 2 && !undo.empty()) {
+            redo.push_back(doc.ApplyChange(undo.back()));
+            undo.pop_back();
+            --at;
+        } else if (roll <= 4 && !redo.empty()) {
+            undo.push_back(doc.ApplyChange(redo.back()));
+            redo.pop_back();
+            ++at;
+        } else {
+            if (roll == 5 && count > 0)
+                undo.push_back(doc.DeleteDraws(
+                    {static_cast<int>(rng() % count), static_cast<int>(rng() % count), count - 1}));
+            else if (roll == 6 && count > 0)
+                undo.push_back(doc.ReplaceDraw(static_cast<int>(rng() % count),
+                                               test::RandomDraws(rng, shape, 1)[0]));
+            else if (roll == 7)
+                undo.push_back(doc.AppendDraws(test::RandomDraws(rng, shape, 1 + rng() % 3)));
+            else {
+                doc.setChanged(false); // saved here
+                saved = at;
+                continue;
+            }
+            redo.clear();
+            if (saved != kGone && saved > at)
+                saved = kGone;
+            states.resize(++at);
+            states.emplace_back(doc.draws().begin(), doc.draws().end());
+        }
+        ASSERT_EQ(std::vector<DrawRecord>(doc.draws().begin(), doc.draws().end()), states[at]);
+        StatsTable expected{};
+        test::ReferenceStatAll(expected, states[at], shape);
+        for (int i = 1; i <= shape.N; ++i) {
+            ASSERT_EQ(doc.stats()[i].frequency, expected[i].frequency);
+            ASSERT_EQ(doc.stats()[i].drawsSince, expected[i].drawsSince);
+            ASSERT_EQ(doc.stats()[i].together, expected[i].together);
+        }
+        // Only the saved state is unchanged.
+        ASSERT_EQ(doc.changed(), at != saved) << step;
+    }
+}
+
+TEST(DrawChange, AnEditLeavingAStrayOrRepeatedNumberIsRefusedAndChangesNothing) {
+    LotteryDocument doc;
+    doc.StartNewLottery();
+    doc.AppendDraws({{1, 2, 3, 4, 5, 6, 0}});
+    for (const DrawRecord& bad : {DrawRecord{1, 2, 3, 4, 5, 5, 0}, DrawRecord{0, 2, 3, 4, 5, 6, 0},
+                                  DrawRecord{1, 2, 3, 4, 5, 50, 0}}) {
+        EXPECT_THROW(doc.ReplaceDraw(0, bad), std::invalid_argument);
+        EXPECT_THROW(doc.AppendDraws({{7, 8, 9, 10, 11, 12, 0}, bad}), std::invalid_argument);
+    }
+    EXPECT_EQ(doc.drawCount(), 1);
+    EXPECT_EQ(doc.draws()[0], (DrawRecord{1, 2, 3, 4, 5, 6, 0}));
+}
+
+} // namespace
+} // namespace lottery
