@@ -17,8 +17,8 @@ public:
     virtual void drawListReset() {}
     // One draw was appended at the given index.
     virtual void drawAppended(int /*index*/) {}
-    // Draws first .. first + removed - 1 were replaced by `inserted` draws; the statistics
-    // are already recomputed.
+    // Draws first .. first + removed - 1 were replaced by `inserted` draws (appends at the
+    // end are told as drawAppended); the statistics are already recomputed.
     virtual void drawsReplaced(int /*first*/, int /*removed*/, int /*inserted*/) {}
     // Clear: the statistics cells of columns 1..N are blanked.
     virtual void tablesBlanked(int /*N*/) {}

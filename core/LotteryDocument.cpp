@@ -181,30 +181,38 @@ DrawChange LotteryDocument::AppendDraws(std::vector<DrawRecord> records) {
 }
 
 DrawChange LotteryDocument::ApplyChange(const DrawChange& change) {
+    struct Notice {
+        int first, removed, inserted;
+        bool atEnd;
+    };
+    std::vector<Notice> notices;
     DrawChange inverse;
     inverse.restoresState = state_;
     for (const DrawEdit& edit : change.edits) {
         const auto first = draws_.begin() + edit.first;
-        DrawEdit undo{edit.first, static_cast<std::int32_t>(edit.insert.size()),
+        const auto inserted = static_cast<std::int32_t>(edit.insert.size());
+        DrawEdit undo{edit.first, inserted,
                       std::vector<DrawRecord>(first, first + edit.removeCount)};
-        if (edit.removeCount == static_cast<std::int32_t>(edit.insert.size())) {
+        notices.push_back({edit.first, edit.removeCount, inserted,
+                           edit.removeCount == 0 && edit.first == drawCount()});
+        if (edit.removeCount == inserted) {
             std::copy(edit.insert.begin(), edit.insert.end(), first);
         } else {
             draws_.erase(first, first + edit.removeCount);
             draws_.insert(draws_.begin() + edit.first, edit.insert.begin(), edit.insert.end());
         }
+        UpdateStats(stats_, draws_, edit.first, undo.insert, inserted, shape_);
         inverse.edits.insert(inverse.edits.begin(), std::move(undo));
     }
-    // As if the history had been entered this way: numbers that no longer come out have no
-    // partners left over from before.
-    if (std::any_of(change.edits.begin(), change.edits.end(),
-                    [](const DrawEdit& edit) { return edit.removeCount > 0; }))
-        ZeroRecords(stats_, shape_.N);
-    StatAll();
     state_ = change.restoresState != 0 ? change.restoresState : freshState();
-    for (const DrawEdit& edit : change.edits)
-        listener().drawsReplaced(edit.first, edit.removeCount,
-                                 static_cast<int>(edit.insert.size()));
+    for (const Notice& notice : notices) {
+        if (!notice.atEnd) {
+            listener().drawsReplaced(notice.first, notice.removed, notice.inserted);
+            continue;
+        }
+        for (int index = notice.first; index < notice.first + notice.inserted; ++index)
+            listener().drawAppended(index);
+    }
     const bool changed = state_ != savedState_;
     if (changed != changed_) {
         changed_ = changed;

@@ -3,6 +3,7 @@
 #include "LotteryDocument.h"
 
 #include <QSize>
+#include <algorithm>
 
 DrawListModel::DrawListModel(const lottery::LotteryDocument& document, QObject* parent)
     : QAbstractListModel(parent), document_(document), count_(document.drawCount()) {}
@@ -35,4 +36,24 @@ void DrawListModel::drawAppended(int index) {
     beginInsertRows(QModelIndex(), index, index);
     count_ = index + 1;
     endInsertRows();
+}
+
+void DrawListModel::drawsReplaced(int first, int removed, int inserted) {
+    if (first < 0 || removed < 0 || inserted < 0 || first + removed > count_) {
+        resetFromDocument();
+        return;
+    }
+    const int kept = std::min(removed, inserted); // rows that stay, with new lines
+    if (kept > 0)
+        emit dataChanged(index(first), index(first + kept - 1), {Qt::DisplayRole});
+    if (removed > kept) {
+        beginRemoveRows(QModelIndex(), first + kept, first + removed - 1);
+        count_ -= removed - kept;
+        endRemoveRows();
+    }
+    if (inserted > kept) {
+        beginInsertRows(QModelIndex(), first + kept, first + inserted - 1);
+        count_ += inserted - kept;
+        endInsertRows();
+    }
 }

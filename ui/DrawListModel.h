@@ -23,6 +23,8 @@ public:
     void resetFromDocument();
     // The document appended the draw at index.
     void drawAppended(int index);
+    // The document replaced `removed` draws from first on by `inserted` ones.
+    void drawsReplaced(int first, int removed, int inserted);
 
 private:
     const lottery::LotteryDocument& document_;

@@ -2,6 +2,7 @@
 
 #include "AppearanceOptions.h"
 #include "DrawEntryPage.h"
+#include "DrawListMenu.h"
 #include "ErrorReport.h"
 #include "FontSetup.h"
 #include "PageControl.h"
@@ -17,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QUndoStack>
 
 namespace {
 
@@ -53,6 +55,7 @@ FrmMain::FrmMain(StandardDialogs& dialogs, std::string optionsPath, QWidget* par
     setCentralWidget(PageControl1_);
 
     buildMenu();
+    buildHistory();
     // Client area and menu bar together make the window; it cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
@@ -113,6 +116,24 @@ void FrmMain::buildMenu() {
     addItem(mnuHelp, "mnuAbout", QStringLiteral("О программе"), &FrmMain::mnuAboutClick);
 }
 
+void FrmMain::buildHistory() {
+    history_ = new QUndoStack(this);
+    // Not in the main menu, whose items stay as they are: the list's context menu and the
+    // keys, window-wide (so also on the draw-entry page).
+    QAction* undo = history_->createUndoAction(this, QStringLiteral("Отменить"));
+    undo->setObjectName(QStringLiteral("actUndo"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* redo = history_->createRedoAction(this, QStringLiteral("Повторить"));
+    redo->setObjectName(QStringLiteral("actRedo"));
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    addAction(undo);
+    addAction(redo);
+    drawListMenu_ = new DrawListMenu(*statistics_->lbxAll(), document_, *history_, undo, redo,
+                                     *appearance_, this);
+    drawEntry_->setHistory(history_);
+}
+
 void FrmMain::FormCreate() {
     random_ = lottery::LcgRandom(lottery::SeedFromClock());
     document_.setShape(lottery::LotteryShape{6, 49});
@@ -142,6 +163,13 @@ void FrmMain::showEvent(QShowEvent* event) {
         RunGuarded([this] { statistics_->TabSheet1Show(); });
 }
 
+void FrmMain::keyPressEvent(QKeyEvent* event) {
+    // Keys that no control of the shown card took (the focus on the tabs, say) are typing.
+    if (PageControl1_->currentIndex() == 1 && drawEntry_->typeKey(*event))
+        return;
+    QMainWindow::keyPressEvent(event);
+}
+
 void FrmMain::pageChanged(int index) {
     if (index == 0)
         RunGuarded([this] { statistics_->TabSheet1Show(); });
@@ -165,6 +193,7 @@ void FrmMain::mnuNewClick() {
         return;
     drawEntry_->btnContinueClick();
     document_.StartNewLottery();
+    history_->clear();
     setWindowTitle(Text(document_.windowTitle()));
     statistics_->TabSheet1Show();
 }
@@ -178,6 +207,7 @@ void FrmMain::mnuOpenClick() {
     // All or nothing: a file that cannot be used leaves document and title as they were. On
     // success the document names the file and has reset the card and the number buttons.
     document_.Open(path, *fileSystem_);
+    history_->clear();
     setWindowTitle(Text(document_.windowTitle()));
     // A home draw on display ends too (the card is already empty, so no glyph changes).
     drawEntry_->btnContinueClick();
@@ -249,6 +279,21 @@ void FrmMain::drawListReset() {
 
 void FrmMain::drawAppended(int index) {
     statistics_->drawAppended(index);
+    drawsChanged(false);
+}
+
+void FrmMain::drawsReplaced(int first, int removed, int inserted) {
+    statistics_->drawsReplaced(first, removed, inserted);
+    drawsChanged(removed > 0);
+}
+
+void FrmMain::drawsChanged(bool removed) {
+    // A number that no longer comes out must not keep its old partners and counts on screen.
+    if (removed)
+        statistics_->ResetTables();
+    // Otherwise the page shows the statistics when it is next shown, as after adding a draw.
+    if (PageControl1_->currentIndex() == 0)
+        statistics_->TabSheet1Show();
 }
 
 void FrmMain::tablesBlanked(int N) {

@@ -10,10 +10,12 @@
 
 class AppearanceOptions;
 class DrawEntryPage;
+class DrawListMenu;
 class PageControl;
 class QAction;
 class QDialog;
 class QMenu;
+class QUndoStack;
 class StandardDialogs;
 class StatisticsPage;
 
@@ -37,6 +39,9 @@ public:
     DrawEntryPage& drawEntryPage() const { return *drawEntry_; }
     AppearanceOptions& appearance() const { return *appearance_; }
     PageControl& pageControl() const { return *PageControl1_; }
+    // Every change of the draws, for undo and redo; New and Open empty it.
+    QUndoStack& history() const { return *history_; }
+    DrawListMenu& drawListMenu() const { return *drawListMenu_; }
     // The file layer under Open and the saves; tests put a fault-injecting one here.
     void setFileSystem(lottery::FileSystem& fs) { fileSystem_ = &fs; }
 
@@ -53,6 +58,7 @@ public:
     void shapeApplied(lottery::LotteryShape shape) override;
     void drawListReset() override;
     void drawAppended(int index) override;
+    void drawsReplaced(int first, int removed, int inserted) override;
     void tablesBlanked(int N) override;
     void pageReset() override;
     void changedFlagChanged(bool changed) override;
@@ -60,6 +66,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildMenu();
@@ -71,6 +78,9 @@ private:
     void ConfirmDiscard();
     void pageChanged(int index);
     void centreOnDesktop();
+    void buildHistory();
+    // After a change of the draws: the shown statistics as if entered this way from the start.
+    void drawsChanged(bool removed);
 
     StandardDialogs& dialogs_;
     std::string optionsPath_;
@@ -80,6 +90,8 @@ private:
     StatisticsPage* statistics_;
     DrawEntryPage* drawEntry_;
     AppearanceOptions* appearance_;
+    QUndoStack* history_ = nullptr;
+    DrawListMenu* drawListMenu_ = nullptr;
     QMenu* mnuOptions_ = nullptr;
     QAction* mnuSave_ = nullptr;
     QDialog* frmAbout_ = nullptr;

@@ -305,3 +305,7 @@ void StatisticsPage::drawListReset() {
 void StatisticsPage::drawAppended(int index) {
     drawList_->drawAppended(index);
 }
+
+void StatisticsPage::drawsReplaced(int first, int removed, int inserted) {
+    drawList_->drawsReplaced(first, removed, inserted);
+}

@@ -58,6 +58,7 @@ public:
     // The list of past draws follows the document.
     void drawListReset();
     void drawAppended(int index);
+    void drawsReplaced(int first, int removed, int inserted);
 
     StringGrid* grdNumber() const { return grdNumber_; }
     StringGrid* grdAll() const { return grdAll_; }

@@ -16,10 +16,8 @@ TEST(DrawChange, UndoAndRedoGiveBackExactlyTheDrawsStatisticsAndChangedFlag) {
     std::mt19937 rng(13);
     const LotteryShape shape{5, 12};
     LotteryDocument doc;
-    doc.setShape(shape);
-    doc.StartNewLottery();
-    doc.AppendDraws(test::RandomDraws(rng, shape, 20));
-    doc.setChanged(false); // as if saved here
+    // Opened from a file, whose draws may repeat a number.
+    doc.ApplyOpened({shape, test::RandomDraws(rng, shape, 20, 0.2), {}}, "opened.dat");
     std::vector<std::vector<DrawRecord>> states{{doc.draws().begin(), doc.draws().end()}};
     std::vector<DrawChange> undo, redo;
     std::size_t at = 0;
@@ -63,6 +61,8 @@ TEST(DrawChange, UndoAndRedoGiveBackExactlyTheDrawsStatisticsAndChangedFlag) {
             ASSERT_EQ(doc.stats()[i].frequency, expected[i].frequency);
             ASSERT_EQ(doc.stats()[i].drawsSince, expected[i].drawsSince);
             ASSERT_EQ(doc.stats()[i].together, expected[i].together);
+            ASSERT_EQ(doc.stats()[i].mostWith, expected[i].mostWith);
+            ASSERT_EQ(doc.stats()[i].leastWith, expected[i].leastWith);
         }
         // Only the saved state is unchanged.
         ASSERT_EQ(doc.changed(), at != saved) << step;

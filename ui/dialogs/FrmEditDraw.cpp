@@ -6,6 +6,7 @@
 #include "GlyphButton.h"
 #include "TiledBackground.h"
 #include "Tiling.h"
+#include "TypedKey.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -36,27 +37,6 @@ QSize ClientSize(int N) {
 
 int TilesToCover(int length) {
     return (length + art::kTileSize - 1) / art::kTileSize;
-}
-
-// The key as the typed entry knows it, or 0 for a key it does not take.
-char EntryKey(const QKeyEvent& event) {
-    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return 0;
-    switch (event.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return lottery::TypedNumberEntry::kEnter;
-    case Qt::Key_Backspace:
-        return lottery::TypedNumberEntry::kBackspace;
-    case Qt::Key_Space:
-        return ' ';
-    default:
-        break;
-    }
-    const QString text = event.text();
-    if (text.size() == 1 && (text[0].isDigit() || text[0] == QLatin1Char(',')))
-        return text[0].toLatin1();
-    return 0;
 }
 
 } // namespace
@@ -148,7 +128,7 @@ void FrmEditDraw::showEvent(QShowEvent* event) {
 }
 
 void FrmEditDraw::keyPressEvent(QKeyEvent* event) {
-    const char key = EntryKey(*event);
+    const char key = TypedEntryKey(*event);
     if (key == 0) {
         QDialog::keyPressEvent(event); // Escape cancels
         return;
