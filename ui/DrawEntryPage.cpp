@@ -7,6 +7,7 @@
 #include "LotteryDocument.h"
 #include "Pictures.h"
 #include "PlayBall.h"
+#include "SystemBeep.h"
 #include "Transparency.h"
 #include "TypedKey.h"
 
@@ -144,7 +145,7 @@ bool DrawEntryPage::typeKey(const QKeyEvent& event) {
     }
     const lottery::TypedKeyOutcome outcome = typed_.feed(key, card);
     if (outcome.refused)
-        QApplication::beep();
+        SystemBeep();
     for (int n : {outcome.mark, outcome.unmark})
         if (n != 0)
             Action1Execute(numbers_[static_cast<std::size_t>(n)]);

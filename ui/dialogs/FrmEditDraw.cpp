@@ -4,6 +4,7 @@
 #include "BallGlyph.h"
 #include "DialogControls.h"
 #include "GlyphButton.h"
+#include "SystemBeep.h"
 #include "TiledBackground.h"
 #include "Tiling.h"
 #include "TypedKey.h"
@@ -138,7 +139,7 @@ void FrmEditDraw::keyPressEvent(QKeyEvent* event) {
         card.marked.add(n);
     const lottery::TypedKeyOutcome outcome = typed_.feed(key, card);
     if (outcome.refused)
-        QApplication::beep();
+        SystemBeep();
     if (outcome.mark != 0)
         toggle(outcome.mark);
     if (outcome.unmark != 0)
