@@ -45,7 +45,6 @@ int main(int argc, char** argv) {
     const Pattern patterns[] = {{"plaster", pictures.plasterTile(), Qt::black},
                                 {"patchwork", pictures.patchworkTile(), QColor(0x80, 0, 0)}};
 
-    lottery::LotteryDocument document;
     NoUrls urls;
     bool ok = true;
     for (const Pattern& pattern : patterns) {
@@ -53,7 +52,7 @@ int main(int argc, char** argv) {
         appearance.tile = pattern.tile;
         appearance.title = pattern.title;
         const QString suffix = QString::fromLatin1(pattern.name);
-        FrmNew frmNew(document, appearance);
+        FrmNew frmNew(appearance);
         FrmHelp frmHelp(appearance);
         FrmAbout frmAbout(appearance, urls);
         ok = Save(frmNew, dir, QStringLiteral("new-") + suffix) && ok;

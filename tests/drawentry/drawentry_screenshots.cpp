@@ -22,7 +22,7 @@ namespace {
 class ScriptedDialogs : public StandardDialogs {
 public:
     std::deque<QColor> colours;
-    int askYesNo(QWidget*, const QString&) override { return lottery::kAnswerNo; }
+    ConfirmAnswer askYesNo(QWidget*, const QString&) override { return ConfirmAnswer::No; }
     std::optional<QString> chooseFileToOpen(QWidget*) override { return std::nullopt; }
     std::optional<QString> chooseFileToSave(QWidget*) override { return std::nullopt; }
     std::optional<QColor> chooseColour(QWidget*, const QColor&) override {
