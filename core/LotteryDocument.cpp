@@ -1,5 +1,7 @@
 #include "LotteryDocument.h"
 
+#include "PathParts.h"
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -14,7 +16,10 @@ DocumentListener& SilentListener() {
 
 } // namespace
 
-LotteryDocument::LotteryDocument(DocumentListener* listener) : listener_(listener) {}
+LotteryDocument::LotteryDocument(DocumentListener* listener) : listener_(listener) {
+    // An empty lottery of the initial shape, as consistent as one started.
+    SetUpperSentinel(stats_, shape_.N);
+}
 
 void LotteryDocument::setListener(DocumentListener* listener) {
     listener_ = listener;
@@ -24,13 +29,17 @@ DocumentListener& LotteryDocument::listener() {
     return listener_ != nullptr ? *listener_ : SilentListener();
 }
 
-void LotteryDocument::setChanged(bool changed) {
-    // Set from outside, the flag no longer follows the history: no undo leads back to saved.
-    savedState_ = changed ? 0 : state_;
-    if (changed_ == changed)
-        return;
-    changed_ = changed;
-    listener().changedFlagChanged(changed);
+void LotteryDocument::setStates(std::uint64_t state, std::uint64_t saved) {
+    const bool before = changed();
+    state_ = state;
+    savedState_ = saved;
+    if (changed() != before)
+        listener().changedFlagChanged(changed());
+}
+
+void LotteryDocument::startUnchanged() {
+    ++lastState_;
+    setStates(lastState_, lastState_);
 }
 
 MarkResult LotteryDocument::MarkNumber(int n) {
@@ -61,8 +70,7 @@ void LotteryDocument::ResetCard() {
     cardCount_ = 0;
 }
 
-const PlayDraw& LotteryDocument::PlayDrawAgainstCard(RandomSource& random) {
-    playShown_ = true;
+const PlayDraw& LotteryDocument::PlayHomeDraw(RandomSource& random) {
     playDraw_ = SimulatedDraw(shape_, cardSet_, random);
     return playDraw_;
 }
@@ -73,40 +81,29 @@ void LotteryDocument::StatAll() {
 
 void LotteryDocument::Starting() {
     ResetCard();
-    fileTitle_ = kUnnamedTitle;
-    listener().shapeApplied(shape_);
     SetUpperSentinel(stats_, shape_.N);
     StatAll();
-    listener().pageReset();
+    listener().lotteryStarted(shape_);
 }
 
 void LotteryDocument::Clear() {
-    listener().drawListReset();
-    listener().tablesBlanked(shape_.N);
+    listener().drawsReplaced();
     ZeroRecords(stats_, shape_.N);
 }
 
-void LotteryDocument::StartNewLottery() {
+void LotteryDocument::StartLottery(LotteryShape shape) {
+    if (!shape.isValid())
+        throw std::invalid_argument("not a lottery shape");
     filePath_.clear();
     fileTitle_ = kUnnamedTitle;
     draws_.clear();
     draws_.shrink_to_fit();
     trailerReserved_ = {}; // a document not opened from a file writes zero reserved bytes
-    ResetCard();
-    Clear();
+    shape_ = shape;
+    startUnchanged();
+    Clear(); // with the new N
     Starting();
-    startHistory();
-}
-
-void LotteryDocument::startHistory() {
-    state_ = freshState();
-    setChanged(false);
-}
-
-std::string LotteryDocument::AddDraw() {
-    draws_.push_back(cardNumbers_);
-    listener().drawAppended(drawCount() - 1);
-    return DrawLine(draws_.back(), shape_.K);
+    listener().fileNamed(fileTitle_);
 }
 
 void LotteryDocument::Open(const std::string& path, FileSystem& fs) {
@@ -123,17 +120,66 @@ void LotteryDocument::ApplyOpened(DrawFileContent content, const std::string& pa
     Clear(); // with the N of the lottery that was open before
     shape_ = content.shape;
     trailerReserved_ = content.reserved;
-    listener().shapeApplied(shape_);
-    SetUpperSentinel(stats_, shape_.N);
-    ResetCard();
-    StatAll();
-    listener().pageReset();
-    startHistory();
+    startUnchanged();
+    Starting();
+    listener().fileNamed(fileTitle_);
 }
 
-void LotteryDocument::WriteDocument(const std::string& path, FileSystem& fs) {
+void LotteryDocument::Save(FileSystem& fs) {
+    if (!named())
+        throw std::logic_error("an unnamed document is saved under a new name");
+    WriteDrawFile(filePath_, draws_, shape_, trailerReserved_, fs);
+    setStates(state_, state_);
+}
+
+void LotteryDocument::SaveAs(const std::string& path, FileSystem& fs) {
     WriteDrawFile(path, draws_, shape_, trailerReserved_, fs);
-    setChanged(false);
+    setStates(state_, state_);
+    nameAfter(path);
+}
+
+void LotteryDocument::nameAfter(const std::string& path) {
+    filePath_ = path;
+    fileTitle_ = FileNamePart(path);
+    listener().fileNamed(fileTitle_);
+}
+
+DrawEdit LotteryDocument::RecordCard() {
+    if (!cardFull())
+        throw std::logic_error("only a full card is a draw");
+    DrawEdit append{drawCount(), 0, {cardNumbers_}};
+    DrawEdit inverse = ApplyEdit(append);
+    ResetCard();
+    return inverse;
+}
+
+DrawEdit LotteryDocument::ApplyEdit(const DrawEdit& edit) {
+    const int count = drawCount();
+    if (edit.first < 0 || edit.first > count || edit.removeCount < 0 ||
+        edit.removeCount > count - edit.first)
+        throw std::out_of_range("draw edit outside the list");
+    const auto first = draws_.begin() + edit.first;
+    DrawEdit inverse{edit.first,
+                     static_cast<int>(edit.insert.size()),
+                     {first, first + edit.removeCount},
+                     state_};
+
+    const auto common = std::min(edit.insert.size(), static_cast<std::size_t>(edit.removeCount));
+    std::copy_n(edit.insert.begin(), common, first);
+    const auto rest = first + static_cast<std::ptrdiff_t>(common);
+    draws_.erase(rest, first + edit.removeCount);
+    draws_.insert(draws_.begin() + edit.first + static_cast<std::ptrdiff_t>(common),
+                  edit.insert.begin() + static_cast<std::ptrdiff_t>(common), edit.insert.end());
+    // In the time of the edit rather than of the whole history.
+    UpdateStats(stats_, draws_, edit.first, inverse.insert,
+                static_cast<std::int64_t>(edit.insert.size()), shape_);
+
+    const bool before = changed();
+    state_ = edit.resultState != 0 ? edit.resultState : ++lastState_;
+    listener().drawsEdited(edit.first, edit.removeCount, static_cast<int>(edit.insert.size()));
+    if (changed() != before)
+        listener().changedFlagChanged(changed());
+    return inverse;
 }
 
 bool LotteryDocument::IsValidDraw(const DrawRecord& record) const {
@@ -147,78 +193,34 @@ bool LotteryDocument::IsValidDraw(const DrawRecord& record) const {
     return true;
 }
 
-DrawChange LotteryDocument::RecordCard() {
-    return ApplyChange({{DrawEdit{drawCount(), 0, {cardNumbers_}}}, 0});
-}
-
-DrawChange LotteryDocument::DeleteDraws(std::vector<std::int32_t> indices) {
+std::vector<DrawEdit> LotteryDocument::DeleteDraws(std::vector<int> indices) {
     std::sort(indices.begin(), indices.end());
     indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
-    std::erase_if(indices, [this](std::int32_t i) { return i < 0 || i >= drawCount(); });
-    // One edit per run of neighbours, the last run first so that earlier indices hold.
-    DrawChange change;
+    std::erase_if(indices, [this](int i) { return i < 0 || i >= drawCount(); });
+    // The last run first, so that the indices of the earlier ones still hold; undoing puts
+    // the first run back first.
+    std::vector<DrawEdit> inverses;
     for (auto end = indices.rbegin(); end != indices.rend();) {
         auto run = end;
         while (std::next(run) != indices.rend() && *std::next(run) == *run - 1)
             ++run;
-        change.edits.push_back(DrawEdit{*run, *end - *run + 1, {}});
+        inverses.insert(inverses.begin(), ApplyEdit(DrawEdit{*run, *end - *run + 1, {}, 0}));
         end = std::next(run);
     }
-    return ApplyChange(change);
+    return inverses;
 }
 
-DrawChange LotteryDocument::ReplaceDraw(std::int32_t index, const DrawRecord& record) {
+DrawEdit LotteryDocument::ReplaceDraw(int index, const DrawRecord& record) {
     if (index < 0 || index >= drawCount() || !IsValidDraw(record))
         throw std::invalid_argument("not a draw of this lottery");
-    return ApplyChange({{DrawEdit{index, 1, {record}}}, 0});
+    return ApplyEdit(DrawEdit{index, 1, {record}, 0});
 }
 
-DrawChange LotteryDocument::AppendDraws(std::vector<DrawRecord> records) {
+DrawEdit LotteryDocument::AppendDraws(std::vector<DrawRecord> records) {
     if (!std::all_of(records.begin(), records.end(),
                      [this](const DrawRecord& record) { return IsValidDraw(record); }))
         throw std::invalid_argument("not a draw of this lottery");
-    return ApplyChange({{DrawEdit{drawCount(), 0, std::move(records)}}, 0});
-}
-
-DrawChange LotteryDocument::ApplyChange(const DrawChange& change) {
-    struct Notice {
-        int first, removed, inserted;
-        bool atEnd;
-    };
-    std::vector<Notice> notices;
-    DrawChange inverse;
-    inverse.restoresState = state_;
-    for (const DrawEdit& edit : change.edits) {
-        const auto first = draws_.begin() + edit.first;
-        const auto inserted = static_cast<std::int32_t>(edit.insert.size());
-        DrawEdit undo{edit.first, inserted,
-                      std::vector<DrawRecord>(first, first + edit.removeCount)};
-        notices.push_back({edit.first, edit.removeCount, inserted,
-                           edit.removeCount == 0 && edit.first == drawCount()});
-        if (edit.removeCount == inserted) {
-            std::copy(edit.insert.begin(), edit.insert.end(), first);
-        } else {
-            draws_.erase(first, first + edit.removeCount);
-            draws_.insert(draws_.begin() + edit.first, edit.insert.begin(), edit.insert.end());
-        }
-        UpdateStats(stats_, draws_, edit.first, undo.insert, inserted, shape_);
-        inverse.edits.insert(inverse.edits.begin(), std::move(undo));
-    }
-    state_ = change.restoresState != 0 ? change.restoresState : freshState();
-    for (const Notice& notice : notices) {
-        if (!notice.atEnd) {
-            listener().drawsReplaced(notice.first, notice.removed, notice.inserted);
-            continue;
-        }
-        for (int index = notice.first; index < notice.first + notice.inserted; ++index)
-            listener().drawAppended(index);
-    }
-    const bool changed = state_ != savedState_;
-    if (changed != changed_) {
-        changed_ = changed;
-        listener().changedFlagChanged(changed_);
-    }
-    return inverse;
+    return ApplyEdit(DrawEdit{drawCount(), 0, std::move(records), 0});
 }
 
 } // namespace lottery

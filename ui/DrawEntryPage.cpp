@@ -1,7 +1,7 @@
 #include "DrawEntryPage.h"
 
 #include "ColourValue.h"
-#include "DrawChangeCommand.h"
+#include "DrawEditCommand.h"
 #include "FontSetup.h"
 #include "GlyphButton.h"
 #include "LotteryDocument.h"
@@ -12,7 +12,6 @@
 #include "TypedKey.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -137,7 +136,7 @@ bool DrawEntryPage::typeKey(const QKeyEvent& event) {
         return false;
     // While a home draw is on display, the next number starts a fresh card.
     lottery::TypedCard card{document_.shape(), {}, 0};
-    if (!document_.playShown()) {
+    if (!playShown_) {
         card.marked = document_.cardSet();
         const int count = document_.cardCount();
         card.lastMarked =
@@ -235,10 +234,10 @@ void DrawEntryPage::setActiveMode(GlyphButton* active, GlyphButton* other) {
 }
 
 void DrawEntryPage::endPlayDisplay() {
-    if (!document_.playShown())
+    if (!playShown_)
         return;
     btnContinueClick();
-    document_.setPlayShown(false);
+    playShown_ = false;
 }
 
 void DrawEntryPage::Action1Execute(const QAbstractButton* clicked) {
@@ -273,20 +272,19 @@ void DrawEntryPage::Action1Execute(const QAbstractButton* clicked) {
 void DrawEntryPage::btnNewTirazClick() {
     btnNewTiraz_->setEnabled(false);
     if (!playMode()) {
-        // The document tells the window, which appends the line to lbxAll; recording sets
-        // changed and recomputes the statistics.
-        lottery::DrawChange undo = document_.RecordCard();
+        const lottery::NumberSet recorded = document_.cardSet();
+        lottery::DrawEdit undo = document_.RecordCard();
         if (history_ != nullptr)
             history_->push(
-                new DrawChangeCommand(document_, DrawChangeCommand::RecordName(), std::move(undo)));
-        btnContinueClick();
+                new DrawEditCommand(document_, DrawEditCommand::RecordName(), {std::move(undo)}));
+        clearDisplay(recorded);
         return;
     }
 
     imgTown_->hide();
     btnContinue_->show();
-    const lottery::PlayDraw& draw = document_.PlayDrawAgainstCard(random_);
-    document_.setPlayShown(true);
+    const lottery::PlayDraw& draw = document_.PlayHomeDraw(random_);
+    playShown_ = true;
     for (int m = 1; m <= draw.count && m <= kBalls; ++m) {
         const lottery::PlayBall& ball = draw.balls[static_cast<std::size_t>(m - 1)];
         const art::PlayBallDressing dressing =
@@ -306,10 +304,21 @@ void DrawEntryPage::btnNewTirazClick() {
 }
 
 void DrawEntryPage::btnContinueClick() {
+    const lottery::NumberSet card = document_.cardSet();
+    document_.ResetCard();
+    clearDisplay(card);
+}
+
+void DrawEntryPage::lotteryStarted() {
+    btnContinueClick();
+    Unvisible();
+}
+
+void DrawEntryPage::clearDisplay(const lottery::NumberSet& card) {
     btnContinue_->hide();
     const int N = document_.shape().N;
     for (int n = 1; n <= N && n <= kNumbers; ++n) {
-        if (document_.cardSet().contains(n))
+        if (card.contains(n))
             setGlyph(n, art::GlyphKind::AfterDraw);
     }
     for (int m = 1; m <= document_.shape().K && m <= kBalls; ++m) {
@@ -318,7 +327,6 @@ void DrawEntryPage::btnContinueClick() {
         if (QLabel* picture = ballPictures_[static_cast<std::size_t>(m)])
             picture->hide();
     }
-    document_.ResetCard();
     btnNewTiraz_->setEnabled(false);
     imgTown_->show();
 }
@@ -326,7 +334,7 @@ void DrawEntryPage::btnContinueClick() {
 void DrawEntryPage::onContinueClicked() {
     btnContinueClick();
     // The card has been reset, so no draw is on display any more.
-    document_.setPlayShown(false);
+    playShown_ = false;
 }
 
 void DrawEntryPage::bbtTirazClick() {

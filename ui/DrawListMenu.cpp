@@ -1,6 +1,6 @@
 #include "DrawListMenu.h"
 
-#include "DrawChangeCommand.h"
+#include "DrawEditCommand.h"
 #include "DrawListBox.h"
 #include "FrmEditDraw.h"
 #include "LotteryDocument.h"
@@ -62,9 +62,9 @@ void DrawListMenu::deleteSelected() {
     if (rows.empty())
         return;
     list_.clearSelection();
-    lottery::DrawChange undo = document_.DeleteDraws({rows.begin(), rows.end()});
-    history_.push(new DrawChangeCommand(
-        document_, DrawChangeCommand::DeleteName(static_cast<int>(rows.size())), std::move(undo)));
+    std::vector<lottery::DrawEdit> undo = document_.DeleteDraws(rows);
+    history_.push(new DrawEditCommand(
+        document_, DrawEditCommand::DeleteName(static_cast<int>(rows.size())), std::move(undo)));
 }
 
 void DrawListMenu::editSelected() {
@@ -77,6 +77,6 @@ void DrawListMenu::editSelected() {
         FrmEditDraw::Edit(document_.shape(), before, appearance_, window_);
     if (!after || *after == before)
         return; // cancelled, or confirmed as it was: nothing to undo
-    lottery::DrawChange undo = document_.ReplaceDraw(row, *after);
-    history_.push(new DrawChangeCommand(document_, DrawChangeCommand::EditName(), std::move(undo)));
+    lottery::DrawEdit undo = document_.ReplaceDraw(row, *after);
+    history_.push(new DrawEditCommand(document_, DrawEditCommand::EditName(), {std::move(undo)}));
 }

@@ -11,6 +11,7 @@
 class AppearanceOptions;
 class DrawEntryPage;
 class DrawListMenu;
+class NewLotteryDialog;
 class PageControl;
 class QAction;
 class QDialog;
@@ -26,20 +27,25 @@ class FrmMain : public QMainWindow, public lottery::DocumentListener {
 public:
     static constexpr int kClientWidth = 458;
     static constexpr int kClientHeight = 333;
+    // The design title the window starts with; every later title is TitleFor(fileTitle).
+    static const QString kInitialTitle;
+    // The prefix used after New, Open and Save As (note the double blanks).
+    static const QString kTitlePrefix;
+    static QString TitleFor(const std::string& fileTitle);
 
     explicit FrmMain(StandardDialogs& dialogs, std::string optionsPath = lottery::kOptionsFileName,
                      QWidget* parent = nullptr);
     ~FrmMain() override;
 
     // The three dialogs are created after the main window and shown modally from its menu.
-    void attachDialogs(QDialog* frmAbout, QDialog* frmNew, QDialog* frmHelp);
+    void attachDialogs(QDialog* frmAbout, NewLotteryDialog* frmNew, QDialog* frmHelp);
 
     lottery::LotteryDocument& document() { return document_; }
     StatisticsPage& statisticsPage() const { return *statistics_; }
     DrawEntryPage& drawEntryPage() const { return *drawEntry_; }
     AppearanceOptions& appearance() const { return *appearance_; }
     PageControl& pageControl() const { return *PageControl1_; }
-    // Every change of the draws, for undo and redo; New and Open empty it.
+    // Every change of the draws, for undo and redo; a new or opened lottery empties it.
     QUndoStack& history() const { return *history_; }
     DrawListMenu& drawListMenu() const { return *drawListMenu_; }
     // The file layer under Open and the saves; tests put a fault-injecting one here.
@@ -55,12 +61,10 @@ public:
     void mnuAboutClick();
 
     // --- what the document reports
-    void shapeApplied(lottery::LotteryShape shape) override;
-    void drawListReset() override;
-    void drawAppended(int index) override;
-    void drawsReplaced(int first, int removed, int inserted) override;
-    void tablesBlanked(int N) override;
-    void pageReset() override;
+    void lotteryStarted(lottery::LotteryShape shape) override;
+    void drawsReplaced() override;
+    void drawsEdited(int first, int removed, int inserted) override;
+    void fileNamed(const std::string& title) override;
     void changedFlagChanged(bool changed) override;
 
 protected:
@@ -79,8 +83,6 @@ private:
     void pageChanged(int index);
     void centreOnDesktop();
     void buildHistory();
-    // After a change of the draws: the shown statistics as if entered this way from the start.
-    void drawsChanged(bool removed);
 
     StandardDialogs& dialogs_;
     std::string optionsPath_;
@@ -95,7 +97,7 @@ private:
     QMenu* mnuOptions_ = nullptr;
     QAction* mnuSave_ = nullptr;
     QDialog* frmAbout_ = nullptr;
-    QDialog* frmNew_ = nullptr;
+    NewLotteryDialog* frmNew_ = nullptr;
     QDialog* frmHelp_ = nullptr;
     bool shownOnce_ = false;
     lottery::FileSystem* fileSystem_ = &lottery::SystemFileSystem();

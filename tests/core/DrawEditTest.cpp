@@ -1,7 +1,9 @@
 #include "LotteryDocument.h"
 #include "RandomDraws.h"
 #include "ReferenceStats.h"
+#include "TempDir.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
 #include <stdexcept>
@@ -10,16 +12,27 @@
 namespace lottery {
 namespace {
 
-// Random deletions, replacements and appends, each undone and redone at random, checked
-// against a plain list and against the statistics of that list computed afresh.
-TEST(DrawChange, UndoAndRedoGiveBackExactlyTheDrawsStatisticsAndChangedFlag) {
+// One undoable step: its edits are applied in order, and what comes back, in reverse, is the
+// step that takes it back.
+std::vector<DrawEdit> Apply(LotteryDocument& doc, const std::vector<DrawEdit>& edits) {
+    std::vector<DrawEdit> inverses;
+    for (const DrawEdit& edit : edits)
+        inverses.insert(inverses.begin(), doc.ApplyEdit(edit));
+    return inverses;
+}
+
+// Random deletions, replacements and appends, undone, redone and saved at random, checked
+// against a plain list, the statistics of that list computed afresh, and the saved state.
+TEST(DrawEdit, DeleteReplaceAppendUndoAndRedoKeepDrawsStatisticsAndChangedExact) {
     std::mt19937 rng(13);
     const LotteryShape shape{5, 12};
-    LotteryDocument doc;
+    test::TempDir dir;
     // Opened from a file, whose draws may repeat a number.
-    doc.ApplyOpened({shape, test::RandomDraws(rng, shape, 20, 0.2), {}}, "opened.dat");
+    dir.write("opened.dat", EncodeDrawFile(test::RandomDraws(rng, shape, 20, 0.2), shape, {}));
+    LotteryDocument doc;
+    doc.Open(dir.file("opened.dat"));
     std::vector<std::vector<DrawRecord>> states{{doc.draws().begin(), doc.draws().end()}};
-    std::vector<DrawChange> undo, redo;
+    std::vector<std::vector<DrawEdit>> undo, redo;
     std::size_t at = 0;
     std::size_t saved = 0;
     constexpr std::size_t kGone = ~std::size_t{0}; // the saved state was undone and replaced
@@ -27,11 +40,11 @@ TEST(DrawChange, UndoAndRedoGiveBackExactlyTheDrawsStatisticsAndChangedFlag) {
         const int roll = static_cast<int>(rng() % 9);
         const int count = doc.drawCount();
         if (roll <= 2 && !undo.empty()) {
-            redo.push_back(doc.ApplyChange(undo.back()));
+            redo.push_back(Apply(doc, undo.back()));
             undo.pop_back();
             --at;
         } else if (roll <= 4 && !redo.empty()) {
-            undo.push_back(doc.ApplyChange(redo.back()));
+            undo.push_back(Apply(doc, redo.back()));
             redo.pop_back();
             ++at;
         } else {
@@ -39,12 +52,12 @@ TEST(DrawChange, UndoAndRedoGiveBackExactlyTheDrawsStatisticsAndChangedFlag) {
                 undo.push_back(doc.DeleteDraws(
                     {static_cast<int>(rng() % count), static_cast<int>(rng() % count), count - 1}));
             else if (roll == 6 && count > 0)
-                undo.push_back(doc.ReplaceDraw(static_cast<int>(rng() % count),
-                                               test::RandomDraws(rng, shape, 1)[0]));
+                undo.push_back({doc.ReplaceDraw(static_cast<int>(rng() % count),
+                                                test::RandomDraws(rng, shape, 1)[0])});
             else if (roll == 7)
-                undo.push_back(doc.AppendDraws(test::RandomDraws(rng, shape, 1 + rng() % 3)));
+                undo.push_back({doc.AppendDraws(test::RandomDraws(rng, shape, 1 + rng() % 3))});
             else {
-                doc.setChanged(false); // saved here
+                doc.SaveAs(dir.file("saved.dat"));
                 saved = at;
                 continue;
             }
@@ -69,9 +82,9 @@ TEST(DrawChange, UndoAndRedoGiveBackExactlyTheDrawsStatisticsAndChangedFlag) {
     }
 }
 
-TEST(DrawChange, AnEditLeavingAStrayOrRepeatedNumberIsRefusedAndChangesNothing) {
+TEST(DrawEdit, AnEditLeavingAStrayOrRepeatedNumberIsRefusedAndChangesNothing) {
     LotteryDocument doc;
-    doc.StartNewLottery();
+    doc.StartLottery({6, 49});
     doc.AppendDraws({{1, 2, 3, 4, 5, 6, 0}});
     for (const DrawRecord& bad : {DrawRecord{1, 2, 3, 4, 5, 5, 0}, DrawRecord{0, 2, 3, 4, 5, 6, 0},
                                   DrawRecord{1, 2, 3, 4, 5, 50, 0}}) {
