@@ -25,6 +25,7 @@ FrequencyFigure FrequencyFigureOf(const HistoryIndex& index, long long window) {
 OverdueFigure OverdueFigureOf(const HistoryIndex& index, long long window, int listed) {
     const LotteryShape shape = index.shape();
     OverdueFigure figure;
+    figure.shape = shape;
     figure.draws = index.clampWindow(window);
     figure.drawsSince = index.drawsSince(figure.draws);
     figure.expectedGap = ExpectedGap(shape.K, shape.N);
@@ -50,8 +51,14 @@ PairFigure PairFigureOf(const HistoryIndex& index, long long window) {
     figure.N = shape.N;
     figure.together = index.pairCounts(figure.draws);
     // A given pair is among the K numbers of a draw with probability K(K-1) / (N(N-1)).
-    figure.expected = static_cast<double>(figure.draws) * shape.K * (shape.K - 1) /
-                      (static_cast<double>(shape.N) * (shape.N - 1));
+    const double pairChance = static_cast<double>(shape.K) * (shape.K - 1) /
+                              (static_cast<double>(shape.N) * (shape.N - 1));
+    figure.expected = static_cast<double>(figure.draws) * pairChance;
+    figure.band = BinomialBand(figure.draws, pairChance);
+    for (int i = 1; i <= shape.N; ++i)
+        for (int j = i + 1; j <= shape.N; ++j)
+            if (!figure.band.contains(figure.at(i, j)))
+                figure.pairsOutsideBand += 1;
     return figure;
 }
 

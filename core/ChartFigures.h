@@ -22,6 +22,7 @@ struct FrequencyFigure {
 FrequencyFigure FrequencyFigureOf(const HistoryIndex& index, long long window);
 
 struct OverdueFigure {
+    LotteryShape shape;
     long long draws = 0;
     std::vector<long long> drawsSince; // element n - 1 for number n
     double expectedGap = 0;
@@ -37,6 +38,8 @@ struct PairFigure {
     int N = 0;
     std::vector<long long> together; // (i - 1) * N + (j - 1); own frequency on the diagonal
     double expected = 0;             // draws holding a given pair, under chance
+    CountBand band;                  // 95 % of chance's counts for one pair
+    int pairsOutsideBand = 0;        // of the N(N-1)/2 pairs
     long long at(int i, int j) const {
         return together[static_cast<std::size_t>((i - 1) * N + (j - 1))];
     }

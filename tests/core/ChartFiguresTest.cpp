@@ -33,6 +33,10 @@ TEST(ChartFigures, SmallHistoryWholeAndLastTwo) {
     EXPECT_EQ(all.at(3, 4), 0);
     EXPECT_EQ(all.at(6, 6), 3);
     EXPECT_DOUBLE_EQ(all.expected, 5.0 * 3 * 2 / (6 * 5));
+    // Binomial(5, 1/5): P(X <= 0) = 0.328 and P(X <= 2) = 0.942, P(X <= 3) = 0.993, so the
+    // band is 0..3 and no pair of five draws lies outside it.
+    EXPECT_EQ(all.band.high, 3);
+    EXPECT_EQ(all.pairsOutsideBand, 0);
     const PairFigure lastTwo = PairFigureOf(index, 2);
     EXPECT_EQ(lastTwo.at(1, 2), 1);
     EXPECT_EQ(lastTwo.at(2, 6), 1);
