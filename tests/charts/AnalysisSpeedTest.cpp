@@ -5,10 +5,12 @@
 #include "FakeAppearance.h"
 #include "FrmAnalysis.h"
 #include "LotteryDocument.h"
+#include "OpenedHistory.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QTest>
+#include <ctime>
 #include <random>
 
 #ifdef ZHREBIKON_SANITIZED
@@ -21,18 +23,16 @@ class AnalysisSpeedTest : public QObject {
     Q_OBJECT
 private slots:
     void aMillionDrawsOpenAndFollowTheWindowQuickly() {
-        lottery::DrawFileContent content;
-        content.shape = {6, 49};
-        content.draws.resize(1'000'000);
+        std::vector<lottery::DrawRecord> draws(1'000'000);
         std::mt19937 rng(2026);
         std::array<std::uint8_t, 49> numbers;
         std::iota(numbers.begin(), numbers.end(), std::uint8_t{1});
-        for (lottery::DrawRecord& draw : content.draws) {
+        for (lottery::DrawRecord& draw : draws) {
             std::shuffle(numbers.begin(), numbers.end(), rng);
             std::copy_n(numbers.begin(), 6, draw.begin());
         }
         lottery::LotteryDocument document;
-        document.ApplyOpened(std::move(content), "million.dat");
+        OpenDraws(document, draws, {6, 49});
         FakeAppearance appearance;
         appearance.tile = DistinctTile(0);
         FrmAnalysis window(document, appearance);
@@ -46,12 +46,18 @@ private slots:
             }
         };
 
+        // The processor time is printed too: on a shared machine it says more than the clock.
+        const auto cpuMs = [start = std::clock()] {
+            return static_cast<long long>((std::clock() - start) * 1000 / CLOCKS_PER_SEC);
+        };
         QElapsedTimer clock;
         clock.start();
         window.show();
         drawAll();
         const qint64 opening = clock.elapsed();
-        qInfo("1,000,000 draws: opened with every chart drawn in %lld ms", opening);
+        long long cpuBefore = cpuMs();
+        qInfo("1,000,000 draws: opened with every chart drawn in %lld ms (processor %lld ms)",
+              opening, cpuBefore);
         qint64 slowest = 0;
         // Each shorter window in turn, then back to all of them.
         QComboBox* choice = window.windowChoice();
@@ -60,8 +66,9 @@ private slots:
             choice->setCurrentIndex(step % choice->count());
             drawAll();
             slowest = std::max(slowest, clock.elapsed());
-            qInfo("  %s: every chart redrawn in %lld ms", qPrintable(choice->currentText()),
-                  clock.elapsed());
+            qInfo("  %s: every chart redrawn in %lld ms (processor %lld ms)",
+                  qPrintable(choice->currentText()), clock.elapsed(), cpuMs() - cpuBefore);
+            cpuBefore = cpuMs();
         }
         if (kTimingsCount) {
             QVERIFY2(opening < 1000, "opening took longer than a second");

@@ -5,6 +5,7 @@
 #include "FrmTicketCheck.h"
 #include "LotteryDocument.h"
 #include "NumberBarChart.h"
+#include "OpenedHistory.h"
 #include "PairHeatMap.h"
 
 #include <QBarSet>
@@ -65,14 +66,12 @@ private slots:
     // Every chart follows the window of last draws; a click on the pairs chart names a number.
     void chartsFollowTheWindowAndAClickChoosesANumber() {
         lottery::LotteryDocument document;
-        lottery::DrawFileContent content;
-        content.shape = {6, 49};
+        std::vector<lottery::DrawRecord> draws;
         for (int d = 0; d < 60; ++d)
-            content.draws.push_back(
-                {std::uint8_t(d % 49 + 1), std::uint8_t((d + 7) % 49 + 1),
-                 std::uint8_t((d + 14) % 49 + 1), std::uint8_t((d + 21) % 49 + 1),
-                 std::uint8_t((d + 28) % 49 + 1), std::uint8_t((d + 35) % 49 + 1)});
-        document.ApplyOpened(content, "sixty.dat");
+            draws.push_back({std::uint8_t(d % 49 + 1), std::uint8_t((d + 7) % 49 + 1),
+                             std::uint8_t((d + 14) % 49 + 1), std::uint8_t((d + 21) % 49 + 1),
+                             std::uint8_t((d + 28) % 49 + 1), std::uint8_t((d + 35) % 49 + 1)});
+        OpenDraws(document, draws, {6, 49});
         FrmAnalysis window(document, appearance_);
         window.show();
         QCOMPARE(BarTotal(window.frequencyChart()), 60.0 * 6);
