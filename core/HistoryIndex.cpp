@@ -67,34 +67,18 @@ std::size_t HistoryIndex::pairSlot(int low, int high) const {
 }
 
 std::vector<long long> HistoryIndex::numberCountsBefore(long long end) const {
-    const int N = shape_.N;
-    const long long checkpoint = std::min(end / kStep, (drawCount() - 1) / kStep);
-    std::vector<long long> counts(static_cast<std::size_t>(N), 0);
-    if (end <= 0)
-        return counts;
-    const auto base = numberCheckpoints_.begin() + static_cast<std::ptrdiff_t>(checkpoint * N);
-    std::copy(base, base + N, counts.begin());
-    for (long long index = checkpoint * kStep; index < end; ++index)
-        ForEachNumber(numbersOf(index),
-                      [&](int number) { counts[static_cast<std::size_t>(number) - 1] += 1; });
-    return counts;
+    return countsBefore(numberCheckpoints_, shape_.N, end, [](std::uint64_t mask, auto& counts) {
+        ForEachNumber(mask, [&](int number) { counts[static_cast<std::size_t>(number) - 1] += 1; });
+    });
 }
 
 std::vector<long long> HistoryIndex::pairCountsBefore(long long end) const {
-    const long long checkpoint = std::min(end / kStep, (drawCount() - 1) / kStep);
-    std::vector<long long> counts(static_cast<std::size_t>(pairs_), 0);
-    if (end <= 0)
-        return counts;
-    const auto base = pairCheckpoints_.begin() + static_cast<std::ptrdiff_t>(checkpoint * pairs_);
-    std::copy(base, base + pairs_, counts.begin());
-    for (long long index = checkpoint * kStep; index < end; ++index) {
-        const std::uint64_t mask = numbersOf(index);
+    return countsBefore(pairCheckpoints_, pairs_, end, [this](std::uint64_t mask, auto& counts) {
         ForEachNumber(mask, [&](int low) {
             ForEachNumber(mask >> (low + 1) << (low + 1),
                           [&](int high) { counts[pairSlot(low, high)] += 1; });
         });
-    }
-    return counts;
+    });
 }
 
 std::vector<long long> HistoryIndex::frequencies(long long window) const {

@@ -3,6 +3,7 @@
 #include "DrawRecord.h"
 #include "LotteryShape.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -41,6 +42,20 @@ private:
     // Counts over draws [0, end): the checkpoint at or below end plus the draws after it.
     std::vector<long long> numberCountsBefore(long long end) const;
     std::vector<long long> pairCountsBefore(long long end) const;
+    template <typename AddDraw>
+    std::vector<long long> countsBefore(const std::vector<std::uint32_t>& checkpoints, int width,
+                                        long long end, AddDraw addDraw) const {
+        std::vector<long long> counts(static_cast<std::size_t>(width), 0);
+        if (end <= 0)
+            return counts;
+        // The last checkpoint lies before the last draw, so one exists for every end.
+        const long long checkpoint = std::min(end / kStep, (drawCount() - 1) / kStep);
+        const auto base = checkpoints.begin() + static_cast<std::ptrdiff_t>(checkpoint * width);
+        std::copy(base, base + width, counts.begin());
+        for (long long index = checkpoint * kStep; index < end; ++index)
+            addDraw(numbersOf(index), counts);
+        return counts;
+    }
 
     LotteryShape shape_;
     int pairs_ = 0; // N * (N - 1) / 2

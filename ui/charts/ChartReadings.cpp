@@ -62,17 +62,28 @@ QString OverdueSentence(const lottery::OverdueFigure& figure) {
     return text;
 }
 
+// One bar per number with the chart's titles; standsOut(value) picks the bars drawn apart.
+template <typename StandsOut>
+NumberBarContent Bars(const QString& title, const QString& valueTitle,
+                      const std::vector<long long>& values, StandsOut standsOut) {
+    NumberBarContent content;
+    content.title = title;
+    content.valueTitle = valueTitle;
+    for (long long value : values) {
+        content.values.push_back(static_cast<double>(value));
+        content.standsOut.push_back(standsOut(value));
+    }
+    return content;
+}
+
 } // namespace
 
 NumberBarContent FrequencyContent(const lottery::FrequencyFigure& figure, long long all) {
-    NumberBarContent content;
-    content.title =
-        QStringLiteral("Сколько раз выпал каждый номер: ") + WindowName(figure.draws, all);
-    content.valueTitle = QStringLiteral("выпадений");
-    for (long long count : figure.counts) {
-        content.values.push_back(static_cast<double>(count));
-        content.standsOut.push_back(figure.draws > 0 && !figure.band.contains(count));
-    }
+    NumberBarContent content =
+        Bars(QStringLiteral("Сколько раз выпал каждый номер: ") + WindowName(figure.draws, all),
+             QStringLiteral("выпадений"), figure.counts, [&figure](long long count) {
+                 return figure.draws > 0 && !figure.band.contains(count);
+             });
     content.usualName = QStringLiteral("в полосе");
     content.standingOutName = QStringLiteral("вне полосы");
     content.reference = figure.expected;
@@ -89,15 +100,12 @@ NumberBarContent FrequencyContent(const lottery::FrequencyFigure& figure, long l
 }
 
 NumberBarContent OverdueContent(const lottery::OverdueFigure& figure, long long all) {
-    NumberBarContent content;
-    content.title =
-        QStringLiteral("Сколько тиражей номер не выпадает: ") + WindowName(figure.draws, all);
-    content.valueTitle = QStringLiteral("тиражей");
-    for (long long since : figure.drawsSince) {
-        content.values.push_back(static_cast<double>(since));
-        content.standsOut.push_back(
-            figure.draws > 0 && lottery::GapTail(since, figure.shape.K, figure.shape.N) < kRareGap);
-    }
+    NumberBarContent content =
+        Bars(QStringLiteral("Сколько тиражей номер не выпадает: ") + WindowName(figure.draws, all),
+             QStringLiteral("тиражей"), figure.drawsSince, [&figure](long long since) {
+                 return figure.draws > 0 &&
+                        lottery::GapTail(since, figure.shape.K, figure.shape.N) < kRareGap;
+             });
     content.usualName = QStringLiteral("тиражей без номера");
     content.standingOutName = QStringLiteral("так долго случайно — реже 5 %");
     content.reference = figure.expectedGap;

@@ -22,7 +22,6 @@ using namespace dialog_controls;
 
 namespace {
 
-constexpr int kTile = 81;
 // The windows offered besides all draws, when the list is longer.
 constexpr long long kLastDraws[] = {1000, 500, 200, 100, 50, 20};
 const QString kChartNames[] = {QStringLiteral("частота"), QStringLiteral("давность"),
@@ -137,8 +136,7 @@ void FrmAnalysis::showEvent(QShowEvent* event) {
 }
 
 void FrmAnalysis::FormShow() {
-    background_->lay(appearance_.currentTile(), (kClient.width() + kTile - 1) / kTile,
-                     (kClient.height() + kTile - 1) / kTile);
+    background_->layCovering(appearance_.currentTile());
     const QColor title = appearance_.titleColour();
     SetFontColour({windowLabel_, pairHint_}, title);
     frequency_->setTextColour(title);

@@ -20,8 +20,6 @@ using namespace dialog_controls;
 
 namespace {
 
-constexpr int kTile = 81;
-
 QTableWidgetItem* Cell(const QString& text) {
     auto* item = new QTableWidgetItem(text);
     item->setTextAlignment(Qt::AlignCenter);
@@ -94,8 +92,7 @@ void FrmTicketCheck::showEvent(QShowEvent* event) {
 }
 
 void FrmTicketCheck::FormShow() {
-    background_->lay(appearance_.currentTile(), (kClient.width() + kTile - 1) / kTile,
-                     (kClient.height() + kTile - 1) / kTile);
+    background_->layCovering(appearance_.currentTile());
     SetFontColour({lblTicket_, lblBest_, lblSummary_}, appearance_.titleColour());
 
     const lottery::LotteryShape shape = document_.shape();
