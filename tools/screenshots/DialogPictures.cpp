@@ -4,7 +4,6 @@
 #include "FrmAbout.h"
 #include "FrmHelp.h"
 #include "FrmNew.h"
-#include "LotteryDocument.h"
 #include "PictureFolder.h"
 #include "Pictures.h"
 #include "UrlOpener.h"
@@ -49,12 +48,11 @@ void DrawDialogPictures(PictureFolder& folder) {
     // The second pattern is shown with a changed title colour, as after "Цвет заголовков".
     const Pattern patterns[] = {{"plaster", pictures.plasterTile(), Qt::black},
                                 {"patchwork", pictures.patchworkTile(), QColor(0x80, 0, 0)}};
-    lottery::LotteryDocument document;
     NoUrls urls;
     for (const Pattern& pattern : patterns) {
         const FixedAppearance appearance(pattern.tile, pattern.title);
         const QString suffix = QString::fromLatin1(pattern.name);
-        FrmNew frmNew(document, appearance);
+        FrmNew frmNew(appearance);
         FrmHelp frmHelp(appearance);
         FrmAbout frmAbout(appearance, urls);
         Save(folder, frmNew, QStringLiteral("new-") + suffix);

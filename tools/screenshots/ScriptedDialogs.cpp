@@ -1,7 +1,5 @@
 #include "ScriptedDialogs.h"
 
-#include "LotteryDocument.h"
-
 namespace {
 
 template <typename T> std::optional<T> TakeFront(std::deque<T>& queue) {
@@ -14,8 +12,8 @@ template <typename T> std::optional<T> TakeFront(std::deque<T>& queue) {
 
 } // namespace
 
-int ScriptedDialogs::askYesNo(QWidget* /*parent*/, const QString& /*text*/) {
-    return lottery::kAnswerNo;
+ConfirmAnswer ScriptedDialogs::askYesNo(QWidget* /*parent*/, const QString& /*text*/) {
+    return ConfirmAnswer::No;
 }
 
 std::optional<QString> ScriptedDialogs::chooseFileToOpen(QWidget* /*parent*/) {

@@ -12,7 +12,7 @@ public:
     std::deque<QString> openPaths;
     std::deque<QColor> colours;
 
-    int askYesNo(QWidget* parent, const QString& text) override;
+    ConfirmAnswer askYesNo(QWidget* parent, const QString& text) override;
     std::optional<QString> chooseFileToOpen(QWidget* parent) override;
     std::optional<QString> chooseFileToSave(QWidget* parent) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
