@@ -61,6 +61,7 @@ FrmTicketCheck::FrmTicketCheck(const lottery::LotteryDocument& document,
     tblMatches_->verticalHeader()->hide();
     tblMatches_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tblMatches_->setSelectionMode(QAbstractItemView::NoSelection);
+    tblMatches_->setFocusPolicy(Qt::NoFocus); // a read-out: no current cell to frame
     lblBest_ = AddLabel(content_, QStringLiteral("lblBest"),
                         QStringLiteral("Лучшие совпадения (номер тиража в списке):"), 0, 0, true);
     lstBest_ = new QListWidget(content_);
