@@ -1,5 +1,6 @@
 #include "FrmAnalysis.h"
 
+#include "ChanceWording.h"
 #include "FakeAppearance.h"
 #include "FontSetup.h"
 #include "FrmTicketCheck.h"
@@ -96,6 +97,26 @@ private slots:
         QTest::mouseClick(map, Qt::LeftButton, {}, onSeven);
         QCOMPARE(chosen.count(), 1);
         QCOMPARE(chosen.front().front().toInt(), 7);
+    }
+
+    // Russian word forms after a number, and percents with the decimal comma.
+    void wordsFollowTheNumber_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        using namespace chance_wording;
+        QTest::newRow("1") << Draws(1) << QStringLiteral("1 тираж");
+        QTest::newRow("3622") << Draws(3622) << QStringLiteral("3622 тиража");
+        QTest::newRow("12") << Draws(12) << QStringLiteral("12 тиражей");
+        QTest::newRow("111") << Draws(111) << QStringLiteral("111 тиражей");
+        QTest::newRow("21") << Draws(21) << QStringLiteral("21 тираж");
+        QTest::newRow("times") << Times(45) << QStringLiteral("45 раз");
+        QTest::newRow("1.3 %") << Percent(0.0134) << QStringLiteral("1,3 %");
+        QTest::newRow("0.026 %") << Percent(0.00026) << QStringLiteral("0,026 %");
+    }
+    void wordsFollowTheNumber() {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(text, expected);
     }
 
     void ticketCheckOnAnEmptyLotteryCountsNothing() {

@@ -27,7 +27,7 @@ QString FrequencySentence(const lottery::FrequencyFigure& figure) {
         for (int n : figure.outsideBand)
             numbers << QString::number(n);
         // Each number leaves its band with a chance of at most 5 %.
-        text += QStringLiteral(" Вне полосы: %1; случайно так выходит в среднем до %2 из %3.")
+        text += QStringLiteral(" Вне полосы: %1; случайно так выходит в среднем около %2 из %3.")
                     .arg(numbers.join(QStringLiteral(", ")))
                     .arg(static_cast<int>(std::floor(N * 0.05 + 0.5)))
                     .arg(N);

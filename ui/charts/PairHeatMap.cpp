@@ -124,9 +124,14 @@ void PairHeatMap::paintEvent(QPaintEvent*) {
     painter.setFont(noteFont);
     // Each pair leaves its band with a chance of at most 5 %.
     const int pairs = N * (N - 1) / 2;
+    if (figure_.expected <= 0) {
+        painter.drawText(QRect(0, kTitleHeight / 2, width(), kTitleHeight / 2), Qt::AlignCenter,
+                         QStringLiteral("Когда разыгрывается один номер, пар не бывает."));
+        return;
+    }
     painter.drawText(QRect(0, kTitleHeight / 2, width(), kTitleHeight / 2), Qt::AlignCenter,
                      QStringLiteral("Вне полосы 95 % случайных исходов (%1–%2 раз): %3 пар из %4; "
-                                    "случайно так выходит в среднем до %5.")
+                                    "случайно так выходит в среднем около %5.")
                          .arg(figure_.band.low)
                          .arg(figure_.band.high)
                          .arg(figure_.pairsOutsideBand)
