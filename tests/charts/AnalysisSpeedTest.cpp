@@ -1,6 +1,6 @@
 // How long the analysis window takes on a million draws: opening it until every chart is
-// drawn, and redrawing every chart for each window of last draws. The figures are printed; the
-// limits checked are looser than the targets (200 ms and 50 ms) so that a busy test machine
+// drawn, and redrawing the chart on screen for each window of last draws. The figures are printed;
+// the limits checked are looser than the targets (200 ms and 50 ms) so that a busy test machine
 // does not fail them, but they still catch a redraw that walks the whole history.
 #include "FakeAppearance.h"
 #include "FrmAnalysis.h"
@@ -58,17 +58,27 @@ private slots:
         long long cpuBefore = cpuMs();
         qInfo("1,000,000 draws: opened with every chart drawn in %lld ms (processor %lld ms)",
               opening, cpuBefore);
+        // With each chart on screen, each shorter window in turn and then all draws again: what
+        // the user waits for is the figures of every chart and the drawing of the one shown.
         qint64 slowest = 0;
-        // Each shorter window in turn, then back to all of them.
         QComboBox* choice = window.windowChoice();
-        for (int step = 1; step <= choice->count(); ++step) {
-            clock.restart();
-            choice->setCurrentIndex(step % choice->count());
-            drawAll();
-            slowest = std::max(slowest, clock.elapsed());
-            qInfo("  %s: every chart redrawn in %lld ms (processor %lld ms)",
-                  qPrintable(choice->currentText()), clock.elapsed(), cpuMs() - cpuBefore);
+        for (FrmAnalysis::Chart chart :
+             {FrmAnalysis::Frequency, FrmAnalysis::Overdue, FrmAnalysis::Pairs}) {
+            window.showChart(chart);
+            QCoreApplication::processEvents();
+            qint64 slowestHere = 0;
             cpuBefore = cpuMs();
+            for (int step = 1; step <= choice->count(); ++step) {
+                clock.restart();
+                choice->setCurrentIndex(step % choice->count());
+                QCoreApplication::processEvents();
+                window.currentChart()->repaint();
+                slowestHere = std::max(slowestHere, clock.elapsed());
+            }
+            slowest = std::max(slowest, slowestHere);
+            qInfo("  chart %d: a new window redrawn in %lld ms at the slowest (processor %lld ms "
+                  "on average)",
+                  int(chart), slowestHere, (cpuMs() - cpuBefore) / choice->count());
         }
         if (kTimingsCount) {
             QVERIFY2(opening < 1000, "opening took longer than a second");
