@@ -16,6 +16,8 @@ class RandomSource;
 
 class GlyphButton;
 class QAbstractButton;
+class QAction;
+class QContextMenuEvent;
 class QKeyEvent;
 class QLabel;
 class QPushButton;
@@ -68,6 +70,9 @@ public:
     void bbtTirazClick();
     void bbtPlayClick();
 
+    // Offered by a right click on the card; available only while it holds K numbers.
+    void addCardAction(QAction* action);
+
     // The controls, for the window and its tests.
     GlyphButton* tirazButton() const { return bbtTiraz_; }
     GlyphButton* playButton() const { return bbtPlay_; }
@@ -86,6 +91,7 @@ public:
     bool typeKey(const QKeyEvent& event);
 
 protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -114,4 +120,5 @@ private:
     std::array<QLabel*, kBalls + 1> ballLabels_{};     // 1-based
     QImage background_;
     bool playShown_ = false;
+    QList<QAction*> cardActions_;
 };

@@ -1,5 +1,6 @@
 #include "FrmMain.h"
 
+#include "AnalysisHooks.h"
 #include "AppearanceOptions.h"
 #include "DrawEntryPage.h"
 #include "DrawListMenu.h"
@@ -68,6 +69,7 @@ FrmMain::FrmMain(StandardDialogs& dialogs, std::string optionsPath, QWidget* par
     // the document is named again.
     setWindowTitle(kInitialTitle);
     centreOnDesktop();
+    new AnalysisHooks(*this);
 }
 
 FrmMain::~FrmMain() {
