@@ -73,8 +73,10 @@ FrmMain::FrmMain(StandardDialogs& dialogs, std::string optionsPath, QWidget* par
 }
 
 FrmMain::~FrmMain() {
-    // The pages go before the document they show.
+    // The pages go before the document they show, and before the history, whose emptying
+    // on the way out must not refresh them.
     document_.setListener(nullptr);
+    history_->disconnect(this);
 }
 
 void FrmMain::attachDialogs(QDialog* frmAbout, NewLotteryDialog* frmNew, QDialog* frmHelp) {
@@ -137,6 +139,7 @@ void FrmMain::buildHistory() {
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     addAction(undo);
     addAction(redo);
+    connect(history_, &QUndoStack::indexChanged, this, &FrmMain::historyMoved);
     drawListMenu_ = new DrawListMenu(*statistics_->lbxAll(), document_, *history_, undo, redo,
                                      *appearance_, this);
     drawEntry_->setHistory(history_);
@@ -273,8 +276,11 @@ void FrmMain::drawsEdited(int first, int removed, int inserted) {
     // none of its old partners and counts on screen.
     if (removed > 0)
         statistics_->ResetTables();
-    // Shown at once when the list was changed under the user's eyes; otherwise when the page
-    // is next shown, as after adding a draw.
+}
+
+void FrmMain::historyMoved() {
+    // A step taken or undone under the user's eyes shows at once; otherwise the page shows it
+    // when it is next shown, as after adding a draw.
     if (PageControl1_->currentIndex() == 0)
         statistics_->TabSheet1Show();
 }

@@ -83,6 +83,7 @@ private:
     void pageChanged(int index);
     void centreOnDesktop();
     void buildHistory();
+    void historyMoved();
 
     StandardDialogs& dialogs_;
     std::string optionsPath_;
