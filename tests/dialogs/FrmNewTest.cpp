@@ -223,7 +223,6 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("result"); // -1: the dialog stayed open
         QTest::newRow("Enter on K") << QStringLiteral("trcKolvoNum") << int(Qt::Key_Return) << -1;
-        QTest::newRow("Enter on N") << QStringLiteral("trcKolvoIz") << int(Qt::Key_Enter) << -1;
         QTest::newRow("Enter on готово")
             << QStringLiteral("Button1") << int(Qt::Key_Return) << int(QDialog::Accepted);
         QTest::newRow("Enter on отмена")
