@@ -83,10 +83,10 @@ FrmEditDraw::FrmEditDraw(lottery::LotteryShape shape, const lottery::DrawRecord&
     const int buttonsLeft = (client.width() - 2 * kButtonWidth - kButtonGap) / 2;
     const int buttonsTop = linesTop + 16 + 8;
     btnOK_ = AddButton(this, QStringLiteral("btnOK"), QStringLiteral("готово"),
-                       QRect(buttonsLeft, buttonsTop, kButtonWidth, 25));
-    btnCancel_ =
-        AddButton(this, QStringLiteral("btnCancel"), QStringLiteral("отмена"),
-                  QRect(buttonsLeft + kButtonWidth + kButtonGap, buttonsTop, kButtonWidth, 25));
+                       QRect(buttonsLeft, buttonsTop, kButtonWidth, 25), true);
+    btnCancel_ = AddButton(
+        this, QStringLiteral("btnCancel"), QStringLiteral("отмена"),
+        QRect(buttonsLeft + kButtonWidth + kButtonGap, buttonsTop, kButtonWidth, 25), true);
     // Typing goes to the card; the buttons are reached with Tab.
     for (QPushButton* button : {btnOK_, btnCancel_}) {
         button->setFocusPolicy(Qt::TabFocus);
