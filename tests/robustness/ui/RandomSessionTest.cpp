@@ -424,7 +424,7 @@ void RandomSessionTest::editDraw() {
     // Take out one or two numbers and put others in; now and then cancel instead.
     const bool confirm = random(5) != 0;
     std::vector<int> clicks;
-    for (int out = random(2); out >= 0; --out) {
+    for (int out = random(2); out >= 0 && !marked.empty(); --out) {
         const int n = marked[static_cast<std::size_t>(random(static_cast<int>(marked.size())))];
         marked.erase(std::find(marked.begin(), marked.end(), n));
         clicks.push_back(n);
