@@ -417,8 +417,8 @@ void RandomSessionTest::editDraw() {
         return;
     const int row = random(count);
     DrawListBox* list = stats().lbxAll();
-    list->clearSelection();
-    list->selectRow(row);
+    list->selectionModel()->select(list->model()->index(row, 0),
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     const Draw before = model_.doc.draws[static_cast<std::size_t>(row)];
     std::vector<int> marked(before.begin(), before.begin() + model_.doc.K);
     // Take out one or two numbers and put others in; now and then cancel instead.
@@ -448,6 +448,7 @@ void RandomSessionTest::editDraw() {
         worked = dialog->marked() == marked && dialog->okButton()->isEnabled();
         clickOn(confirm ? dialog->okButton() : dialog->cancelButton());
     };
+    QVERIFY(window_->drawListMenu().editAction()->isEnabled()); // else no dialog comes
     QTimer::singleShot(0, work);
     window_->drawListMenu().editAction()->trigger();
     QVERIFY2(worked, "the edit dialog did not take the clicks");
