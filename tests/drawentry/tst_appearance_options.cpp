@@ -7,10 +7,12 @@
 #include "Pictures.h"
 #include "StandardDialogs.h"
 #include "StatisticsPage.h"
+#include "StringGrid.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,8 +42,11 @@ public:
 
 // The two pages, the options and a menu, as the main window puts them together.
 struct OptionsFixture {
-    OptionsFixture() : statistics(page.document), window() {
-        options = std::make_unique<AppearanceOptions>(statistics, *page.page, dialogs, &window);
+    explicit OptionsFixture(const QString& optionsPath = "/nonexistent-folder-for-tests/User.opt")
+        : statistics(page.document), window() {
+        options = std::make_unique<AppearanceOptions>(statistics, *page.page, dialogs,
+                                                      optionsPath.toStdString(),
+                                                      lottery::SystemFileSystem(), &window);
         options->populateMenu(&menu);
         options->LayFirstPattern();
     }
@@ -81,19 +86,21 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-// Runs the test body with a temporary directory as the current one.
-class InTemporaryDirectory {
+// A fresh folder for the options file.
+class OptionsFolder {
 public:
-    InTemporaryDirectory() : previous_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
-    ~InTemporaryDirectory() { QDir::setCurrent(previous_); }
     QString file(const QString& name) const { return dir_.filePath(name); }
+    QString options() const { return file(QStringLiteral("User.opt")); }
 
 private:
     QTemporaryDir dir_;
-    QString previous_;
 };
 
-using Getter = std::function<std::int32_t(const StatisticsPage&)>;
+using Getter = std::function<std::int32_t(const lottery::OptionsRecord&)>;
+
+QColor TitleColourOf(const StatisticsPage& page) {
+    return page.findChild<QLabel*>(QStringLiteral("Label1"))->palette().color(QPalette::WindowText);
+}
 
 } // namespace
 
@@ -177,13 +184,15 @@ void AppearanceOptionsTest::eachColourCommandReachesItsOwnTarget_data() {
     QTest::addColumn<Getter>("target");
     QTest::newRow("table background")
         << "mnuColorTableFon"
-        << Getter([](const StatisticsPage& s) { return s.tableBackColour(); });
+        << Getter([](const lottery::OptionsRecord& r) { return r.tableBackColour; });
     QTest::newRow("table title cells")
-        << "mnuColorShap" << Getter([](const StatisticsPage& s) { return s.tableHeadColour(); });
-    QTest::newRow("titles") << "mnuFontZagol"
-                            << Getter([](const StatisticsPage& s) { return s.titleColour(); });
-    QTest::newRow("table font") << "mnuFontTable" << Getter([](const StatisticsPage& s) {
-        return s.tableFontColour();
+        << "mnuColorShap"
+        << Getter([](const lottery::OptionsRecord& r) { return r.tableHeadColour; });
+    QTest::newRow("titles") << "mnuFontZagol" << Getter([](const lottery::OptionsRecord& r) {
+        return r.titleColour;
+    });
+    QTest::newRow("table font") << "mnuFontTable" << Getter([](const lottery::OptionsRecord& r) {
+        return r.tableFontColour;
     });
 }
 
@@ -195,8 +204,8 @@ void AppearanceOptionsTest::eachColourCommandReachesItsOwnTarget() {
     const QColor chosen(12, 200, 77);
     f.dialogs.colourAnswers.push_back(chosen);
     f.item(command.toLatin1().constData())->trigger();
-    QCOMPARE(target(f.statistics), ColourValueOf(chosen));
-    QCOMPARE(target(f.statistics), lottery::colour::Rgb(12, 200, 77));
+    QCOMPARE(target(f.options->currentRecord()), ColourValueOf(chosen));
+    QCOMPARE(target(f.options->currentRecord()), lottery::colour::Rgb(12, 200, 77));
     // Exactly one of the four colours moved.
     const lottery::OptionsRecord after = f.options->currentRecord();
     const int moved = (after.tableBackColour != before.tableBackColour) +
@@ -274,10 +283,10 @@ void AppearanceOptionsTest::appearanceChangesNeverMarkTheDocumentChanged() {
 }
 
 void AppearanceOptionsTest::savedOptionsAreReadBackAtTheNextStart() {
-    InTemporaryDirectory cwd;
+    OptionsFolder cwd;
     lottery::OptionsRecord saved;
     {
-        OptionsFixture first;
+        OptionsFixture first(cwd.options());
         first.dialogs.colourAnswers = {QColor(10, 20, 30), QColor(40, 50, 60), QColor(70, 80, 90),
                                        QColor(100, 110, 120)};
         for (const char* command :
@@ -290,13 +299,13 @@ void AppearanceOptionsTest::savedOptionsAreReadBackAtTheNextStart() {
     QCOMPARE(bytes.size(), 20);
     QCOMPARE(int(bytes[0]), 2);
 
-    OptionsFixture next;
+    OptionsFixture next(cwd.options());
     next.options->LoadOptions();
     QVERIFY(next.options->currentRecord() == saved);
-    QCOMPARE(next.statistics.tableBackColour(), lottery::colour::Rgb(10, 20, 30));
-    QCOMPARE(next.statistics.tableHeadColour(), lottery::colour::Rgb(40, 50, 60));
-    QCOMPARE(next.statistics.titleColour(), lottery::colour::Rgb(70, 80, 90));
-    QCOMPARE(next.statistics.tableFontColour(), lottery::colour::Rgb(100, 110, 120));
+    QCOMPARE(next.statistics.grdReje()->backColour(), QColor(10, 20, 30));
+    QCOMPARE(next.statistics.grdAll()->fixedColour(), QColor(40, 50, 60));
+    QCOMPARE(TitleColourOf(next.statistics), QColor(70, 80, 90));
+    QCOMPARE(next.statistics.grdNumber()->fontColour(), QColor(100, 110, 120));
     QVERIFY(next.item("mnuFon2")->isChecked());
     QVERIFY(!next.item("mnuFon1")->isChecked());
     QVERIFY(IsTiledWith(next.page.page->background(), art::Pictures::instance().patchworkTile()));
@@ -304,8 +313,8 @@ void AppearanceOptionsTest::savedOptionsAreReadBackAtTheNextStart() {
 }
 
 void AppearanceOptionsTest::savingUnchangedDefaultsWritesTheDesignColours() {
-    InTemporaryDirectory cwd;
-    OptionsFixture f;
+    OptionsFolder cwd;
+    OptionsFixture f(cwd.options());
     f.options->mnuSaveOptionsClick();
     const auto record = lottery::LoadOptions(cwd.file(QStringLiteral("User.opt")).toStdString());
     QVERIFY(record.has_value());
@@ -325,13 +334,13 @@ void AppearanceOptionsTest::anyBackgroundOtherThanOneSelectsTheSecondPattern_dat
 void AppearanceOptionsTest::anyBackgroundOtherThanOneSelectsTheSecondPattern() {
     QFETCH(int, background);
     QFETCH(bool, firstPattern);
-    InTemporaryDirectory cwd;
+    OptionsFolder cwd;
     lottery::OptionsRecord record;
     record.background = static_cast<std::uint8_t>(background);
     const auto bytes = lottery::EncodeOptions(record);
     WriteFile(cwd.file(QStringLiteral("User.opt")),
               QByteArray(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    OptionsFixture f;
+    OptionsFixture f(cwd.options());
     f.options->LoadOptions();
     QCOMPARE(f.item("mnuFon1")->isChecked(), firstPattern);
     QCOMPARE(f.item("mnuFon2")->isChecked(), !firstPattern);
@@ -341,13 +350,13 @@ void AppearanceOptionsTest::anyBackgroundOtherThanOneSelectsTheSecondPattern() {
 }
 
 void AppearanceOptionsTest::reservedBytesAreWrittenBackAsRead() {
-    InTemporaryDirectory cwd;
+    OptionsFolder cwd;
     lottery::OptionsRecord record;
     record.reserved = {0xAB, 0xCD, 0xEF};
     const auto bytes = lottery::EncodeOptions(record);
     const QString path = cwd.file(QStringLiteral("User.opt"));
     WriteFile(path, QByteArray(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    OptionsFixture f;
+    OptionsFixture f(cwd.options());
     f.options->LoadOptions();
     f.options->mnuSaveOptionsClick();
     const QByteArray written = ReadFile(path);
@@ -366,7 +375,7 @@ void AppearanceOptionsTest::missingOrShortFileKeepsTheDefaults_data() {
 
 void AppearanceOptionsTest::missingOrShortFileKeepsTheDefaults() {
     QFETCH(int, length);
-    InTemporaryDirectory cwd;
+    OptionsFolder cwd;
     if (length >= 0) {
         lottery::OptionsRecord record;
         record.background = 2;
@@ -375,7 +384,7 @@ void AppearanceOptionsTest::missingOrShortFileKeepsTheDefaults() {
         WriteFile(cwd.file(QStringLiteral("User.opt")),
                   QByteArray(reinterpret_cast<const char*>(bytes.data()), length));
     }
-    OptionsFixture f;
+    OptionsFixture f(cwd.options());
     const lottery::OptionsRecord before = f.options->currentRecord();
     f.options->LoadOptions();
     QVERIFY(f.options->currentRecord() == before);
@@ -384,7 +393,7 @@ void AppearanceOptionsTest::missingOrShortFileKeepsTheDefaults() {
 }
 
 void AppearanceOptionsTest::readOnlyFileIsIgnoredAtStartAndSavingThenFailsWithFileAccessDenied() {
-    InTemporaryDirectory cwd;
+    OptionsFolder cwd;
     lottery::OptionsRecord record;
     record.background = 2;
     record.tableBackColour = lottery::colour::Rgb(1, 2, 3);
@@ -395,7 +404,7 @@ void AppearanceOptionsTest::readOnlyFileIsIgnoredAtStartAndSavingThenFailsWithFi
     // No write permission for anyone: read-only even for a test run as root.
     QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
 
-    OptionsFixture f;
+    OptionsFixture f(cwd.options());
     const lottery::OptionsRecord defaults = f.options->currentRecord();
     f.options->LoadOptions();
     QVERIFY(f.options->currentRecord() == defaults);

@@ -27,6 +27,12 @@
 
 namespace {
 
+// A menu command triggered from an event, as a click does, so errors reach the guard.
+void TriggerAsUser(QAction* action) {
+    QMetaObject::invokeMethod(action, &QAction::trigger, Qt::QueuedConnection);
+    QCoreApplication::sendPostedEvents(action, QEvent::MetaCall);
+}
+
 class ScriptedDialogs : public StandardDialogs {
 public:
     std::deque<QString> openPaths;
@@ -66,21 +72,19 @@ public:
     QStringList texts;
 };
 
-// The current directory is a fresh one for the life of the fixture, so User.opt is ours.
-class InTemporaryDirectory {
+// A fresh folder for the options file and the databases of one test.
+class TestFolder {
 public:
-    InTemporaryDirectory() : previous_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
-    ~InTemporaryDirectory() { QDir::setCurrent(previous_); }
     QString file(const QString& name) const { return dir_.filePath(name); }
+    QString options() const { return file(QStringLiteral("User.opt")); }
 
 private:
     QTemporaryDir dir_;
-    QString previous_;
 };
 
 struct Window {
-    Window() {
-        window = std::make_unique<FrmMain>(dialogs);
+    explicit Window(const QString& optionsPath = "/nonexistent-folder-for-tests/User.opt") {
+        window = std::make_unique<FrmMain>(dialogs, optionsPath.toStdString());
         window->attachDialogs(nullptr, frmNew.get(), nullptr);
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
@@ -103,7 +107,7 @@ struct Window {
     void newLottery(int K, int N) const {
         frmNew->next =
             lottery::LotteryShape{static_cast<std::uint8_t>(K), static_cast<std::uint8_t>(N)};
-        action("mnuNew")->trigger();
+        TriggerAsUser(action("mnuNew"));
     }
     bool allPlain() const {
         for (int n = 1; n <= 49; ++n) {
@@ -158,8 +162,8 @@ private slots:
 };
 
 void MainWindowDrawEntryTest::newWithAFullCardLeavesTheAddButtonDisabledAndTheCardEmpty() {
-    InTemporaryDirectory cwd;
-    Window w;
+    TestFolder cwd;
+    Window w(cwd.options());
     w.clickNumbers({10, 20, 30, 40, 41, 42});
     QVERIFY(w.page().newTirazButton()->isEnabled());
     w.newLottery(6, 49);
@@ -172,12 +176,12 @@ void MainWindowDrawEntryTest::newWithAFullCardLeavesTheAddButtonDisabledAndTheCa
 }
 
 void MainWindowDrawEntryTest::openWithAFullCardLeavesTheAddButtonDisabledAndTheCardEmpty() {
-    InTemporaryDirectory cwd;
-    Window w;
+    TestFolder cwd;
+    Window w(cwd.options());
     const QString path = WriteSixOfFortyNine(cwd.file(QStringLiteral("draws.dat")));
     w.clickNumbers({10, 20, 30, 40, 41, 42});
     w.dialogs.openPaths.push_back(path);
-    w.action("mnuOpen")->trigger();
+    TriggerAsUser(w.action("mnuOpen"));
     QCOMPARE(w.document().drawCount(), 1);
     QVERIFY(!w.page().newTirazButton()->isEnabled());
     QCOMPARE(w.document().cardCount(), 0);
@@ -186,15 +190,15 @@ void MainWindowDrawEntryTest::openWithAFullCardLeavesTheAddButtonDisabledAndTheC
 
 void MainWindowDrawEntryTest::
     sixOfTwentyHidesButtonsAboveTwentyAndOpeningSixOfFortyNineShowsThemPlain() {
-    InTemporaryDirectory cwd;
-    Window w;
+    TestFolder cwd;
+    Window w(cwd.options());
     const QString path = WriteSixOfFortyNine(cwd.file(QStringLiteral("big.dat")));
     w.newLottery(6, 20);
     for (int n = 1; n <= 49; ++n)
         QCOMPARE(w.page().numberButton(n)->isVisible(), n <= 20);
     w.clickNumbers({15, 16, 17});
     w.dialogs.openPaths.push_back(path);
-    w.action("mnuOpen")->trigger();
+    TriggerAsUser(w.action("mnuOpen"));
     QCOMPARE(w.document().shape().N, 49);
     for (int n = 1; n <= 49; ++n)
         QVERIFY(w.page().numberButton(n)->isVisible());
@@ -203,8 +207,8 @@ void MainWindowDrawEntryTest::
 
 void MainWindowDrawEntryTest::
     addingADrawEnablesSaveAndListsItButTheRankingsWaitForTheStatisticsPage() {
-    InTemporaryDirectory cwd;
-    Window w;
+    TestFolder cwd;
+    Window w(cwd.options());
     StatisticsPage& statistics = w.window->statisticsPage();
     const QString rankingBefore = statistics.grdChashe()->cell(0, 0);
     QCOMPARE(rankingBefore, QStringLiteral("*"));
@@ -224,8 +228,8 @@ void MainWindowDrawEntryTest::
 }
 
 void MainWindowDrawEntryTest::aHomeDrawOnDisplayIsEndedByNew() {
-    InTemporaryDirectory cwd;
-    Window w;
+    TestFolder cwd;
+    Window w(cwd.options());
     w.click(w.page().playButton());
     w.clickNumbers({1, 2, 3, 4, 5, 6});
     w.click(w.page().newTirazButton());
@@ -240,26 +244,27 @@ void MainWindowDrawEntryTest::aHomeDrawOnDisplayIsEndedByNew() {
 }
 
 void MainWindowDrawEntryTest::optionsSavedAreReadBackAtTheNextStart() {
-    InTemporaryDirectory cwd;
+    TestFolder cwd;
     std::array<std::int32_t, 4> saved{};
     {
-        Window first;
+        Window first(cwd.options());
         first.dialogs.colours = {QColor(200, 10, 10), QColor(10, 200, 10), QColor(10, 10, 200),
                                  QColor(90, 90, 0)};
         for (const char* command : {"mnuColorTableFon", "mnuColorShap", "mnuFontZagol",
                                     "mnuFontTable", "mnuFon2", "mnuSaveOptions"})
-            first.action(command)->trigger();
-        const StatisticsPage& s = first.window->statisticsPage();
-        saved = {s.tableBackColour(), s.tableHeadColour(), s.titleColour(), s.tableFontColour()};
+            TriggerAsUser(first.action(command));
+        const lottery::OptionsRecord& s = first.window->appearance().currentRecord();
+        saved = {s.tableBackColour, s.tableHeadColour, s.titleColour, s.tableFontColour};
         QCOMPARE(saved[0], lottery::colour::Rgb(200, 10, 10));
     }
     QVERIFY(QFile::exists(cwd.file(QStringLiteral("User.opt"))));
 
-    Window next;
-    const StatisticsPage& s = next.window->statisticsPage();
-    QCOMPARE((std::array<std::int32_t, 4>{s.tableBackColour(), s.tableHeadColour(), s.titleColour(),
-                                          s.tableFontColour()}),
+    Window next(cwd.options());
+    const lottery::OptionsRecord& s = next.window->appearance().currentRecord();
+    QCOMPARE((std::array<std::int32_t, 4>{s.tableBackColour, s.tableHeadColour, s.titleColour,
+                                          s.tableFontColour}),
              saved);
+    QCOMPARE(next.window->statisticsPage().grdAll()->backColour(), QColor(200, 10, 10));
     QVERIFY(next.action("mnuFon2")->isChecked());
     QVERIFY(!next.action("mnuFon1")->isChecked());
     QVERIFY(IsTiledWith(next.page().background(), art::Pictures::instance().patchworkTile()));
@@ -269,7 +274,7 @@ void MainWindowDrawEntryTest::optionsSavedAreReadBackAtTheNextStart() {
 
 void MainWindowDrawEntryTest::
     readOnlyOptionsFileIsIgnoredAndSavingOptionsFailsWithFileAccessDenied() {
-    InTemporaryDirectory cwd;
+    TestFolder cwd;
     lottery::OptionsRecord record;
     record.background = 2;
     record.titleColour = lottery::colour::Rgb(255, 0, 0);
@@ -279,12 +284,12 @@ void MainWindowDrawEntryTest::
     QCOMPARE(content.size(), 20);
     QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
 
-    Window w;
+    Window w(cwd.options());
     QVERIFY(w.action("mnuFon1")->isChecked());
-    QCOMPARE(w.window->statisticsPage().titleColour(), lottery::colour::Rgb(0, 0, 0));
+    QCOMPARE(w.window->appearance().currentRecord().titleColour, lottery::colour::Rgb(0, 0, 0));
 
     CollectedErrors errors;
-    w.action("mnuSaveOptions")->trigger();
+    TriggerAsUser(w.action("mnuSaveOptions"));
     QCOMPARE(errors.texts, QStringList{QStringLiteral("File access denied.")});
     QCOMPARE(ReadAll(path), content);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
@@ -294,12 +299,12 @@ void MainWindowDrawEntryTest::
 }
 
 void MainWindowDrawEntryTest::appearanceChangesNeverEnableSave() {
-    InTemporaryDirectory cwd;
-    Window w;
+    TestFolder cwd;
+    Window w(cwd.options());
     w.dialogs.colours = {QColor(1, 1, 1), QColor(2, 2, 2), QColor(3, 3, 3), QColor(4, 4, 4)};
     for (const char* command : {"mnuColorTableFon", "mnuColorShap", "mnuFontZagol", "mnuFontTable",
                                 "mnuFon2", "mnuFon1", "mnuSaveOptions"})
-        w.action(command)->trigger();
+        TriggerAsUser(w.action(command));
     QVERIFY(!w.action("mnuSave")->isEnabled());
     QVERIFY(!w.document().changed());
 }

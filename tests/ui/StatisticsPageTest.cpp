@@ -51,7 +51,7 @@ private slots:
     void gridColumnsFollowTheLotteryShape_data();
     void gridColumnsFollowTheLotteryShape();
     void textsBeyondTheColumnCountAreKept();
-    void coloursAreKeptAsStoredValuesAndApplied();
+    void eachColourReachesAllItsTables();
 };
 
 void StatisticsPageTest::anEmptyLotteryShowsNumbersZeroesNothingElseAndTenStars() {
@@ -239,22 +239,20 @@ void StatisticsPageTest::textsBeyondTheColumnCountAreKept() {
     QCOMPARE(all.cell(45, 1), QString());
 }
 
-void StatisticsPageTest::coloursAreKeptAsStoredValuesAndApplied() {
+void StatisticsPageTest::eachColourReachesAllItsTables() {
     MainWindowFixture f;
     StatisticsPage& page = f.window->statisticsPage();
-    const std::int32_t red = 0x0000FF; // 0x00BBGGRR
-    page.setTableBackColour(red);
-    page.setTableHeadColour(lottery::colour::System(lottery::colour::kHighlight));
-    page.setTitleColour(0x00FF00);
-    page.setTableFontColour(0xFF0000);
-    QCOMPARE(page.tableBackColour(), red);
-    QCOMPARE(page.tableHeadColour(), lottery::colour::System(lottery::colour::kHighlight));
-    QCOMPARE(page.titleColour(), 0x00FF00);
-    QCOMPARE(page.tableFontColour(), 0xFF0000);
-    QCOMPARE(f.grid("grdReje").backColourValue(), red);
-    QCOMPARE(f.grid("grdAll").fixedColourValue(),
-             lottery::colour::System(lottery::colour::kHighlight));
-    QCOMPARE(f.grid("grdChashe").fontColourValue(), 0xFF0000);
+    const QColor highlight = page.palette().color(QPalette::Highlight);
+    page.setTableBackColour(QColor(255, 0, 0));
+    page.setTableHeadColour(highlight);
+    page.setTitleColour(QColor(0, 255, 0));
+    page.setTableFontColour(QColor(0, 0, 255));
+    for (const char* name : {"grdNumber", "grdAll", "grdChashe", "grdReje"}) {
+        QCOMPARE(f.grid(name).backColour(), QColor(255, 0, 0));
+        QCOMPARE(f.grid(name).fontColour(), QColor(0, 0, 255));
+    }
+    QCOMPARE(f.grid("grdNumber").fixedColour(), highlight);
+    QCOMPARE(f.grid("grdAll").fixedColour(), highlight);
     for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label6", "Label7"})
         QCOMPARE(f.control<QLabel>(name)->palette().color(QPalette::WindowText), QColor(0, 255, 0));
     auto* list = f.control<QWidget>("lbxAll");

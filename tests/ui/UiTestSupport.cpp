@@ -6,6 +6,7 @@
 #include "StringGrid.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QPointer>
@@ -100,6 +101,11 @@ void MainWindowFixture::newLottery(int K, int N) {
 void MainWindowFixture::showStatisticsPage() {
     window->pageControl().setCurrentIndex(1);
     window->pageControl().setCurrentIndex(0);
+}
+
+void TriggerAsUser(QAction* action) {
+    QMetaObject::invokeMethod(action, &QAction::trigger, Qt::QueuedConnection);
+    QCoreApplication::sendPostedEvents(action, QEvent::MetaCall);
 }
 
 void WriteDatabase(const QString& path, lottery::LotteryShape shape,

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+class QAction;
 class QObject;
 class StringGrid;
 
@@ -73,6 +74,10 @@ struct MainWindowFixture {
     void newLottery(int K, int N);
     void showStatisticsPage();
 };
+
+// Triggers a menu command the way a click does: from an event, so that an error it raises
+// reaches the application's guard instead of the test.
+void TriggerAsUser(QAction* action);
 
 // A lottery database written straight to disk.
 void WriteDatabase(const QString& path, lottery::LotteryShape shape,

@@ -156,7 +156,7 @@ void SaveFaultsInTheWindowTest::aFailingSaveKeepsTheOldFileShowsTheErrorAndKeeps
     // The previous file: saved by the window itself.
     AddSomeDraws(f, 30, 0);
     f.dialogs.savePaths = {named};
-    Action(f, "mnuSaveAs")->trigger();
+    TriggerAsUser(Action(f, "mnuSaveAs"));
     QVERIFY(!Action(f, "mnuSave")->isEnabled());
     WriteDatabase(other, lottery::LotteryShape{3, 10}, {{1, 2, 3}, {4, 5, 6}});
     const QByteArray namedBefore = FileBytes(named);
@@ -180,10 +180,10 @@ void SaveFaultsInTheWindowTest::aFailingSaveKeepsTheOldFileShowsTheErrorAndKeeps
 
     CollectedErrors errors;
     if (which == Command::Save) {
-        Action(f, "mnuSave")->trigger();
+        TriggerAsUser(Action(f, "mnuSave"));
     } else {
         f.dialogs.savePaths = {target};
-        Action(f, "mnuSaveAs")->trigger();
+        TriggerAsUser(Action(f, "mnuSaveAs"));
     }
 
     QVERIFY2(faulty.faultsInjected() > 0, "the armed fault was never reached");
@@ -200,10 +200,10 @@ void SaveFaultsInTheWindowTest::aFailingSaveKeepsTheOldFileShowsTheErrorAndKeeps
     // Once the fault is gone, the same command saves everything.
     f.window->setFileSystem(lottery::SystemFileSystem());
     if (which == Command::Save) {
-        Action(f, "mnuSave")->trigger();
+        TriggerAsUser(Action(f, "mnuSave"));
     } else {
         f.dialogs.savePaths = {target};
-        Action(f, "mnuSaveAs")->trigger();
+        TriggerAsUser(Action(f, "mnuSaveAs"));
     }
     QCOMPARE(errors.texts.size(), 1);
     QVERIFY(!Action(f, "mnuSave")->isEnabled());
@@ -216,16 +216,16 @@ void SaveFaultsInTheWindowTest::aRealReadOnlyTargetFileIsRefusedAndKeptWhole() {
     MainWindowFixture f;
     f.addDraw({1, 2, 3, 4, 5, 6});
     f.dialogs.savePaths = {path};
-    Action(f, "mnuSaveAs")->trigger();
+    TriggerAsUser(Action(f, "mnuSaveAs"));
     QVERIFY(QFile::exists(path));
     QVERIFY(::chmod(QFile::encodeName(path).constData(), 0444) == 0);
     const QByteArray before = FileBytes(path);
 
     f.addDraw({7, 8, 9, 10, 11, 12});
     CollectedErrors errors;
-    Action(f, "mnuSave")->trigger();
+    TriggerAsUser(Action(f, "mnuSave"));
     f.dialogs.savePaths = {path};
-    Action(f, "mnuSaveAs")->trigger();
+    TriggerAsUser(Action(f, "mnuSaveAs"));
 
     QCOMPARE(errors.texts, (QStringList{QStringLiteral("File access denied."),
                                         QStringLiteral("File access denied.")}));
@@ -245,13 +245,13 @@ void SaveFaultsInTheWindowTest::aRealReadOnlyFolderIsRefusedWhenTheUserCannotWri
     MainWindowFixture f;
     f.addDraw({1, 2, 3, 4, 5, 6});
     f.dialogs.savePaths = {path};
-    Action(f, "mnuSaveAs")->trigger();
+    TriggerAsUser(Action(f, "mnuSaveAs"));
     const QByteArray before = FileBytes(path);
     QVERIFY(::chmod(QFile::encodeName(sub).constData(), 0555) == 0);
 
     f.addDraw({7, 8, 9, 10, 11, 12});
     CollectedErrors errors;
-    Action(f, "mnuSave")->trigger();
+    TriggerAsUser(Action(f, "mnuSave"));
     ::chmod(QFile::encodeName(sub).constData(), 0755);
     QCOMPARE(errors.texts, QStringList{QStringLiteral("File access denied.")});
     QCOMPARE(FileBytes(path), before);
@@ -285,7 +285,7 @@ void SaveFaultsInTheWindowTest::aFailingSaveWhileClosingKeepsTheWindowOpenAndThe
     QByteArray before;
     if (named) {
         f.dialogs.savePaths = {path};
-        Action(f, "mnuSaveAs")->trigger();
+        TriggerAsUser(Action(f, "mnuSaveAs"));
         before = FileBytes(path);
         f.addDraw({7, 8, 9, 10, 11, 12});
     } else {
@@ -341,7 +341,7 @@ void SaveFaultsInTheWindowTest::saveAsToAnUnusablePathReportsItAndChangesNothing
     const QString titleBefore = f.window->windowTitle();
     CollectedErrors errors;
     f.dialogs.savePaths = {folder.filePath(relativePath)};
-    Action(f, "mnuSaveAs")->trigger();
+    TriggerAsUser(Action(f, "mnuSaveAs"));
 
     QCOMPARE(errors.texts, QStringList{message});
     QCOMPARE(FolderEntries(folder.path()), entriesBefore);
@@ -367,7 +367,7 @@ void SaveFaultsInTheWindowTest::aFailingSaveAskedForByNewOrOpenEndsThatCommandAn
     MainWindowFixture f;
     f.addDraw({1, 2, 3, 4, 5, 6});
     f.dialogs.savePaths = {path};
-    Action(f, "mnuSaveAs")->trigger();
+    TriggerAsUser(Action(f, "mnuSaveAs"));
     const QByteArray before = FileBytes(path);
     f.addDraw({7, 8, 9, 10, 11, 12});
 
@@ -378,7 +378,7 @@ void SaveFaultsInTheWindowTest::aFailingSaveAskedForByNewOrOpenEndsThatCommandAn
     f.dialogs.answers = {ConfirmAnswer::Yes};
     f.dialogs.openPaths = {other};
     f.frmNew->nextShape = lottery::LotteryShape{3, 10};
-    Action(f, open ? "mnuOpen" : "mnuNew")->trigger();
+    TriggerAsUser(Action(f, open ? "mnuOpen" : "mnuNew"));
 
     QCOMPARE(f.dialogs.questions, QStringList{QStringLiteral("Сохранить изменения?")});
     QCOMPARE(errors.texts, QStringList{QStringLiteral("Disk full.")});
@@ -404,11 +404,11 @@ void SaveFaultsInTheWindowTest::savingThroughASymbolicLinkUpdatesTheFileItPoints
 
     MainWindowFixture f;
     f.dialogs.openPaths = {link};
-    Action(f, "mnuOpen")->trigger();
+    TriggerAsUser(Action(f, "mnuOpen"));
     QCOMPARE(f.document().drawCount(), 1);
     f.addDraw({7, 8, 9, 10, 11, 12});
     CollectedErrors errors;
-    Action(f, "mnuSave")->trigger();
+    TriggerAsUser(Action(f, "mnuSave"));
 
     QVERIFY(errors.texts.isEmpty());
     QVERIFY(!Action(f, "mnuSave")->isEnabled());
