@@ -1,7 +1,7 @@
 // The real dialogs: the "Confirm" box, the two file dialogs and the colour dialog.
 #include "QtStandardDialogs.h"
 
-#include "UiTestSupport.h"
+#include "WindowTesting.h"
 
 #include <QAbstractButton>
 #include <QColorDialog>

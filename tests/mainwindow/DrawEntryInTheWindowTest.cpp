@@ -2,112 +2,28 @@
 // card on it, a smaller lottery, adding a draw, and User.opt across two starts.
 #include "AppearanceOptions.h"
 #include "DrawEntryPage.h"
-#include "ErrorReport.h"
-#include "FrmMain.h"
 #include "GlyphButton.h"
-#include "LotteryApplication.h"
-#include "NewLotteryDialog.h"
 #include "PageControl.h"
 #include "Pictures.h"
-#include "StandardDialogs.h"
 #include "StatisticsPage.h"
 #include "StringGrid.h"
+#include "WindowTesting.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
-#include <QDialog>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListView>
 #include <QTemporaryDir>
 #include <QTest>
-#include <deque>
-#include <memory>
 
 namespace {
 
-// A menu command triggered from an event, as a click does, so errors reach the guard.
-void TriggerAsUser(QAction* action) {
-    QMetaObject::invokeMethod(action, &QAction::trigger, Qt::QueuedConnection);
-    QCoreApplication::sendPostedEvents(action, QEvent::MetaCall);
-}
-
-class ScriptedDialogs : public StandardDialogs {
-public:
-    std::deque<QString> openPaths;
-    std::deque<std::optional<QColor>> colours;
-
-    ConfirmAnswer askYesNo(QWidget*, const QString&) override { return ConfirmAnswer::No; }
-    std::optional<QString> chooseFileToOpen(QWidget*) override {
-        if (openPaths.empty())
-            return std::nullopt;
-        QString path = openPaths.front();
-        openPaths.pop_front();
-        return path;
-    }
-    std::optional<QString> chooseFileToSave(QWidget*) override { return std::nullopt; }
-    std::optional<QColor> chooseColour(QWidget*, const QColor&) override {
-        if (colours.empty())
-            return std::nullopt;
-        auto colour = colours.front();
-        colours.pop_front();
-        return colour;
-    }
-};
-
-// frmNew confirmed with the next shape.
-class ConfirmingNewDialog : public NewLotteryDialog {
-public:
-    lottery::LotteryShape next;
-    std::optional<lottery::LotteryShape> askShape() override { return next; }
-};
-
-class CollectedErrors {
-public:
-    CollectedErrors() {
-        SetErrorPresenter([this](const QString&, const QString& text) { texts << text; });
-    }
-    ~CollectedErrors() { SetErrorPresenter({}); }
-    QStringList texts;
-};
-
-// A fresh folder for the options file and the databases of one test.
-class TestFolder {
-public:
-    QString file(const QString& name) const { return dir_.filePath(name); }
-    QString options() const { return file(QStringLiteral("User.opt")); }
-
-private:
-    QTemporaryDir dir_;
-};
-
-struct Window {
-    explicit Window(const QString& optionsPath = "/nonexistent-folder-for-tests/User.opt") {
-        window = std::make_unique<FrmMain>(dialogs, optionsPath.toStdString());
-        window->attachDialogs(nullptr, frmNew.get(), nullptr);
-        window->show();
-        if (!QTest::qWaitForWindowExposed(window.get()))
-            qWarning("the main window was not exposed");
+// The main window with its draw-entry page in front.
+struct Window : MainWindowFixture {
+    explicit Window(const QString& optionsPath = kNoOptionsFile)
+        : MainWindowFixture(true, optionsPath) {
         window->pageControl().setCurrentIndex(1);
-    }
-
-    DrawEntryPage& page() const { return window->drawEntryPage(); }
-    lottery::LotteryDocument& document() const { return window->document(); }
-    QAction* action(const char* name) const {
-        return window->findChild<QAction*>(QString::fromLatin1(name));
-    }
-    void click(QAbstractButton* button) const {
-        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
-    }
-    void clickNumbers(std::initializer_list<int> numbers) const {
-        for (const int n : numbers)
-            click(page().numberButton(n));
-    }
-    void newLottery(int K, int N) const {
-        frmNew->next =
-            lottery::LotteryShape{static_cast<std::uint8_t>(K), static_cast<std::uint8_t>(N)};
-        TriggerAsUser(action("mnuNew"));
     }
     bool allPlain() const {
         for (int n = 1; n <= 49; ++n) {
@@ -117,19 +33,11 @@ struct Window {
         }
         return true;
     }
-
-    ScriptedDialogs dialogs;
-    std::unique_ptr<ConfirmingNewDialog> frmNew = std::make_unique<ConfirmingNewDialog>();
-    std::unique_ptr<FrmMain> window;
 };
 
-// A 6/49 file with one draw, written by a document of its own.
+// A 6/49 file with one draw.
 QString WriteSixOfFortyNine(const QString& path) {
-    lottery::LotteryDocument source;
-    for (const int n : {3, 17, 22, 30, 41, 45})
-        source.MarkNumber(n);
-    source.RecordCard();
-    source.SaveAs(path.toStdString());
+    WriteDatabase(path, {6, 49}, {{3, 17, 22, 30, 41, 45}});
     return path;
 }
 
@@ -162,8 +70,8 @@ private slots:
 };
 
 void MainWindowDrawEntryTest::newWithAFullCardLeavesTheAddButtonDisabledAndTheCardEmpty() {
-    TestFolder cwd;
-    Window w(cwd.options());
+    QTemporaryDir cwd;
+    Window w(cwd.filePath("User.opt"));
     w.clickNumbers({10, 20, 30, 40, 41, 42});
     QVERIFY(w.page().newTirazButton()->isEnabled());
     w.newLottery(6, 49);
@@ -176,9 +84,9 @@ void MainWindowDrawEntryTest::newWithAFullCardLeavesTheAddButtonDisabledAndTheCa
 }
 
 void MainWindowDrawEntryTest::openWithAFullCardLeavesTheAddButtonDisabledAndTheCardEmpty() {
-    TestFolder cwd;
-    Window w(cwd.options());
-    const QString path = WriteSixOfFortyNine(cwd.file(QStringLiteral("draws.dat")));
+    QTemporaryDir cwd;
+    Window w(cwd.filePath("User.opt"));
+    const QString path = WriteSixOfFortyNine(cwd.filePath(QStringLiteral("draws.dat")));
     w.clickNumbers({10, 20, 30, 40, 41, 42});
     w.dialogs.openPaths.push_back(path);
     TriggerAsUser(w.action("mnuOpen"));
@@ -190,9 +98,9 @@ void MainWindowDrawEntryTest::openWithAFullCardLeavesTheAddButtonDisabledAndTheC
 
 void MainWindowDrawEntryTest::
     sixOfTwentyHidesButtonsAboveTwentyAndOpeningSixOfFortyNineShowsThemPlain() {
-    TestFolder cwd;
-    Window w(cwd.options());
-    const QString path = WriteSixOfFortyNine(cwd.file(QStringLiteral("big.dat")));
+    QTemporaryDir cwd;
+    Window w(cwd.filePath("User.opt"));
+    const QString path = WriteSixOfFortyNine(cwd.filePath(QStringLiteral("big.dat")));
     w.newLottery(6, 20);
     for (int n = 1; n <= 49; ++n)
         QCOMPARE(w.page().numberButton(n)->isVisible(), n <= 20);
@@ -207,8 +115,8 @@ void MainWindowDrawEntryTest::
 
 void MainWindowDrawEntryTest::
     addingADrawEnablesSaveAndListsItButTheRankingsWaitForTheStatisticsPage() {
-    TestFolder cwd;
-    Window w(cwd.options());
+    QTemporaryDir cwd;
+    Window w(cwd.filePath("User.opt"));
     StatisticsPage& statistics = w.window->statisticsPage();
     const QString rankingBefore = statistics.grdChashe()->cell(0, 0);
     QCOMPARE(rankingBefore, QStringLiteral("*"));
@@ -228,8 +136,8 @@ void MainWindowDrawEntryTest::
 }
 
 void MainWindowDrawEntryTest::aHomeDrawOnDisplayIsEndedByNew() {
-    TestFolder cwd;
-    Window w(cwd.options());
+    QTemporaryDir cwd;
+    Window w(cwd.filePath("User.opt"));
     w.click(w.page().playButton());
     w.clickNumbers({1, 2, 3, 4, 5, 6});
     w.click(w.page().newTirazButton());
@@ -244,10 +152,10 @@ void MainWindowDrawEntryTest::aHomeDrawOnDisplayIsEndedByNew() {
 }
 
 void MainWindowDrawEntryTest::optionsSavedAreReadBackAtTheNextStart() {
-    TestFolder cwd;
+    QTemporaryDir cwd;
     std::array<std::int32_t, 4> saved{};
     {
-        Window first(cwd.options());
+        Window first(cwd.filePath("User.opt"));
         first.dialogs.colours = {QColor(200, 10, 10), QColor(10, 200, 10), QColor(10, 10, 200),
                                  QColor(90, 90, 0)};
         for (const char* command : {"mnuColorTableFon", "mnuColorShap", "mnuFontZagol",
@@ -257,9 +165,9 @@ void MainWindowDrawEntryTest::optionsSavedAreReadBackAtTheNextStart() {
         saved = {s.tableBackColour, s.tableHeadColour, s.titleColour, s.tableFontColour};
         QCOMPARE(saved[0], lottery::colour::Rgb(200, 10, 10));
     }
-    QVERIFY(QFile::exists(cwd.file(QStringLiteral("User.opt"))));
+    QVERIFY(QFile::exists(cwd.filePath(QStringLiteral("User.opt"))));
 
-    Window next(cwd.options());
+    Window next(cwd.filePath("User.opt"));
     const lottery::OptionsRecord& s = next.window->appearance().currentRecord();
     QCOMPARE((std::array<std::int32_t, 4>{s.tableBackColour, s.tableHeadColour, s.titleColour,
                                           s.tableFontColour}),
@@ -274,17 +182,17 @@ void MainWindowDrawEntryTest::optionsSavedAreReadBackAtTheNextStart() {
 
 void MainWindowDrawEntryTest::
     readOnlyOptionsFileIsIgnoredAndSavingOptionsFailsWithFileAccessDenied() {
-    TestFolder cwd;
+    QTemporaryDir cwd;
     lottery::OptionsRecord record;
     record.background = 2;
     record.titleColour = lottery::colour::Rgb(255, 0, 0);
-    const QString path = cwd.file(QStringLiteral("User.opt"));
+    const QString path = cwd.filePath(QStringLiteral("User.opt"));
     lottery::SaveOptions(path.toStdString(), record);
     const QByteArray content = ReadAll(path);
     QCOMPARE(content.size(), 20);
     QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
 
-    Window w(cwd.options());
+    Window w(cwd.filePath("User.opt"));
     QVERIFY(w.action("mnuFon1")->isChecked());
     QCOMPARE(w.window->appearance().currentRecord().titleColour, lottery::colour::Rgb(0, 0, 0));
 
@@ -299,8 +207,8 @@ void MainWindowDrawEntryTest::
 }
 
 void MainWindowDrawEntryTest::appearanceChangesNeverEnableSave() {
-    TestFolder cwd;
-    Window w(cwd.options());
+    QTemporaryDir cwd;
+    Window w(cwd.filePath("User.opt"));
     w.dialogs.colours = {QColor(1, 1, 1), QColor(2, 2, 2), QColor(3, 3, 3), QColor(4, 4, 4)};
     for (const char* command : {"mnuColorTableFon", "mnuColorShap", "mnuFontZagol", "mnuFontTable",
                                 "mnuFon2", "mnuFon1", "mnuSaveOptions"})
@@ -309,10 +217,5 @@ void MainWindowDrawEntryTest::appearanceChangesNeverEnableSave() {
     QVERIFY(!w.document().changed());
 }
 
-int main(int argc, char** argv) {
-    LotteryApplication app(argc, argv);
-    MainWindowDrawEntryTest test;
-    return QTest::qExec(&test, argc, argv);
-}
-
-#include "tst_main_window_draw_entry.moc"
+ZHREBIKON_UI_TEST_MAIN(MainWindowDrawEntryTest)
+#include "DrawEntryInTheWindowTest.moc"

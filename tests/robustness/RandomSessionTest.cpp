@@ -15,7 +15,7 @@
 #include "OptionsFile.h"
 #include "StatisticsPage.h"
 #include "StringGrid.h"
-#include "UiTestSupport.h"
+#include "WindowTesting.h"
 
 #include <QAction>
 #include <QApplication>
@@ -129,18 +129,6 @@ struct ExpectedStats {
     }
 };
 
-class SessionDialogs : public ScriptedDialogs {
-public:
-    std::deque<std::optional<QColor>> colours;
-    std::optional<QColor> chooseColour(QWidget*, const QColor&) override {
-        if (colours.empty())
-            return std::nullopt;
-        const auto colour = colours.front();
-        colours.pop_front();
-        return colour;
-    }
-};
-
 std::int32_t StoredColour(const QColor& c) {
     return c.red() | (c.green() << 8) | (c.blue() << 16);
 }
@@ -203,7 +191,7 @@ private:
 
     std::mt19937 rng_{Seed()};
     QTemporaryDir folder_;
-    SessionDialogs dialogs_;
+    ScriptedDialogs dialogs_;
     std::unique_ptr<FrmMain> window_;
     FrmNew* frmNew_ = nullptr;
     std::unique_ptr<CollectedErrors> errors_;

@@ -2,7 +2,7 @@
 // dialogs.
 #include "StatisticsPage.h"
 #include "StringGrid.h"
-#include "UiTestSupport.h"
+#include "WindowTesting.h"
 
 #include <QAbstractItemView>
 #include <QAction>

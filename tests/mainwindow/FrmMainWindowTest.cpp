@@ -3,7 +3,7 @@
 #include "PageControl.h"
 #include "StatisticsPage.h"
 #include "StringGrid.h"
-#include "UiTestSupport.h"
+#include "WindowTesting.h"
 
 #include <QAbstractItemView>
 #include <QAction>

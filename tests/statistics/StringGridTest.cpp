@@ -3,7 +3,7 @@
 
 #include "FontSetup.h"
 #include "OptionsFile.h"
-#include "UiTestSupport.h"
+#include "WindowTesting.h"
 
 #include <QImage>
 #include <QScrollBar>

@@ -3,7 +3,7 @@
 // error box says what went wrong and "Сохранить" stays enabled.
 #include "ErrorReport.h"
 #include "FaultyFileSystem.h"
-#include "UiTestSupport.h"
+#include "WindowTesting.h"
 
 #include <QAction>
 #include <QDir>

@@ -2,7 +2,7 @@
 #include "StatisticsPage.h"
 
 #include "StringGrid.h"
-#include "UiTestSupport.h"
+#include "WindowTesting.h"
 
 #include <QLabel>
 #include <QSlider>
@@ -127,20 +127,30 @@ void StatisticsPageTest::addedDrawsReachTheRankingsOnlyWhenThePageIsShown() {
 }
 
 void StatisticsPageTest::theTrackBarScrollsTheAllNumbersGrid_data() {
+    QTest::addColumn<int>("N");
     QTest::addColumn<int>("position");
     QTest::addColumn<int>("firstColumn");
-    QTest::newRow("1") << 1 << 1;
-    QTest::newRow("20") << 20 << 20;
-    QTest::newRow("44") << 44 << 44;
-    QTest::newRow("45, N - 4") << 45 << 44;
-    QTest::newRow("47") << 47 << 44;
-    QTest::newRow("49") << 49 << 44;
+    QTest::newRow("1") << 49 << 1 << 1;
+    QTest::newRow("20") << 49 << 20 << 20;
+    QTest::newRow("44") << 49 << 44 << 44;
+    QTest::newRow("45, N - 4") << 49 << 45 << 44;
+    QTest::newRow("47") << 49 << 47 << 44;
+    QTest::newRow("49") << 49 << 49 << 44;
+    // The grid shows six columns whole, so its own limit is N - 5 at every N; small lotteries
+    // check the rule's first branch and that 7 numbers already scroll.
+    QTest::newRow("5 of 10") << 10 << 5 << 5;
+    QTest::newRow("6 of 10, N - 4") << 10 << 6 << 5;
+    QTest::newRow("2 of 7") << 7 << 2 << 2;
+    QTest::newRow("7 of 7") << 7 << 7 << 2;
 }
 
 void StatisticsPageTest::theTrackBarScrollsTheAllNumbersGrid() {
+    QFETCH(int, N);
     QFETCH(int, position);
     QFETCH(int, firstColumn);
     MainWindowFixture f;
+    if (N != 49)
+        f.newLottery(6, N);
     f.control<QSlider>("trcNumber")->setValue(position);
     QCOMPARE(f.grid("grdAll").leftCol(), firstColumn);
     QCOMPARE(f.grid("grdNumber").leftCol(), 1);
