@@ -31,7 +31,9 @@ public:
     static const QString kTitlePrefix;
     static QString TitleFor(const std::string& fileTitle);
 
+    // Options are read from and saved to optionsPath; every file goes through fs.
     explicit FrmMain(StandardDialogs& dialogs, std::string optionsPath = lottery::kOptionsFileName,
+                     lottery::FileSystem& fs = lottery::SystemFileSystem(),
                      QWidget* parent = nullptr);
     ~FrmMain() override;
 
@@ -43,8 +45,8 @@ public:
     DrawEntryPage& drawEntryPage() const { return *drawEntry_; }
     AppearanceOptions& appearance() const { return *appearance_; }
     PageControl& pageControl() const { return *PageControl1_; }
-    // The file layer under Open and the saves; tests put a fault-injecting one here.
-    void setFileSystem(lottery::FileSystem& fs) { fileSystem_ = &fs; }
+    // The file layer under Open, the saves and the options; tests put a fault-injecting one here.
+    void setFileSystem(lottery::FileSystem& fs);
 
     // --- menu handlers
     void mnuNewClick();
@@ -78,18 +80,17 @@ private:
     void centreOnDesktop();
 
     StandardDialogs& dialogs_;
-    std::string optionsPath_;
+    lottery::FileSystem* fileSystem_;
+    // Declared before the pages: the destructor removes everything that refers to them first.
     lottery::LotteryDocument document_;
     lottery::LcgRandom random_{0};
     PageControl* PageControl1_;
     StatisticsPage* statistics_;
     DrawEntryPage* drawEntry_;
     AppearanceOptions* appearance_;
-    QMenu* mnuOptions_ = nullptr;
     QAction* mnuSave_ = nullptr;
     QDialog* frmAbout_ = nullptr;
     NewLotteryDialog* frmNew_ = nullptr;
     QDialog* frmHelp_ = nullptr;
     bool shownOnce_ = false;
-    lottery::FileSystem* fileSystem_ = &lottery::SystemFileSystem();
 };

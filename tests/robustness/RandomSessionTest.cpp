@@ -6,6 +6,7 @@
 // ZHREBIKON_RANDOM_SESSION_ACTIONS changes the length (20000 without it) and
 // ZHREBIKON_RANDOM_SESSION_SEED the seed, for looking further by hand.
 #include "AppearanceOptions.h"
+#include "ColourValue.h"
 #include "DrawEntryPage.h"
 #include "ErrorReport.h"
 #include "FaultyFileSystem.h"
@@ -14,7 +15,7 @@
 #include "OptionsFile.h"
 #include "StatisticsPage.h"
 #include "StringGrid.h"
-#include "UiTestSupport.h"
+#include "WindowTesting.h"
 
 #include <QAction>
 #include <QApplication>
@@ -128,18 +129,6 @@ struct ExpectedStats {
     }
 };
 
-class SessionDialogs : public ScriptedDialogs {
-public:
-    std::deque<std::optional<QColor>> colours;
-    std::optional<QColor> chooseColour(QWidget*, const QColor&) override {
-        if (colours.empty())
-            return std::nullopt;
-        const auto colour = colours.front();
-        colours.pop_front();
-        return colour;
-    }
-};
-
 std::int32_t StoredColour(const QColor& c) {
     return c.red() | (c.green() << 8) | (c.blue() << 16);
 }
@@ -192,6 +181,7 @@ private:
     void checkAll(const QString& where);
     void checkSavedFile(const QString& path);
 
+    QString optionsPath() const;
     void clickOn(QAbstractButton* button);
     int random(int n) { return static_cast<int>(rng_() % static_cast<std::uint32_t>(n)); }
     QAction* action(const char* name) const { return window_->findChild<QAction*>(name); }
@@ -201,8 +191,7 @@ private:
 
     std::mt19937 rng_{Seed()};
     QTemporaryDir folder_;
-    QString previousDir_;
-    SessionDialogs dialogs_;
+    ScriptedDialogs dialogs_;
     std::unique_ptr<FrmMain> window_;
     FrmNew* frmNew_ = nullptr;
     std::unique_ptr<CollectedErrors> errors_;
@@ -218,25 +207,27 @@ private:
 void RandomSessionTest::initTestCase() {
     QVERIFY(folder_.isValid());
     // "Сохранить опции" writes User.opt to the current folder.
-    previousDir_ = QDir::currentPath();
-    QDir::setCurrent(folder_.path());
-    window_ = std::make_unique<FrmMain>(dialogs_, "/nonexistent-folder-for-tests/User.opt");
+    window_ = std::make_unique<FrmMain>(dialogs_, optionsPath().toStdString());
     frmNew_ = new FrmNew(window_->appearance(), window_.get());
     window_->attachDialogs(nullptr, frmNew_, nullptr);
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     window_->activateWindow();
     errors_ = std::make_unique<CollectedErrors>();
-    model_.tableBack = stats().tableBackColour();
-    model_.tableHead = stats().tableHeadColour();
-    model_.title = stats().titleColour();
-    model_.tableFont = stats().tableFontColour();
+    const lottery::OptionsRecord& options = window_->appearance().currentRecord();
+    model_.tableBack = options.tableBackColour;
+    model_.tableHead = options.tableHeadColour;
+    model_.title = options.titleColour;
+    model_.tableFont = options.tableFontColour;
 }
 
 void RandomSessionTest::cleanupTestCase() {
     errors_.reset();
     window_.reset();
-    QDir::setCurrent(previousDir_);
+}
+
+QString RandomSessionTest::optionsPath() const {
+    return folder_.filePath(QStringLiteral("User.opt"));
 }
 
 void RandomSessionTest::clickOn(QAbstractButton* button) {
@@ -389,7 +380,7 @@ void RandomSessionTest::newLottery() {
                                                          : QStringLiteral("Button2")));
     };
     QTimer::singleShot(0, work);
-    action("mnuNew")->trigger();
+    TriggerAsUser(action("mnuNew"));
     QVERIFY2(worked, "frmNew did not take the shape");
     window_->activateWindow();
     if (!confirm)
@@ -412,7 +403,7 @@ void RandomSessionTest::save() {
     }
     if (model_.changed)
         scriptSave();
-    action("mnuSave")->trigger(); // disabled when nothing changed: then nothing happens
+    TriggerAsUser(action("mnuSave")); // disabled when nothing changed: then nothing happens
     window_->setFileSystem(lottery::SystemFileSystem());
 }
 
@@ -424,7 +415,7 @@ void RandomSessionTest::saveAs() {
         dialogs_.savePaths.push_back(path);
         recordSave(path);
     }
-    action("mnuSaveAs")->trigger();
+    TriggerAsUser(action("mnuSaveAs"));
 }
 
 void RandomSessionTest::open() {
@@ -447,7 +438,7 @@ void RandomSessionTest::open() {
         model_.path = it->first;
         statsStale_ = true;
     }
-    action("mnuOpen")->trigger();
+    TriggerAsUser(action("mnuOpen"));
 }
 
 void RandomSessionTest::chooseColour() {
@@ -463,17 +454,17 @@ void RandomSessionTest::chooseColour() {
                                   &model_.tableFont};
         *fields[which] = StoredColour(colour);
     }
-    action(items[which])->trigger();
+    TriggerAsUser(action(items[which]));
 }
 
 void RandomSessionTest::chooseBackground() {
     model_.firstPattern = random(2) == 0;
-    action(model_.firstPattern ? "mnuFon1" : "mnuFon2")->trigger();
+    TriggerAsUser(action(model_.firstPattern ? "mnuFon1" : "mnuFon2"));
 }
 
 void RandomSessionTest::saveOptions() {
-    action("mnuSaveOptions")->trigger();
-    const auto record = lottery::LoadOptions(lottery::kOptionsFileName);
+    TriggerAsUser(action("mnuSaveOptions"));
+    const auto record = lottery::LoadOptions(optionsPath().toStdString());
     QVERIFY(record.has_value());
     QCOMPARE(record->firstPattern(), model_.firstPattern);
     QCOMPARE(record->tableBackColour, model_.tableBack);
@@ -503,7 +494,7 @@ void RandomSessionTest::failingSave() {
         target = folder_.filePath(QStringLiteral("session-%1.dat").arg(random(6)));
         dialogs_.savePaths.push_back(target);
     }
-    action(viaSaveAs ? "mnuSaveAs" : "mnuSave")->trigger();
+    TriggerAsUser(action(viaSaveAs ? "mnuSaveAs" : "mnuSave"));
     window_->setFileSystem(lottery::SystemFileSystem());
     QVERIFY(faulty.faultsInjected() == 1);
     model_.errors << QString::fromLatin1(fault.message);
@@ -579,10 +570,16 @@ void RandomSessionTest::checkAll(const QString& where) {
     QCOMPARE(stats().lbxAll()->model()->rowCount(), static_cast<int>(s.draws.size()));
     QCOMPARE(action("mnuFon1")->isChecked(), model_.firstPattern);
     QCOMPARE(action("mnuFon2")->isChecked(), !model_.firstPattern);
-    QCOMPARE(stats().tableBackColour(), model_.tableBack);
-    QCOMPARE(stats().tableHeadColour(), model_.tableHead);
-    QCOMPARE(stats().titleColour(), model_.title);
-    QCOMPARE(stats().tableFontColour(), model_.tableFont);
+    const lottery::OptionsRecord& options = window_->appearance().currentRecord();
+    QCOMPARE(options.tableBackColour, model_.tableBack);
+    QCOMPARE(options.tableHeadColour, model_.tableHead);
+    QCOMPARE(options.titleColour, model_.title);
+    QCOMPARE(options.tableFontColour, model_.tableFont);
+    const QPalette& palette = stats().palette();
+    QCOMPARE(stats().grdReje()->backColour(), ResolveColour(model_.tableBack, palette));
+    QCOMPARE(stats().grdAll()->fixedColour(), ResolveColour(model_.tableHead, palette));
+    QCOMPARE(window_->appearance().titleColour(), ResolveColour(model_.title, palette));
+    QCOMPARE(stats().grdChashe()->fontColour(), ResolveColour(model_.tableFont, palette));
     QCOMPARE(errors_->texts, model_.errors);
 
     // The card page.
