@@ -2,7 +2,6 @@
 
 #include "ColourValue.h"
 #include "DrawEntryPage.h"
-#include "ErrorReport.h"
 #include "Pictures.h"
 #include "StandardDialogs.h"
 #include "StatisticsPage.h"
@@ -26,30 +25,35 @@ void AddSeparator(QMenu* menu, const char* name) {
 
 } // namespace
 
-void AppearanceOptions::connectGuarded(QAction* action, void (AppearanceOptions::*handler)()) {
-    // An error ends the command and is shown in the error box; the program goes on.
-    connect(action, &QAction::triggered, this,
-            [this, handler] { RunGuarded([&] { (this->*handler)(); }); });
+AppearanceOptions::AppearanceOptions(StatisticsPage& statistics, DrawEntryPage& drawEntry,
+                                     StandardDialogs& dialogs, std::string optionsPath,
+                                     lottery::FileSystem& fs, QWidget* dialogParent)
+    : QObject(dialogParent), statistics_(statistics), drawEntry_(drawEntry), dialogs_(dialogs),
+      optionsPath_(std::move(optionsPath)), fileSystem_(&fs), dialogParent_(dialogParent) {
+    applyColours();
 }
 
-AppearanceOptions::AppearanceOptions(StatisticsPage& statistics, DrawEntryPage& drawEntry,
-                                     StandardDialogs& dialogs, QWidget* dialogParent)
-    : QObject(dialogParent), statistics_(statistics), drawEntry_(drawEntry), dialogs_(dialogs),
-      dialogParent_(dialogParent) {}
+void AppearanceOptions::applyColours() {
+    const QPalette& palette = statistics_.palette();
+    statistics_.setTableBackColour(ResolveColour(record_.tableBackColour, palette));
+    statistics_.setTableHeadColour(ResolveColour(record_.tableHeadColour, palette));
+    statistics_.setTitleColour(ResolveColour(record_.titleColour, palette));
+    statistics_.setTableFontColour(ResolveColour(record_.tableFontColour, palette));
+}
 
 void AppearanceOptions::populateMenu(QMenu* mnuOptions) {
     QMenu* mnuColor = mnuOptions->addMenu(QStringLiteral("Цвета"));
     mnuColor->setObjectName(QStringLiteral("mnuColor"));
     mnuColor->menuAction()->setObjectName(QStringLiteral("mnuColor"));
-    connectGuarded(AddItem(mnuColor, "mnuColorTableFon", QStringLiteral("Цвет фона таблиц")),
-                   &AppearanceOptions::mnuColorTableFonClick);
-    connectGuarded(AddItem(mnuColor, "mnuColorShap", QStringLiteral("Цвет шапки таблиц")),
-                   &AppearanceOptions::mnuColorShapClick);
+    connect(AddItem(mnuColor, "mnuColorTableFon", QStringLiteral("Цвет фона таблиц")),
+            &QAction::triggered, this, &AppearanceOptions::mnuColorTableFonClick);
+    connect(AddItem(mnuColor, "mnuColorShap", QStringLiteral("Цвет шапки таблиц")),
+            &QAction::triggered, this, &AppearanceOptions::mnuColorShapClick);
     AddSeparator(mnuColor, "mnuColSep");
-    connectGuarded(AddItem(mnuColor, "mnuFontZagol", QStringLiteral("Цвет заголовков")),
-                   &AppearanceOptions::mnuFontZagolClick);
-    connectGuarded(AddItem(mnuColor, "mnuFontTable", QStringLiteral("Цвет шрифта таблиц")),
-                   &AppearanceOptions::mnuFontTableClick);
+    connect(AddItem(mnuColor, "mnuFontZagol", QStringLiteral("Цвет заголовков")),
+            &QAction::triggered, this, &AppearanceOptions::mnuFontZagolClick);
+    connect(AddItem(mnuColor, "mnuFontTable", QStringLiteral("Цвет шрифта таблиц")),
+            &QAction::triggered, this, &AppearanceOptions::mnuFontTableClick);
 
     QMenu* mnuFon = mnuOptions->addMenu(QStringLiteral("Фон"));
     mnuFon->setObjectName(QStringLiteral("mnuFon"));
@@ -57,16 +61,16 @@ void AppearanceOptions::populateMenu(QMenu* mnuOptions) {
     // Ordinary ticks, not an exclusive group: only the two handlers move the mark.
     mnuFon1_ = AddItem(mnuFon, "mnuFon1", QStringLiteral("Российские будни"));
     mnuFon1_->setCheckable(true);
-    mnuFon1_->setChecked(firstPatternChecked_);
+    mnuFon1_->setChecked(record_.firstPattern());
     mnuFon2_ = AddItem(mnuFon, "mnuFon2", QStringLiteral("Квадратура"));
     mnuFon2_->setCheckable(true);
-    mnuFon2_->setChecked(!firstPatternChecked_);
-    connectGuarded(mnuFon1_, &AppearanceOptions::mnuFon1Click);
-    connectGuarded(mnuFon2_, &AppearanceOptions::mnuFon2Click);
+    mnuFon2_->setChecked(!record_.firstPattern());
+    connect(mnuFon1_, &QAction::triggered, this, &AppearanceOptions::mnuFon1Click);
+    connect(mnuFon2_, &QAction::triggered, this, &AppearanceOptions::mnuFon2Click);
 
     AddSeparator(mnuOptions, "mnuOptSep");
-    connectGuarded(AddItem(mnuOptions, "mnuSaveOptions", QStringLiteral("Сохранить опции")),
-                   &AppearanceOptions::mnuSaveOptionsClick);
+    connect(AddItem(mnuOptions, "mnuSaveOptions", QStringLiteral("Сохранить опции")),
+            &QAction::triggered, this, &AppearanceOptions::mnuSaveOptionsClick);
 }
 
 void AppearanceOptions::LayFirstPattern() {
@@ -80,7 +84,7 @@ QImage AppearanceOptions::PatternTile(bool first) {
 }
 
 void AppearanceOptions::choosePattern(bool first) {
-    firstPatternChecked_ = first;
+    record_.background = first ? 1 : 2;
     QAction* unchecked = first ? mnuFon2_ : mnuFon1_;
     QAction* checked = first ? mnuFon1_ : mnuFon2_;
     if (unchecked != nullptr)
@@ -104,35 +108,32 @@ QImage AppearanceOptions::currentTile() const {
 }
 
 QColor AppearanceOptions::titleColour() const {
-    return ResolveColour(statistics_.titleColour(), statistics_.palette());
+    return ResolveColour(record_.titleColour, statistics_.palette());
 }
 
-std::optional<std::int32_t> AppearanceOptions::askColour() {
+void AppearanceOptions::askColour(std::int32_t lottery::OptionsRecord::*field) {
     const std::optional<QColor> chosen = dialogs_.chooseColour(dialogParent_, lastColour_);
     if (!chosen || !chosen->isValid())
-        return std::nullopt;
+        return;
     lastColour_ = *chosen;
-    return ColourValueOf(*chosen);
+    record_.*field = ColourValueOf(*chosen);
+    applyColours();
 }
 
 void AppearanceOptions::mnuColorTableFonClick() {
-    if (const auto value = askColour())
-        statistics_.setTableBackColour(*value);
+    askColour(&lottery::OptionsRecord::tableBackColour);
 }
 
 void AppearanceOptions::mnuColorShapClick() {
-    if (const auto value = askColour())
-        statistics_.setTableHeadColour(*value);
+    askColour(&lottery::OptionsRecord::tableHeadColour);
 }
 
 void AppearanceOptions::mnuFontZagolClick() {
-    if (const auto value = askColour())
-        statistics_.setTitleColour(*value);
+    askColour(&lottery::OptionsRecord::titleColour);
 }
 
 void AppearanceOptions::mnuFontTableClick() {
-    if (const auto value = askColour())
-        statistics_.setTableFontColour(*value);
+    askColour(&lottery::OptionsRecord::tableFontColour);
 }
 
 void AppearanceOptions::mnuFon1Click() {
@@ -143,37 +144,16 @@ void AppearanceOptions::mnuFon2Click() {
     choosePattern(false);
 }
 
-lottery::OptionsRecord AppearanceOptions::currentRecord() const {
-    lottery::OptionsRecord record;
-    const bool first = mnuFon1_ != nullptr ? mnuFon1_->isChecked() : firstPatternChecked_;
-    record.background = first ? 1 : 2;
-    record.reserved = reserved_;
-    record.tableBackColour = statistics_.tableBackColour();
-    record.tableHeadColour = statistics_.tableHeadColour();
-    record.titleColour = statistics_.titleColour();
-    record.tableFontColour = statistics_.tableFontColour();
-    return record;
-}
-
-void AppearanceOptions::SaveOptions(const std::string& path) {
-    lottery::SaveOptions(path, currentRecord());
-}
-
 void AppearanceOptions::mnuSaveOptionsClick() {
-    SaveOptions(lottery::kOptionsFileName);
+    lottery::SaveOptions(optionsPath_, record_, *fileSystem_);
 }
 
-void AppearanceOptions::LoadOptions(const std::string& path) {
-    const std::optional<lottery::OptionsRecord> record = lottery::LoadOptions(path);
-    if (!record)
+void AppearanceOptions::LoadOptions() {
+    const std::optional<lottery::OptionsRecord> loaded =
+        lottery::LoadOptions(optionsPath_, *fileSystem_);
+    if (!loaded)
         return;
-    reserved_ = record->reserved;
-    if (record->firstPattern())
-        mnuFon1Click();
-    else
-        mnuFon2Click();
-    statistics_.setTableBackColour(record->tableBackColour);
-    statistics_.setTableHeadColour(record->tableHeadColour);
-    statistics_.setTitleColour(record->titleColour);
-    statistics_.setTableFontColour(record->tableFontColour);
+    record_ = *loaded;
+    choosePattern(loaded->firstPattern());
+    applyColours();
 }

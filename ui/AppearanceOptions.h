@@ -6,9 +6,7 @@
 #include <QColor>
 #include <QImage>
 #include <QObject>
-#include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 
 class DrawEntryPage;
@@ -18,28 +16,33 @@ class QWidget;
 class StandardDialogs;
 class StatisticsPage;
 
-// The "Опции" menu: the four colours, the two background patterns and User.opt. It is also
-// what the dialogs ask for the current tile and the title colour.
+// The "Опции" menu: the four colours, the two background patterns and the options file. It
+// keeps the one options record (colours as the file stores them) and hands the pages the
+// colours resolved; it is also what the dialogs ask for the current tile and the title colour.
 class AppearanceOptions : public QObject, public AppearanceSource {
     Q_OBJECT
 public:
     static constexpr int kPageColumns = 6;
     static constexpr int kPageRows = 4;
 
+    // The options are read from and saved to optionsPath, through fs.
     AppearanceOptions(StatisticsPage& statistics, DrawEntryPage& drawEntry,
-                      StandardDialogs& dialogs, QWidget* dialogParent);
+                      StandardDialogs& dialogs, std::string optionsPath, lottery::FileSystem& fs,
+                      QWidget* dialogParent);
+
+    void setFileSystem(lottery::FileSystem& fs) { fileSystem_ = &fs; }
 
     // Fills the "Опции" submenu (mnuColor ... mnuSaveOptions) with its items and actions.
     void populateMenu(QMenu* mnuOptions);
     // Start-up: the first pattern becomes the current tile and is laid on both pages.
     void LayFirstPattern();
     // Last step of start-up; silent when the file cannot be used.
-    void LoadOptions(const std::string& path = lottery::kOptionsFileName);
+    void LoadOptions();
 
     QImage currentTile() const override;
     QColor titleColour() const override;
 
-    // Menu handlers. The save handler throws lottery::IoError, which the window reports.
+    // Menu handlers. The save handler throws lottery::IoError, which the application reports.
     void mnuColorTableFonClick();
     void mnuColorShapClick();
     void mnuFontZagolClick();
@@ -47,9 +50,8 @@ public:
     void mnuFon1Click();
     void mnuFon2Click();
     void mnuSaveOptionsClick();
-    void SaveOptions(const std::string& path = lottery::kOptionsFileName);
-    // The record the options file would receive now, taken from the controls.
-    lottery::OptionsRecord currentRecord() const;
+    // The record the options file would receive now.
+    const lottery::OptionsRecord& currentRecord() const { return record_; }
 
     // Lays the current tile on both page backgrounds.
     void ChangeFon();
@@ -61,9 +63,10 @@ public:
     QColor lastConfirmedColour() const { return lastColour_; }
 
 private:
-    void connectGuarded(QAction* action, void (AppearanceOptions::*handler)());
-    // Shows the shared colour dialog; nullopt when cancelled.
-    std::optional<std::int32_t> askColour();
+    // Shows the shared colour dialog and stores the chosen colour in field.
+    void askColour(std::int32_t lottery::OptionsRecord::*field);
+    // The four colours of the record, resolved, to the statistics page.
+    void applyColours();
     // A copy of the first ("Российские будни") or the second ("Квадратура") tile.
     static QImage PatternTile(bool first);
     // Moves the tick to the chosen pattern, makes its tile current and lays it.
@@ -72,16 +75,16 @@ private:
     StatisticsPage& statistics_;
     DrawEntryPage& drawEntry_;
     StandardDialogs& dialogs_;
+    std::string optionsPath_;
+    lottery::FileSystem* fileSystem_;
     QWidget* dialogParent_;
 
     QAction* mnuFon1_ = nullptr;
     QAction* mnuFon2_ = nullptr;
-    // Without a menu the check marks still have to be kept somewhere.
-    bool firstPatternChecked_ = true;
+    // The background is kept as saved (1 or 2); the reserved bytes as they were read.
+    lottery::OptionsRecord record_;
     QImage tile_; // imgCurentFon
     QImage fon1_; // imgFon1
     QImage fon2_; // imgFon2
     QColor lastColour_ = Qt::black;
-    // The reserved bytes are written back as they were read.
-    std::array<std::uint8_t, 3> reserved_{};
 };

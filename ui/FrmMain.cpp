@@ -36,11 +36,13 @@ QString FrmMain::TitleFor(const std::string& fileTitle) {
     return kTitlePrefix + QString::fromStdString(fileTitle);
 }
 
-FrmMain::FrmMain(StandardDialogs& dialogs, std::string optionsPath, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), optionsPath_(std::move(optionsPath)), document_(this),
+FrmMain::FrmMain(StandardDialogs& dialogs, std::string optionsPath, lottery::FileSystem& fs,
+                 QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), fileSystem_(&fs), document_(this),
       PageControl1_(new PageControl(this)), statistics_(new StatisticsPage(document_)),
       drawEntry_(new DrawEntryPage(document_, random_)),
-      appearance_(new AppearanceOptions(*statistics_, *drawEntry_, dialogs_, this)) {
+      appearance_(new AppearanceOptions(*statistics_, *drawEntry_, dialogs_, std::move(optionsPath),
+                                        fs, this)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -73,10 +75,20 @@ FrmMain::FrmMain(StandardDialogs& dialogs, std::string optionsPath, QWidget* par
 }
 
 FrmMain::~FrmMain() {
-    // The pages go before the document they show, and before the history, whose emptying
-    // on the way out must not refresh them.
+    // Qt would delete the children only after the members, the document among them. So what
+    // refers to the document goes here, users first: the dialogs (they ask the appearance), the
+    // appearance (it paints the pages), then the pages.
     document_.setListener(nullptr);
+    // Emptying the history on the way out must not refresh the pages.
     history_->disconnect(this);
+    qDeleteAll(findChildren<QDialog*>(Qt::FindDirectChildrenOnly));
+    delete appearance_;
+    delete PageControl1_;
+}
+
+void FrmMain::setFileSystem(lottery::FileSystem& fs) {
+    fileSystem_ = &fs;
+    appearance_->setFileSystem(fs);
 }
 
 void FrmMain::attachDialogs(QDialog* frmAbout, NewLotteryDialog* frmNew, QDialog* frmHelp) {
@@ -89,8 +101,7 @@ QAction* FrmMain::addItem(QMenu* menu, const char* name, const QString& caption,
                           void (FrmMain::*handler)()) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this,
-            [this, handler] { RunGuarded([&] { (this->*handler)(); }); });
+    connect(action, &QAction::triggered, this, handler);
     return action;
 }
 
@@ -111,10 +122,10 @@ void FrmMain::buildMenu() {
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileSep"));
     addItem(mnuFile, "mnuExit", QStringLiteral("Выход"), &FrmMain::mnuExitClick);
 
-    mnuOptions_ = mnuMain->addMenu(QStringLiteral("Опции"));
-    mnuOptions_->setObjectName(QStringLiteral("mnuOptions"));
-    mnuOptions_->menuAction()->setObjectName(QStringLiteral("mnuOptions"));
-    appearance_->populateMenu(mnuOptions_);
+    QMenu* mnuOptions = mnuMain->addMenu(QStringLiteral("Опции"));
+    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+    mnuOptions->menuAction()->setObjectName(QStringLiteral("mnuOptions"));
+    appearance_->populateMenu(mnuOptions);
 
     QMenu* mnuHelp = mnuMain->addMenu(QStringLiteral("&Справка"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -151,7 +162,7 @@ void FrmMain::FormCreate() {
     appearance_->LayFirstPattern();
     drawEntry_->CreateNumberButtons();
     document_.StartLottery(lottery::LotteryShape{6, 49});
-    appearance_->LoadOptions(optionsPath_);
+    appearance_->LoadOptions();
 }
 
 void FrmMain::centreOnDesktop() {
@@ -169,7 +180,7 @@ void FrmMain::showEvent(QShowEvent* event) {
         return;
     shownOnce_ = true;
     if (PageControl1_->currentIndex() == 0)
-        RunGuarded([this] { statistics_->TabSheet1Show(); });
+        statistics_->TabSheet1Show();
 }
 
 void FrmMain::keyPressEvent(QKeyEvent* event) {
@@ -181,7 +192,7 @@ void FrmMain::keyPressEvent(QKeyEvent* event) {
 
 void FrmMain::pageChanged(int index) {
     if (index == 0)
-        RunGuarded([this] { statistics_->TabSheet1Show(); });
+        statistics_->TabSheet1Show();
 }
 
 void FrmMain::ConfirmDiscard() {

@@ -33,7 +33,9 @@ public:
     static const QString kTitlePrefix;
     static QString TitleFor(const std::string& fileTitle);
 
+    // Options are read from and saved to optionsPath; every file goes through fs.
     explicit FrmMain(StandardDialogs& dialogs, std::string optionsPath = lottery::kOptionsFileName,
+                     lottery::FileSystem& fs = lottery::SystemFileSystem(),
                      QWidget* parent = nullptr);
     ~FrmMain() override;
 
@@ -48,8 +50,8 @@ public:
     // Every change of the draws, for undo and redo; a new or opened lottery empties it.
     QUndoStack& history() const { return *history_; }
     DrawListMenu& drawListMenu() const { return *drawListMenu_; }
-    // The file layer under Open and the saves; tests put a fault-injecting one here.
-    void setFileSystem(lottery::FileSystem& fs) { fileSystem_ = &fs; }
+    // The file layer under Open, the saves and the options; tests put a fault-injecting one here.
+    void setFileSystem(lottery::FileSystem& fs);
 
     // --- menu handlers
     void mnuNewClick();
@@ -86,7 +88,8 @@ private:
     void historyMoved();
 
     StandardDialogs& dialogs_;
-    std::string optionsPath_;
+    lottery::FileSystem* fileSystem_;
+    // Declared before the pages: the destructor removes everything that refers to them first.
     lottery::LotteryDocument document_;
     lottery::LcgRandom random_{0};
     PageControl* PageControl1_;
@@ -95,11 +98,9 @@ private:
     AppearanceOptions* appearance_;
     QUndoStack* history_ = nullptr;
     DrawListMenu* drawListMenu_ = nullptr;
-    QMenu* mnuOptions_ = nullptr;
     QAction* mnuSave_ = nullptr;
     QDialog* frmAbout_ = nullptr;
     NewLotteryDialog* frmNew_ = nullptr;
     QDialog* frmHelp_ = nullptr;
     bool shownOnce_ = false;
-    lottery::FileSystem* fileSystem_ = &lottery::SystemFileSystem();
 };

@@ -1,11 +1,9 @@
 #include "StatisticsPage.h"
 
-#include "ColourValue.h"
 #include "DrawListBox.h"
 #include "DrawListModel.h"
 #include "FontSetup.h"
 #include "LotteryDocument.h"
-#include "OptionsFile.h"
 #include "Pictures.h"
 #include "StringGrid.h"
 #include "Transparency.h"
@@ -41,12 +39,8 @@ int LargeGridColumns(int N) {
 StatisticsPage::StatisticsPage(lottery::LotteryDocument& document, QWidget* parent)
     : QWidget(parent), document_(document), imgFon1_(new QLabel(this)),
       lbxAll_(new DrawListBox(this)), drawList_(new DrawListModel(document, this)),
-      trcNumber_(new QSlider(Qt::Horizontal, this)), imgBall_(new QLabel(this)),
-      lblNumber_(new QLabel(this)), grdNumber_(nullptr), grdAll_(nullptr), grdChashe_(nullptr),
-      grdReje_(nullptr), tableBackColour_(lottery::OptionsRecord{}.tableBackColour),
-      tableHeadColour_(lottery::OptionsRecord{}.tableHeadColour),
-      titleColour_(lottery::OptionsRecord{}.titleColour),
-      tableFontColour_(lottery::OptionsRecord{}.tableFontColour) {
+      trcNumber_(new QSlider(Qt::Horizontal, this)), lblNumber_(new QLabel(this)),
+      grdNumber_(nullptr), grdAll_(nullptr), grdChashe_(nullptr), grdReje_(nullptr) {
     setObjectName(QStringLiteral("TabSheet1"));
     setFixedSize(kPageWidth, kPageHeight);
     setFont(ProgramFont(12));
@@ -82,9 +76,11 @@ StatisticsPage::StatisticsPage(lottery::LotteryDocument& document, QWidget* pare
     trcNumber_->setFocusPolicy(Qt::StrongFocus);
     connect(trcNumber_, &QSlider::valueChanged, this, &StatisticsPage::trcNumberChange);
 
-    imgBall_->setObjectName(QStringLiteral("imgBall"));
-    imgBall_->setGeometry(418, 4, 26, 26);
-    imgBall_->setPixmap(art::TransparentPixmap(art::Pictures::instance().ball()));
+    auto* imgBall = new QLabel(this);
+    imgBall->stackUnder(lblNumber_); // the number is written on the ball
+    imgBall->setObjectName(QStringLiteral("imgBall"));
+    imgBall->setGeometry(418, 4, 26, 26);
+    imgBall->setPixmap(art::TransparentPixmap(art::Pictures::instance().ball()));
 
     lblNumber_->setObjectName(QStringLiteral("lblNumber"));
     lblNumber_->setGeometry(420, 9, 22, 19);
@@ -107,11 +103,6 @@ StatisticsPage::StatisticsPage(lottery::LotteryDocument& document, QWidget* pare
     setTabOrder(grdAll_, lbxAll_);
     setTabOrder(lbxAll_, grdChashe_);
     setTabOrder(grdChashe_, grdReje_);
-
-    setTableBackColour(tableBackColour_);
-    setTableHeadColour(tableHeadColour_);
-    setTitleColour(titleColour_);
-    setTableFontColour(tableFontColour_);
 }
 
 QLabel* StatisticsPage::addTitle(const char* name, const QString& text, int x, int y) {
@@ -161,32 +152,20 @@ void StatisticsPage::setBackground(const QImage& picture) {
     imgFon1_->setPixmap(QPixmap::fromImage(picture));
 }
 
-void StatisticsPage::setTableBackColour(std::int32_t value) {
-    tableBackColour_ = value;
+void StatisticsPage::setTableBackColour(const QColor& colour) {
     for (StringGrid* grid : {grdNumber_, grdAll_, grdChashe_, grdReje_})
-        grid->setBackColourValue(value);
+        grid->setBackColour(colour);
     QPalette pal = lbxAll_->palette();
-    pal.setColor(QPalette::Base, ResolveColour(value, palette()));
+    pal.setColor(QPalette::Base, colour);
     lbxAll_->setPalette(pal);
 }
 
-std::int32_t StatisticsPage::tableBackColour() const {
-    return tableBackColour_;
+void StatisticsPage::setTableHeadColour(const QColor& colour) {
+    grdNumber_->setFixedColour(colour);
+    grdAll_->setFixedColour(colour);
 }
 
-void StatisticsPage::setTableHeadColour(std::int32_t value) {
-    tableHeadColour_ = value;
-    grdNumber_->setFixedColourValue(value);
-    grdAll_->setFixedColourValue(value);
-}
-
-std::int32_t StatisticsPage::tableHeadColour() const {
-    return grdNumber_->fixedColourValue();
-}
-
-void StatisticsPage::setTitleColour(std::int32_t value) {
-    titleColour_ = value;
-    const QColor colour = ResolveColour(value, palette());
+void StatisticsPage::setTitleColour(const QColor& colour) {
     for (QLabel* label : titles_) {
         QPalette pal = label->palette();
         pal.setColor(QPalette::WindowText, colour);
@@ -194,21 +173,12 @@ void StatisticsPage::setTitleColour(std::int32_t value) {
     }
 }
 
-std::int32_t StatisticsPage::titleColour() const {
-    return titleColour_;
-}
-
-void StatisticsPage::setTableFontColour(std::int32_t value) {
-    tableFontColour_ = value;
+void StatisticsPage::setTableFontColour(const QColor& colour) {
     for (StringGrid* grid : {grdNumber_, grdAll_, grdChashe_, grdReje_})
-        grid->setFontColourValue(value);
+        grid->setFontColour(colour);
     QPalette pal = lbxAll_->palette();
-    pal.setColor(QPalette::Text, ResolveColour(value, palette()));
+    pal.setColor(QPalette::Text, colour);
     lbxAll_->setPalette(pal);
-}
-
-std::int32_t StatisticsPage::tableFontColour() const {
-    return tableFontColour_;
 }
 
 void StatisticsPage::WriteRowTitles() {

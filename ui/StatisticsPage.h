@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QWidget>
 #include <array>
-#include <cstdint>
 
 namespace lottery {
 class LotteryDocument;
@@ -21,8 +20,6 @@ class StringGrid;
 
 // " Статистика ": the list of past draws and the four statistics tables. It holds no data of
 // its own; TabSheet1Show rewrites everything from the document.
-//
-// Colours are stored option values (see ColourValue.h), resolved through the palette when drawn.
 class StatisticsPage : public QWidget {
     Q_OBJECT
 public:
@@ -32,17 +29,13 @@ public:
     void setBackground(const QImage& picture);
 
     // Background of grdNumber, grdAll, grdChashe, grdReje and lbxAll.
-    void setTableBackColour(std::int32_t value);
-    std::int32_t tableBackColour() const; // of lbxAll
+    void setTableBackColour(const QColor& colour);
     // Title-cell colour of grdNumber and grdAll.
-    void setTableHeadColour(std::int32_t value);
-    std::int32_t tableHeadColour() const; // of grdNumber
+    void setTableHeadColour(const QColor& colour);
     // Font colour of the six title labels.
-    void setTitleColour(std::int32_t value);
-    std::int32_t titleColour() const; // of Label1
+    void setTitleColour(const QColor& colour);
     // Font colour of lbxAll and the four grids.
-    void setTableFontColour(std::int32_t value);
-    std::int32_t tableFontColour() const; // of lbxAll
+    void setTableFontColour(const QColor& colour);
 
     // Start-up: the fixed row titles of grdNumber and grdAll.
     void WriteRowTitles();
@@ -84,15 +77,10 @@ private:
     DrawListBox* lbxAll_;
     DrawListModel* drawList_;
     QSlider* trcNumber_;
-    QLabel* imgBall_;
     QLabel* lblNumber_;
     StringGrid* grdNumber_;
     StringGrid* grdAll_;
     StringGrid* grdChashe_;
     StringGrid* grdReje_;
-    std::int32_t tableBackColour_;
-    std::int32_t tableHeadColour_;
-    std::int32_t titleColour_;
-    std::int32_t tableFontColour_;
     QList<QAction*> contextActions_;
 };

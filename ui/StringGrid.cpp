@@ -1,8 +1,5 @@
 #include "StringGrid.h"
 
-#include "ColourValue.h"
-#include "OptionsFile.h"
-
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,9 +18,8 @@ const QColor kGrey(0x80, 0x80, 0x80);
 } // namespace
 
 StringGrid::StringGrid(QWidget* parent)
-    : QWidget(parent), backColour_(lottery::colour::Rgb(255, 255, 255)),
-      fixedColour_(lottery::colour::System(lottery::colour::kButtonFace)),
-      fontColour_(lottery::colour::System(lottery::colour::kWindowText)),
+    : QWidget(parent), fixedColour_(palette().color(QPalette::Active, QPalette::Button)),
+      fontColour_(palette().color(QPalette::Active, QPalette::Text)),
       scrollBar_(new QScrollBar(Qt::Horizontal, this)) {
     setFocusPolicy(Qt::StrongFocus);
     scrollBar_->setTracking(true); // the columns follow the thumb while it is dragged
@@ -162,18 +158,18 @@ QRect StringGrid::selection() const {
                  QPoint(std::max(anchor_.x(), current_.x()), std::max(anchor_.y(), current_.y())));
 }
 
-void StringGrid::setBackColourValue(std::int32_t value) {
-    backColour_ = value;
+void StringGrid::setBackColour(const QColor& colour) {
+    backColour_ = colour;
     update();
 }
 
-void StringGrid::setFixedColourValue(std::int32_t value) {
-    fixedColour_ = value;
+void StringGrid::setFixedColour(const QColor& colour) {
+    fixedColour_ = colour;
     update();
 }
 
-void StringGrid::setFontColourValue(std::int32_t value) {
-    fontColour_ = value;
+void StringGrid::setFontColour(const QColor& colour) {
+    fontColour_ = colour;
     update();
 }
 
@@ -293,7 +289,7 @@ void StringGrid::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const QPalette& pal = palette();
     const QRect area = cellArea();
-    painter.fillRect(area, ResolveColour(backColour_, pal));
+    painter.fillRect(area, backColour_);
     if (framed_)
         qDrawWinPanel(&painter, rect(), pal, true);
     painter.setClipRect(area);
@@ -313,11 +309,11 @@ void StringGrid::paintEvent(QPaintEvent* /*event*/) {
 void StringGrid::paintCell(QPainter& painter, int col, int row, const QRect& rect) const {
     const QPalette& pal = palette();
     const bool fixed = col < fixedCols_;
-    const QColor back = ResolveColour(backColour_, pal);
+    const QColor& back = backColour_;
     const bool selected = !fixed && selection().contains(col, row);
 
-    QColor fill = fixed ? ResolveColour(fixedColour_, pal) : back;
-    QColor text = ResolveColour(fontColour_, pal);
+    QColor fill = fixed ? fixedColour_ : back;
+    QColor text = fontColour_;
     if (selected) {
         fill = pal.color(QPalette::Active, QPalette::Highlight);
         text = pal.color(QPalette::Active, QPalette::HighlightedText);

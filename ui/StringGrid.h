@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QColor>
 #include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QWidget>
-#include <cstdint>
 #include <vector>
 
 class QScrollBar;
@@ -13,8 +13,6 @@ class QScrollBar;
 // selection, a settable first visible column and a horizontal scroll bar that follows the
 // thumb. Cell texts are kept per column and row whatever the column count, so cells beyond
 // the count keep their text and show it again when the count grows.
-//
-// Colours are stored option values (ColourValue.h), resolved through the palette when painted.
 class StringGrid : public QWidget {
     Q_OBJECT
 public:
@@ -52,13 +50,13 @@ public:
     void setCurrentCell(int col, int row);
     QRect selection() const;
 
-    // --- colours as stored values
-    void setBackColourValue(std::int32_t value);
-    std::int32_t backColourValue() const { return backColour_; }
-    void setFixedColourValue(std::int32_t value);
-    std::int32_t fixedColourValue() const { return fixedColour_; }
-    void setFontColourValue(std::int32_t value);
-    std::int32_t fontColourValue() const { return fontColour_; }
+    // --- colours: cells, title cells, texts
+    void setBackColour(const QColor& colour);
+    QColor backColour() const { return backColour_; }
+    void setFixedColour(const QColor& colour);
+    QColor fixedColour() const { return fixedColour_; }
+    void setFontColour(const QColor& colour);
+    QColor fontColour() const { return fontColour_; }
 
     // Where a cell is drawn in widget coordinates (without its lines); empty when hidden.
     QRect cellRect(int col, int row) const;
@@ -98,9 +96,9 @@ private:
     int leftCol_ = 1;
     QPoint current_{1, 0};
     QPoint anchor_{1, 0};
-    std::int32_t backColour_;
-    std::int32_t fixedColour_;
-    std::int32_t fontColour_;
+    QColor backColour_ = Qt::white;
+    QColor fixedColour_;                      // the button face
+    QColor fontColour_;                       // the window text
     std::vector<std::vector<QString>> texts_; // [col][row], grown on demand
     QScrollBar* scrollBar_;
     bool updatingScrollBar_ = false;

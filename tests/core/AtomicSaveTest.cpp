@@ -124,11 +124,24 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(AtomicSave, ReplacesTheFileAndKeepsItsPermissions) {
     TempDir dir;
     dir.write("draws.dat", kOld);
-    dir.setMode("draws.dat", 0640);
+    // Group and others may write: bits the usual umask takes from any new file.
+    dir.setMode("draws.dat", 0662);
+    const mode_t umaskBefore = ::umask(022);
     WriteFileAtomically(dir.file("draws.dat"), NewContent());
+    ::umask(umaskBefore);
     EXPECT_EQ(dir.read("draws.dat"), NewContent());
-    EXPECT_EQ(dir.mode("draws.dat"), 0640u);
+    EXPECT_EQ(dir.mode("draws.dat"), 0662u);
     EXPECT_EQ(dir.listing(), (std::vector<std::string>{"draws.dat"}));
+}
+
+TEST(AtomicSave, ThroughASymbolicLinkRewritesTheFileItPointsTo) {
+    TempDir dir;
+    dir.write("real.dat", kOld);
+    std::filesystem::create_symlink("real.dat", dir.path() / "link.dat");
+    WriteFileAtomically(dir.file("link.dat"), NewContent());
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "link.dat"));
+    EXPECT_EQ(dir.read("real.dat"), NewContent());
+    EXPECT_EQ(dir.listing(), (std::vector<std::string>{"link.dat", "real.dat"}));
 }
 
 TEST(AtomicSave, CreatesAMissingFile) {

@@ -2,6 +2,7 @@
 // the previous file or the new one, whole.
 #include "DrawFile.h"
 #include "RandomSource.h"
+#include "TempDir.h"
 
 #include <chrono>
 #include <cstdio>
@@ -37,11 +38,9 @@ std::vector<std::uint8_t> ReadBytes(const fs::path& path) {
 } // namespace
 
 TEST(KillDuringSave, TheFileOnDiskIsAlwaysTheOldOrTheNewOneWhole) {
-    const fs::path dir =
-        fs::temp_directory_path() / ("kill-during-save-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    const std::string path = (dir / "history.dat").string();
+    const lottery::test::TempDir folder;
+    const fs::path& dir = folder.path();
+    const std::string path = folder.file("history.dat");
 
     // Two large documents of different sizes, so a torn write could never pass for either.
     const LotteryShape shape{6, 49};
@@ -90,5 +89,4 @@ TEST(KillDuringSave, TheFileOnDiskIsAlwaysTheOldOrTheNewOneWhole) {
     EXPECT_GT(interrupted, kRounds / 5) << "older " << sawOlder << ", newer " << sawNewer;
     std::printf("interrupted %d of %d saves (older %d, newer %d)\n", interrupted, kRounds, sawOlder,
                 sawNewer);
-    fs::remove_all(dir);
 }

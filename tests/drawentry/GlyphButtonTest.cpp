@@ -1,6 +1,7 @@
 // The bitmap buttons of the page: where glyph and caption go, and the glyph's key colour
 // letting the button face show through.
 #include "GlyphButton.h"
+
 #include "PageFixture.h"
 #include "Pictures.h"
 
@@ -89,4 +90,4 @@ void GlyphButtonTest::modeButtonsOfThePageCarryTheirGlyphsAtTenPixels() {
 }
 
 QTEST_MAIN(GlyphButtonTest)
-#include "tst_glyph_button.moc"
+#include "GlyphButtonTest.moc"

@@ -17,8 +17,14 @@
 #include <string>
 #include <vector>
 
+class DrawEntryPage;
+class QAbstractButton;
+class QAction;
 class QObject;
 class StringGrid;
+
+// Where the windows of a test find no options file: they keep their design appearance.
+inline const QString kNoOptionsFile = QStringLiteral("/nonexistent-folder-for-tests/User.opt");
 
 // Standard dialogs that answer from a script and record what they were asked.
 class ScriptedDialogs : public StandardDialogs {
@@ -31,7 +37,9 @@ public:
     std::deque<ConfirmAnswer> answers; // askYesNo; No when empty
     std::deque<QString> openPaths;     // an empty path, or none left, cancels the dialog
     std::deque<QString> savePaths;
+    std::deque<std::optional<QColor>> colours; // nullopt, or none left, cancels the dialog
     QStringList questions;
+    std::vector<QColor> colourOpenedOn;
     int openDialogsShown = 0;
     int saveDialogsShown = 0;
 };
@@ -56,7 +64,7 @@ public:
 
 // A main window with scripted dialogs and a frmNew stand-in, shown on the offscreen screen.
 struct MainWindowFixture {
-    explicit MainWindowFixture(bool show = true);
+    explicit MainWindowFixture(bool show = true, const QString& optionsPath = kNoOptionsFile);
 
     ScriptedDialogs dialogs;
     std::unique_ptr<ScriptedNewDialog> frmNew = std::make_unique<ScriptedNewDialog>();
@@ -67,12 +75,21 @@ struct MainWindowFixture {
     template <typename T> T* control(const char* name) const {
         return window->findChild<T*>(QString::fromLatin1(name));
     }
+    QAction* action(const char* name) const { return control<QAction>(name); }
+    DrawEntryPage& page() const { return window->drawEntryPage(); }
+    // Real mouse clicks.
+    void click(QAbstractButton* button) const;
+    void clickNumbers(std::initializer_list<int> numbers) const;
     // The add button's way in record mode: card, append, "Сохранить" enabled, statistics.
     void addDraw(std::initializer_list<int> numbers);
     // New with the given shape, the dialog confirmed.
     void newLottery(int K, int N);
     void showStatisticsPage();
 };
+
+// Triggers a menu command the way a click does: from an event, so that an error it raises
+// reaches the application's guard instead of the test.
+void TriggerAsUser(QAction* action);
 
 // A lottery database written straight to disk.
 void WriteDatabase(const QString& path, lottery::LotteryShape shape,

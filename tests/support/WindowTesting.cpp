@@ -1,11 +1,13 @@
-#include "UiTestSupport.h"
+#include "WindowTesting.h"
 
+#include "DrawEntryPage.h"
 #include "ErrorReport.h"
 #include "LotteryDocument.h"
 #include "PageControl.h"
 #include "StringGrid.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QPointer>
@@ -13,40 +15,42 @@
 #include <QTest>
 #include <QTimer>
 
+namespace {
+
+// The next scripted answer, or the given one when the script has run out.
+template <typename T> T NextOf(std::deque<T>& script, T whenEmpty) {
+    if (script.empty())
+        return whenEmpty;
+    T next = std::move(script.front());
+    script.pop_front();
+    return next;
+}
+
+// An empty path cancels the file dialog, as running out of paths does.
+std::optional<QString> PathOrCancel(const QString& path) {
+    return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
+}
+
+} // namespace
+
 ConfirmAnswer ScriptedDialogs::askYesNo(QWidget* /*parent*/, const QString& text) {
     questions << text;
-    if (answers.empty())
-        return ConfirmAnswer::No;
-    const ConfirmAnswer answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return NextOf(answers, ConfirmAnswer::No);
 }
 
 std::optional<QString> ScriptedDialogs::chooseFileToOpen(QWidget* /*parent*/) {
     ++openDialogsShown;
-    if (openPaths.empty())
-        return std::nullopt;
-    const QString path = openPaths.front();
-    openPaths.pop_front();
-    if (path.isEmpty())
-        return std::nullopt;
-    return path;
+    return PathOrCancel(NextOf(openPaths, QString()));
 }
 
 std::optional<QString> ScriptedDialogs::chooseFileToSave(QWidget* /*parent*/) {
     ++saveDialogsShown;
-    if (savePaths.empty())
-        return std::nullopt;
-    const QString path = savePaths.front();
-    savePaths.pop_front();
-    if (path.isEmpty())
-        return std::nullopt;
-    return path;
+    return PathOrCancel(NextOf(savePaths, QString()));
 }
 
-std::optional<QColor> ScriptedDialogs::chooseColour(QWidget* /*parent*/,
-                                                    const QColor& /*initial*/) {
-    return std::nullopt;
+std::optional<QColor> ScriptedDialogs::chooseColour(QWidget* /*parent*/, const QColor& initial) {
+    colourOpenedOn.push_back(initial);
+    return NextOf(colours, std::optional<QColor>());
 }
 
 std::optional<lottery::LotteryShape> ScriptedNewDialog::askShape() {
@@ -65,9 +69,8 @@ CollectedErrors::~CollectedErrors() {
     SetErrorPresenter({});
 }
 
-MainWindowFixture::MainWindowFixture(bool show) {
-    // No options file: the window keeps its design colours and first pattern.
-    window = std::make_unique<FrmMain>(dialogs, "/nonexistent-folder-for-tests/User.opt");
+MainWindowFixture::MainWindowFixture(bool show, const QString& optionsPath) {
+    window = std::make_unique<FrmMain>(dialogs, optionsPath.toStdString());
     window->attachDialogs(nullptr, frmNew.get(), nullptr);
     if (show) {
         window->show();
@@ -90,6 +93,15 @@ void MainWindowFixture::addDraw(std::initializer_list<int> numbers) {
     doc.RecordCard();
 }
 
+void MainWindowFixture::click(QAbstractButton* button) const {
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+}
+
+void MainWindowFixture::clickNumbers(std::initializer_list<int> numbers) const {
+    for (const int n : numbers)
+        click(page().numberButton(n));
+}
+
 void MainWindowFixture::newLottery(int K, int N) {
     frmNew->nextShape =
         lottery::LotteryShape{static_cast<std::uint8_t>(K), static_cast<std::uint8_t>(N)};
@@ -100,6 +112,11 @@ void MainWindowFixture::newLottery(int K, int N) {
 void MainWindowFixture::showStatisticsPage() {
     window->pageControl().setCurrentIndex(1);
     window->pageControl().setCurrentIndex(0);
+}
+
+void TriggerAsUser(QAction* action) {
+    QMetaObject::invokeMethod(action, &QAction::trigger, Qt::QueuedConnection);
+    QCoreApplication::sendPostedEvents(action, QEvent::MetaCall);
 }
 
 void WriteDatabase(const QString& path, lottery::LotteryShape shape,

@@ -2,7 +2,7 @@
 // dialogs.
 #include "StatisticsPage.h"
 #include "StringGrid.h"
-#include "UiTestSupport.h"
+#include "WindowTesting.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -256,7 +256,7 @@ void FrmMainFileCommandsTest::failedOpenLeavesDocumentAndTitleUnchanged() {
     CollectedErrors errors;
     f.showStatisticsPage();
     // Through the menu action, as the user would: the error ends the command.
-    f.control<QAction>("mnuOpen")->trigger();
+    TriggerAsUser(f.control<QAction>("mnuOpen"));
     QCOMPARE(errors.texts.size(), 1);
     if (!message.isEmpty())
         QCOMPARE(errors.texts.front(), message);
@@ -275,7 +275,7 @@ void FrmMainFileCommandsTest::failedSaveAsKeepsSaveEnabledAndTheOldName() {
     f.dialogs.savePaths = {dir.filePath("no-such-folder/draws.dat")};
     const QString title = f.window->windowTitle();
     CollectedErrors errors;
-    f.control<QAction>("mnuSaveAs")->trigger();
+    TriggerAsUser(f.control<QAction>("mnuSaveAs"));
     QCOMPARE(errors.texts, QStringList{QStringLiteral("File not found.")});
     QVERIFY(Save(f)->isEnabled());
     QCOMPARE(f.window->windowTitle(), title);
@@ -326,7 +326,7 @@ void FrmMainFileCommandsTest::aFailingSaveWhileClosingKeepsTheWindowOpen() {
 
 void FrmMainFileCommandsTest::exitClosesTheWindow() {
     MainWindowFixture f;
-    f.control<QAction>("mnuExit")->trigger();
+    TriggerAsUser(f.control<QAction>("mnuExit"));
     QVERIFY(!f.window->isVisible());
 }
 

@@ -1,11 +1,13 @@
 // The main window as built: size, title, menu, pages and the places of the statistics controls.
+#include "DrawEntryPage.h"
 #include "PageControl.h"
 #include "StatisticsPage.h"
 #include "StringGrid.h"
-#include "UiTestSupport.h"
+#include "WindowTesting.h"
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -32,6 +34,7 @@ private slots:
     void theGridsHaveTheirRowsColumnsAndWidths();
     void tabOrderRunsFromTheTrackBarToTheRankingGrids();
     void theWindowFontIsArialCyr12PixelResolvedToLiberationSans();
+    void theDocumentOutlivesThePagesAndDialogsThatShowIt();
 };
 
 void FrmMainWindowTest::theClientAreaIs458By333BelowTheMenuBarAndCannotBeResized() {
@@ -283,6 +286,22 @@ void FrmMainWindowTest::theWindowFontIsArialCyr12PixelResolvedToLiberationSans()
     QCOMPARE(QFontInfo(f.window->font()).family(), QStringLiteral("Liberation Sans"));
     QCOMPARE(QFontInfo(f.control<QLabel>("Label1")->font()).family(),
              QStringLiteral("Liberation Sans"));
+}
+
+void FrmMainWindowTest::theDocumentOutlivesThePagesAndDialogsThatShowIt() {
+    auto f = std::make_unique<MainWindowFixture>();
+    f->addDraw({1, 2, 3, 4, 5, 6});
+    FrmMain* window = f->window.get();
+    const lottery::LotteryDocument& doc = window->document();
+    // While the window is still a FrmMain, its members (the document) are alive.
+    QList<int> drawsSeen;
+    for (QObject* user : std::initializer_list<QObject*>{
+             &window->statisticsPage(), &window->drawEntryPage(), new QDialog(window)})
+        connect(user, &QObject::destroyed, this, [&] {
+            drawsSeen << (qobject_cast<FrmMain*>(window) != nullptr ? doc.drawCount() : -1);
+        });
+    f.reset();
+    QCOMPARE(drawsSeen, (QList<int>{1, 1, 1}));
 }
 
 ZHREBIKON_UI_TEST_MAIN(FrmMainWindowTest)

@@ -136,7 +136,7 @@ void DrawEntryPageTest::fourOutOfNCardKeepsTheOrderOfMarking() {
     QVERIFY(fixture.page->newTirazButton()->isEnabled());
     QVERIFY(fixture.glyphIs(33, GlyphKind::Selected));
     fixture.clickButton(fixture.page->newTirazButton());
-    QCOMPARE(fixture.listener.appendedLines, QStringList{QStringLiteral("5  20  30  33  ")});
+    QCOMPARE(fixture.listedLines(), QStringList{QStringLiteral("5  20  30  33  ")});
     const lottery::DrawRecord& added = fixture.document.draws().back();
     QCOMPARE((std::vector<int>{added[0], added[1], added[2], added[3]}),
              (std::vector<int>{5, 20, 30, 33}));
@@ -190,8 +190,7 @@ void DrawEntryPageTest::addingADrawRecordsItClearsTheCardAndMarksTheDocumentChan
     QVERIFY(!fixture.document.changed());
     fixture.clickButton(fixture.page->newTirazButton());
     QCOMPARE(fixture.document.drawCount(), 1);
-    QCOMPARE(fixture.listener.appendedLines,
-             QStringList{QStringLiteral("3  17  22  30  41  45  ")});
+    QCOMPARE(fixture.listedLines(), QStringList{QStringLiteral("3  17  22  30  41  45  ")});
     QVERIFY(fixture.document.changed());
     QCOMPARE(fixture.document.cardCount(), 0);
     QVERIFY(!fixture.page->newTirazButton()->isEnabled());
@@ -274,4 +273,4 @@ void DrawEntryPageTest::newLotteryWithAFullCardLeavesTheAddButtonDisabled() {
 }
 
 QTEST_MAIN(DrawEntryPageTest)
-#include "tst_draw_entry_page.moc"
+#include "DrawEntryPageTest.moc"

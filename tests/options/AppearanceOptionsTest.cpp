@@ -1,16 +1,19 @@
 // The "Опции" menu: the shared colour dialog, what each colour reaches, the two background
 // patterns, and User.opt written and read back.
 #include "AppearanceOptions.h"
+
 #include "ColourValue.h"
 #include "IoError.h"
 #include "PageFixture.h"
 #include "Pictures.h"
-#include "StandardDialogs.h"
 #include "StatisticsPage.h"
+#include "StringGrid.h"
+#include "WindowTesting.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,29 +22,13 @@
 
 namespace {
 
-// Scripted answers of the colour dialog; nullopt is Cancel.
-class FakeDialogs : public StandardDialogs {
-public:
-    std::deque<std::optional<QColor>> colourAnswers;
-    std::vector<QColor> openedOn;
-
-    ConfirmAnswer askYesNo(QWidget*, const QString&) override { return ConfirmAnswer::No; }
-    std::optional<QString> chooseFileToOpen(QWidget*) override { return std::nullopt; }
-    std::optional<QString> chooseFileToSave(QWidget*) override { return std::nullopt; }
-    std::optional<QColor> chooseColour(QWidget*, const QColor& initial) override {
-        openedOn.push_back(initial);
-        if (colourAnswers.empty())
-            return std::nullopt;
-        auto answer = colourAnswers.front();
-        colourAnswers.pop_front();
-        return answer;
-    }
-};
-
 // The two pages, the options and a menu, as the main window puts them together.
 struct OptionsFixture {
-    OptionsFixture() : statistics(page.document), window() {
-        options = std::make_unique<AppearanceOptions>(statistics, *page.page, dialogs, &window);
+    explicit OptionsFixture(const QString& optionsPath = kNoOptionsFile)
+        : statistics(page.document), window() {
+        options = std::make_unique<AppearanceOptions>(statistics, *page.page, dialogs,
+                                                      optionsPath.toStdString(),
+                                                      lottery::SystemFileSystem(), &window);
         options->populateMenu(&menu);
         options->LayFirstPattern();
     }
@@ -53,7 +40,7 @@ struct OptionsFixture {
     PageFixture page;
     StatisticsPage statistics;
     QWidget window;
-    FakeDialogs dialogs;
+    ScriptedDialogs dialogs;
     QMenu menu;
     std::unique_ptr<AppearanceOptions> options;
 };
@@ -81,19 +68,11 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-// Runs the test body with a temporary directory as the current one.
-class InTemporaryDirectory {
-public:
-    InTemporaryDirectory() : previous_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
-    ~InTemporaryDirectory() { QDir::setCurrent(previous_); }
-    QString file(const QString& name) const { return dir_.filePath(name); }
+using Getter = std::function<std::int32_t(const lottery::OptionsRecord&)>;
 
-private:
-    QTemporaryDir dir_;
-    QString previous_;
-};
-
-using Getter = std::function<std::int32_t(const StatisticsPage&)>;
+QColor TitleColourOf(const StatisticsPage& page) {
+    return page.findChild<QLabel*>(QStringLiteral("Label1"))->palette().color(QPalette::WindowText);
+}
 
 } // namespace
 
@@ -177,13 +156,15 @@ void AppearanceOptionsTest::eachColourCommandReachesItsOwnTarget_data() {
     QTest::addColumn<Getter>("target");
     QTest::newRow("table background")
         << "mnuColorTableFon"
-        << Getter([](const StatisticsPage& s) { return s.tableBackColour(); });
+        << Getter([](const lottery::OptionsRecord& r) { return r.tableBackColour; });
     QTest::newRow("table title cells")
-        << "mnuColorShap" << Getter([](const StatisticsPage& s) { return s.tableHeadColour(); });
-    QTest::newRow("titles") << "mnuFontZagol"
-                            << Getter([](const StatisticsPage& s) { return s.titleColour(); });
-    QTest::newRow("table font") << "mnuFontTable" << Getter([](const StatisticsPage& s) {
-        return s.tableFontColour();
+        << "mnuColorShap"
+        << Getter([](const lottery::OptionsRecord& r) { return r.tableHeadColour; });
+    QTest::newRow("titles") << "mnuFontZagol" << Getter([](const lottery::OptionsRecord& r) {
+        return r.titleColour;
+    });
+    QTest::newRow("table font") << "mnuFontTable" << Getter([](const lottery::OptionsRecord& r) {
+        return r.tableFontColour;
     });
 }
 
@@ -193,10 +174,10 @@ void AppearanceOptionsTest::eachColourCommandReachesItsOwnTarget() {
     OptionsFixture f;
     const lottery::OptionsRecord before = f.options->currentRecord();
     const QColor chosen(12, 200, 77);
-    f.dialogs.colourAnswers.push_back(chosen);
+    f.dialogs.colours.push_back(chosen);
     f.item(command.toLatin1().constData())->trigger();
-    QCOMPARE(target(f.statistics), ColourValueOf(chosen));
-    QCOMPARE(target(f.statistics), lottery::colour::Rgb(12, 200, 77));
+    QCOMPARE(target(f.options->currentRecord()), ColourValueOf(chosen));
+    QCOMPARE(target(f.options->currentRecord()), lottery::colour::Rgb(12, 200, 77));
     // Exactly one of the four colours moved.
     const lottery::OptionsRecord after = f.options->currentRecord();
     const int moved = (after.tableBackColour != before.tableBackColour) +
@@ -210,16 +191,16 @@ void AppearanceOptionsTest::eachColourCommandReachesItsOwnTarget() {
 
 void AppearanceOptionsTest::colourDialogOpensOnTheLastColourConfirmedInAnyCommand() {
     OptionsFixture f;
-    f.dialogs.colourAnswers = {QColor(Qt::red), std::nullopt, QColor(Qt::green)};
+    f.dialogs.colours = {QColor(Qt::red), std::nullopt, QColor(Qt::green)};
     f.item("mnuColorTableFon")->trigger();
     f.item("mnuFontTable")->trigger(); // cancelled
     f.item("mnuColorShap")->trigger();
     f.item("mnuFontZagol")->trigger(); // no answer left: cancelled
-    QCOMPARE(f.dialogs.openedOn.size(), 4u);
-    QCOMPARE(f.dialogs.openedOn[0], QColor(Qt::black));
-    QCOMPARE(f.dialogs.openedOn[1], QColor(Qt::red));
-    QCOMPARE(f.dialogs.openedOn[2], QColor(Qt::red));
-    QCOMPARE(f.dialogs.openedOn[3], QColor(Qt::green));
+    QCOMPARE(f.dialogs.colourOpenedOn.size(), 4u);
+    QCOMPARE(f.dialogs.colourOpenedOn[0], QColor(Qt::black));
+    QCOMPARE(f.dialogs.colourOpenedOn[1], QColor(Qt::red));
+    QCOMPARE(f.dialogs.colourOpenedOn[2], QColor(Qt::red));
+    QCOMPARE(f.dialogs.colourOpenedOn[3], QColor(Qt::green));
 }
 
 void AppearanceOptionsTest::cancellingTheColourDialogChangesNothing() {
@@ -228,7 +209,7 @@ void AppearanceOptionsTest::cancellingTheColourDialogChangesNothing() {
     const QImage backgroundBefore = f.page.page->background();
     for (const char* command : {"mnuColorTableFon", "mnuColorShap", "mnuFontZagol", "mnuFontTable"})
         f.item(command)->trigger();
-    QCOMPARE(f.dialogs.openedOn.size(), 4u);
+    QCOMPARE(f.dialogs.colourOpenedOn.size(), 4u);
     QVERIFY(f.options->currentRecord() == before);
     QCOMPARE(f.options->lastConfirmedColour(), QColor(Qt::black));
     QCOMPARE(f.page.page->background(), backgroundBefore);
@@ -265,38 +246,39 @@ void AppearanceOptionsTest::choosingTheCheckedPatternAgainKeepsItsTick() {
 
 void AppearanceOptionsTest::appearanceChangesNeverMarkTheDocumentChanged() {
     OptionsFixture f;
-    f.dialogs.colourAnswers = {QColor(1, 2, 3), QColor(4, 5, 6), QColor(7, 8, 9), QColor(9, 9, 9)};
+    f.dialogs.colours = {QColor(1, 2, 3), QColor(4, 5, 6), QColor(7, 8, 9), QColor(9, 9, 9)};
     for (const char* command :
          {"mnuColorTableFon", "mnuColorShap", "mnuFontZagol", "mnuFontTable", "mnuFon2", "mnuFon1"})
         f.item(command)->trigger();
     QVERIFY(!f.page.document.changed());
-    QVERIFY(f.page.listener.changedFlags.empty());
+    QVERIFY(f.page.listener.indexOf("changedFlagChanged true") < 0);
+    QVERIFY(f.page.listener.indexOf("changedFlagChanged false") < 0);
 }
 
 void AppearanceOptionsTest::savedOptionsAreReadBackAtTheNextStart() {
-    InTemporaryDirectory cwd;
+    QTemporaryDir cwd;
     lottery::OptionsRecord saved;
     {
-        OptionsFixture first;
-        first.dialogs.colourAnswers = {QColor(10, 20, 30), QColor(40, 50, 60), QColor(70, 80, 90),
-                                       QColor(100, 110, 120)};
+        OptionsFixture first(cwd.filePath("User.opt"));
+        first.dialogs.colours = {QColor(10, 20, 30), QColor(40, 50, 60), QColor(70, 80, 90),
+                                 QColor(100, 110, 120)};
         for (const char* command :
              {"mnuColorTableFon", "mnuColorShap", "mnuFontZagol", "mnuFontTable", "mnuFon2"})
             first.item(command)->trigger();
         first.item("mnuSaveOptions")->trigger();
         saved = first.options->currentRecord();
     }
-    const QByteArray bytes = ReadFile(cwd.file(QStringLiteral("User.opt")));
+    const QByteArray bytes = ReadFile(cwd.filePath(QStringLiteral("User.opt")));
     QCOMPARE(bytes.size(), 20);
     QCOMPARE(int(bytes[0]), 2);
 
-    OptionsFixture next;
+    OptionsFixture next(cwd.filePath("User.opt"));
     next.options->LoadOptions();
     QVERIFY(next.options->currentRecord() == saved);
-    QCOMPARE(next.statistics.tableBackColour(), lottery::colour::Rgb(10, 20, 30));
-    QCOMPARE(next.statistics.tableHeadColour(), lottery::colour::Rgb(40, 50, 60));
-    QCOMPARE(next.statistics.titleColour(), lottery::colour::Rgb(70, 80, 90));
-    QCOMPARE(next.statistics.tableFontColour(), lottery::colour::Rgb(100, 110, 120));
+    QCOMPARE(next.statistics.grdReje()->backColour(), QColor(10, 20, 30));
+    QCOMPARE(next.statistics.grdAll()->fixedColour(), QColor(40, 50, 60));
+    QCOMPARE(TitleColourOf(next.statistics), QColor(70, 80, 90));
+    QCOMPARE(next.statistics.grdNumber()->fontColour(), QColor(100, 110, 120));
     QVERIFY(next.item("mnuFon2")->isChecked());
     QVERIFY(!next.item("mnuFon1")->isChecked());
     QVERIFY(IsTiledWith(next.page.page->background(), art::Pictures::instance().patchworkTile()));
@@ -304,10 +286,11 @@ void AppearanceOptionsTest::savedOptionsAreReadBackAtTheNextStart() {
 }
 
 void AppearanceOptionsTest::savingUnchangedDefaultsWritesTheDesignColours() {
-    InTemporaryDirectory cwd;
-    OptionsFixture f;
+    QTemporaryDir cwd;
+    OptionsFixture f(cwd.filePath("User.opt"));
     f.options->mnuSaveOptionsClick();
-    const auto record = lottery::LoadOptions(cwd.file(QStringLiteral("User.opt")).toStdString());
+    const auto record =
+        lottery::LoadOptions(cwd.filePath(QStringLiteral("User.opt")).toStdString());
     QVERIFY(record.has_value());
     QVERIFY(*record == lottery::OptionsRecord{});
 }
@@ -325,13 +308,13 @@ void AppearanceOptionsTest::anyBackgroundOtherThanOneSelectsTheSecondPattern_dat
 void AppearanceOptionsTest::anyBackgroundOtherThanOneSelectsTheSecondPattern() {
     QFETCH(int, background);
     QFETCH(bool, firstPattern);
-    InTemporaryDirectory cwd;
+    QTemporaryDir cwd;
     lottery::OptionsRecord record;
     record.background = static_cast<std::uint8_t>(background);
     const auto bytes = lottery::EncodeOptions(record);
-    WriteFile(cwd.file(QStringLiteral("User.opt")),
+    WriteFile(cwd.filePath(QStringLiteral("User.opt")),
               QByteArray(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    OptionsFixture f;
+    OptionsFixture f(cwd.filePath("User.opt"));
     f.options->LoadOptions();
     QCOMPARE(f.item("mnuFon1")->isChecked(), firstPattern);
     QCOMPARE(f.item("mnuFon2")->isChecked(), !firstPattern);
@@ -341,13 +324,13 @@ void AppearanceOptionsTest::anyBackgroundOtherThanOneSelectsTheSecondPattern() {
 }
 
 void AppearanceOptionsTest::reservedBytesAreWrittenBackAsRead() {
-    InTemporaryDirectory cwd;
+    QTemporaryDir cwd;
     lottery::OptionsRecord record;
     record.reserved = {0xAB, 0xCD, 0xEF};
     const auto bytes = lottery::EncodeOptions(record);
-    const QString path = cwd.file(QStringLiteral("User.opt"));
+    const QString path = cwd.filePath(QStringLiteral("User.opt"));
     WriteFile(path, QByteArray(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    OptionsFixture f;
+    OptionsFixture f(cwd.filePath("User.opt"));
     f.options->LoadOptions();
     f.options->mnuSaveOptionsClick();
     const QByteArray written = ReadFile(path);
@@ -366,16 +349,16 @@ void AppearanceOptionsTest::missingOrShortFileKeepsTheDefaults_data() {
 
 void AppearanceOptionsTest::missingOrShortFileKeepsTheDefaults() {
     QFETCH(int, length);
-    InTemporaryDirectory cwd;
+    QTemporaryDir cwd;
     if (length >= 0) {
         lottery::OptionsRecord record;
         record.background = 2;
         record.titleColour = lottery::colour::Rgb(255, 0, 0);
         const auto bytes = lottery::EncodeOptions(record);
-        WriteFile(cwd.file(QStringLiteral("User.opt")),
+        WriteFile(cwd.filePath(QStringLiteral("User.opt")),
                   QByteArray(reinterpret_cast<const char*>(bytes.data()), length));
     }
-    OptionsFixture f;
+    OptionsFixture f(cwd.filePath("User.opt"));
     const lottery::OptionsRecord before = f.options->currentRecord();
     f.options->LoadOptions();
     QVERIFY(f.options->currentRecord() == before);
@@ -384,18 +367,18 @@ void AppearanceOptionsTest::missingOrShortFileKeepsTheDefaults() {
 }
 
 void AppearanceOptionsTest::readOnlyFileIsIgnoredAtStartAndSavingThenFailsWithFileAccessDenied() {
-    InTemporaryDirectory cwd;
+    QTemporaryDir cwd;
     lottery::OptionsRecord record;
     record.background = 2;
     record.tableBackColour = lottery::colour::Rgb(1, 2, 3);
     const auto bytes = lottery::EncodeOptions(record);
     const QByteArray content(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    const QString path = cwd.file(QStringLiteral("User.opt"));
+    const QString path = cwd.filePath(QStringLiteral("User.opt"));
     WriteFile(path, content);
     // No write permission for anyone: read-only even for a test run as root.
     QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
 
-    OptionsFixture f;
+    OptionsFixture f(cwd.filePath("User.opt"));
     const lottery::OptionsRecord defaults = f.options->currentRecord();
     f.options->LoadOptions();
     QVERIFY(f.options->currentRecord() == defaults);
@@ -411,5 +394,5 @@ void AppearanceOptionsTest::readOnlyFileIsIgnoredAtStartAndSavingThenFailsWithFi
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
 }
 
-QTEST_MAIN(AppearanceOptionsTest)
-#include "tst_appearance_options.moc"
+ZHREBIKON_UI_TEST_MAIN(AppearanceOptionsTest)
+#include "AppearanceOptionsTest.moc"

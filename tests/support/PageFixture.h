@@ -3,23 +3,18 @@
 #include "BallGlyph.h"
 #include "DrawEntryPage.h"
 #include "LotteryDocument.h"
+#include "RecordingListener.h"
 
 #include <QStringList>
 #include <memory>
 #include <vector>
 
-// What the main window does with the document's notices, reduced to what the page needs: the
-// page's part of a lottery start and a record of the lines that would go into lbxAll.
-class PageListener : public lottery::DocumentListener {
+// Records what the document reports and, as the main window does, passes a lottery start on
+// to the page.
+class PageListener : public lottery::test::RecordingListener {
 public:
     DrawEntryPage* page = nullptr;
-    lottery::LotteryDocument* document = nullptr;
-    QStringList appendedLines;
-    std::vector<bool> changedFlags;
-
     void lotteryStarted(lottery::LotteryShape shape) override;
-    void drawsEdited(int first, int removed, int inserted) override;
-    void changedFlagChanged(bool changed) override;
 };
 
 // A shown draw-entry page with its own document and a fixed-seed random source.
@@ -38,5 +33,7 @@ struct PageFixture {
     // Starts a lottery of another shape, as New does after its dialog.
     void startLottery(lottery::LotteryShape shape);
     bool glyphIs(int n, art::GlyphKind kind) const;
+    // The lines the window would have appended to lbxAll.
+    QStringList listedLines() const;
     std::vector<int> cardNumbers() const;
 };

@@ -3,7 +3,7 @@
 
 #include "FontSetup.h"
 #include "OptionsFile.h"
-#include "UiTestSupport.h"
+#include "WindowTesting.h"
 
 #include <QImage>
 #include <QScrollBar>
@@ -76,7 +76,7 @@ void StringGridTest::cellsAreLaidOutInsideATwoPixelEdgeWithOnePixelLines() {
 
 void StringGridTest::theTitleColumnHasTheTitleColourARaisedEdgeAndBlackLines() {
     auto grid = LargeGrid();
-    grid->setFixedColourValue(lottery::colour::Rgb(0, 128, 0));
+    grid->setFixedColour(QColor(0, 128, 0));
     const QImage image = Paint(*grid);
     const QRect title = grid->cellRect(0, 0);
     QCOMPARE(At(image, title.center()), QColor(0, 128, 0));
@@ -90,7 +90,7 @@ void StringGridTest::theTitleColumnHasTheTitleColourARaisedEdgeAndBlackLines() {
 
 void StringGridTest::otherCellsHaveTheBackgroundAndSilverLines() {
     auto grid = LargeGrid();
-    grid->setBackColourValue(lottery::colour::Rgb(255, 255, 0));
+    grid->setBackColour(QColor(255, 255, 0));
     const QImage image = Paint(*grid);
     const QRect cell = grid->cellRect(3, 1);
     QCOMPARE(At(image, cell.center()), QColor(255, 255, 0));
@@ -100,7 +100,7 @@ void StringGridTest::otherCellsHaveTheBackgroundAndSilverLines() {
 
 void StringGridTest::silverBackgroundGetsGreyLines() {
     auto grid = LargeGrid();
-    grid->setBackColourValue(lottery::colour::Rgb(0xC0, 0xC0, 0xC0));
+    grid->setBackColour(QColor(0xC0, 0xC0, 0xC0));
     const QImage image = Paint(*grid);
     const QRect cell = grid->cellRect(3, 1);
     QCOMPARE(At(image, QPoint(cell.right() + 1, cell.center().y())), kGrey);
@@ -117,7 +117,7 @@ void StringGridTest::theCurrentCellIsAlwaysHighlightedFocusedOrNot() {
 
 void StringGridTest::textStartsTwoPixelsInAndIsClippedToItsCell() {
     auto grid = LargeGrid();
-    grid->setFontColourValue(lottery::colour::Rgb(0, 0, 0));
+    grid->setFontColour(QColor(0, 0, 0));
     grid->setCell(2, 1, QStringLiteral("WWWWWWWW"));
     const QImage image = Paint(*grid);
     const QRect cell = grid->cellRect(2, 1);

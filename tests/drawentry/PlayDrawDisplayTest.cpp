@@ -171,7 +171,7 @@ void PlayDrawDisplayTest::homeDrawNeitherRecordsNorMarksTheDocumentChanged() {
     PageFixture fixture(5);
     MarkTicketAndPlay(fixture, {1, 2, 3, 4, 5, 6});
     QCOMPARE(fixture.document.drawCount(), 0);
-    QVERIFY(fixture.listener.appendedLines.isEmpty());
+    QVERIFY(fixture.listedLines().isEmpty());
     QVERIFY(!fixture.document.changed());
     QCOMPARE(fixture.document.stats()[1].frequency, 0);
 }
@@ -276,4 +276,4 @@ void PlayDrawDisplayTest::everyButtonTakesClicksOverItsWholeAreaWhateverBallLies
 }
 
 QTEST_MAIN(PlayDrawDisplayTest)
-#include "tst_play_draw_display.moc"
+#include "PlayDrawDisplayTest.moc"

@@ -1,6 +1,6 @@
 // Errors raised by handlers: caught by the application object and shown in one box.
 #include "ErrorReport.h"
-#include "UiTestSupport.h"
+#include "WindowTesting.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -102,12 +102,12 @@ void ErrorHandlingTest::anErrorInAMenuCommandEndsItAndIsShown() {
     f.addDraw({1, 2, 3, 4, 5, 6});
     f.dialogs.savePaths = {dir.filePath("absent/draws.dat")};
     CollectedErrors errors;
-    f.control<QAction>("mnuSave")->trigger(); // unnamed: Save As, which fails
+    TriggerAsUser(f.control<QAction>("mnuSave")); // unnamed: Save As, which fails
     QCOMPARE(errors.texts, QStringList{"File not found."});
     QVERIFY(f.control<QAction>("mnuSave")->isEnabled());
     // The program goes on: the next command works.
     f.dialogs.savePaths = {dir.filePath("draws.dat")};
-    f.control<QAction>("mnuSave")->trigger();
+    TriggerAsUser(f.control<QAction>("mnuSave"));
     QCOMPARE(errors.texts.size(), 1);
     QVERIFY(!f.control<QAction>("mnuSave")->isEnabled());
 }

@@ -6,6 +6,7 @@
 // ZHREBIKON_RANDOM_SESSION_ACTIONS changes the length (20000 without it) and
 // ZHREBIKON_RANDOM_SESSION_SEED the seed, for looking further by hand.
 #include "AppearanceOptions.h"
+#include "ColourValue.h"
 #include "DrawEditCommand.h"
 #include "DrawEntryPage.h"
 #include "DrawListBox.h"
@@ -19,7 +20,7 @@
 #include "StatisticsPage.h"
 #include "StringGrid.h"
 #include "SystemBeep.h"
-#include "UiTestSupport.h"
+#include "WindowTesting.h"
 
 #include <QAction>
 #include <QApplication>
@@ -165,18 +166,6 @@ struct ExpectedStats {
     }
 };
 
-class SessionDialogs : public ScriptedDialogs {
-public:
-    std::deque<std::optional<QColor>> colours;
-    std::optional<QColor> chooseColour(QWidget*, const QColor&) override {
-        if (colours.empty())
-            return std::nullopt;
-        const auto colour = colours.front();
-        colours.pop_front();
-        return colour;
-    }
-};
-
 std::int32_t StoredColour(const QColor& c) {
     return c.red() | (c.green() << 8) | (c.blue() << 16);
 }
@@ -244,6 +233,7 @@ private:
     void checkAll(const QString& where);
     void checkSavedFile(const QString& path);
 
+    QString optionsPath() const;
     void clickOn(QAbstractButton* button);
     int random(int n) { return static_cast<int>(rng_() % static_cast<std::uint32_t>(n)); }
     QAction* action(const char* name) const { return window_->findChild<QAction*>(name); }
@@ -253,8 +243,7 @@ private:
 
     std::mt19937 rng_{Seed()};
     QTemporaryDir folder_;
-    QString previousDir_;
-    SessionDialogs dialogs_;
+    ScriptedDialogs dialogs_;
     std::unique_ptr<FrmMain> window_;
     FrmNew* frmNew_ = nullptr;
     std::unique_ptr<CollectedErrors> errors_;
@@ -272,9 +261,7 @@ private:
 void RandomSessionTest::initTestCase() {
     QVERIFY(folder_.isValid());
     // "Сохранить опции" writes User.opt to the current folder.
-    previousDir_ = QDir::currentPath();
-    QDir::setCurrent(folder_.path());
-    window_ = std::make_unique<FrmMain>(dialogs_, "/nonexistent-folder-for-tests/User.opt");
+    window_ = std::make_unique<FrmMain>(dialogs_, optionsPath().toStdString());
     frmNew_ = new FrmNew(window_->appearance(), window_.get());
     window_->attachDialogs(nullptr, frmNew_, nullptr);
     window_->show();
@@ -282,17 +269,21 @@ void RandomSessionTest::initTestCase() {
     window_->activateWindow();
     errors_ = std::make_unique<CollectedErrors>();
     SetBeepHandler([this] { ++beeps_; });
-    model_.tableBack = stats().tableBackColour();
-    model_.tableHead = stats().tableHeadColour();
-    model_.title = stats().titleColour();
-    model_.tableFont = stats().tableFontColour();
+    const lottery::OptionsRecord& options = window_->appearance().currentRecord();
+    model_.tableBack = options.tableBackColour;
+    model_.tableHead = options.tableHeadColour;
+    model_.title = options.titleColour;
+    model_.tableFont = options.tableFontColour;
 }
 
 void RandomSessionTest::cleanupTestCase() {
     SetBeepHandler({});
     errors_.reset();
     window_.reset();
-    QDir::setCurrent(previousDir_);
+}
+
+QString RandomSessionTest::optionsPath() const {
+    return folder_.filePath(QStringLiteral("User.opt"));
 }
 
 void RandomSessionTest::clickOn(QAbstractButton* button) {
@@ -400,7 +391,7 @@ void RandomSessionTest::deleteDraws() {
     }
     std::sort(rows.begin(), rows.end());
     QCOMPARE(list->selectedRows(), rows);
-    window_->drawListMenu().deleteAction()->trigger(); // disabled with nothing selected
+    TriggerAsUser(window_->drawListMenu().deleteAction()); // disabled with nothing selected
     if (rows.empty())
         return;
     std::vector<Draw> draws;
@@ -450,7 +441,7 @@ void RandomSessionTest::editDraw() {
     };
     QVERIFY(window_->drawListMenu().editAction()->isEnabled()); // else no dialog comes
     QTimer::singleShot(0, work);
-    window_->drawListMenu().editAction()->trigger();
+    TriggerAsUser(window_->drawListMenu().editAction());
     QVERIFY2(worked, "the edit dialog did not take the clicks");
     window_->activateWindow();
     Draw after{};
@@ -467,7 +458,7 @@ void RandomSessionTest::undo() {
     if (random(2) == 0)
         shortcut(Qt::Key_Z, Qt::ControlModifier);
     else
-        action("actUndo")->trigger();
+        TriggerAsUser(action("actUndo"));
     if (model_.undo.empty())
         return;
     model_.step(model_.undo, model_.redo);
@@ -495,7 +486,7 @@ void RandomSessionTest::redo() {
     else if (way == 1)
         shortcut(Qt::Key_Y, Qt::ControlModifier);
     else
-        action("actRedo")->trigger();
+        TriggerAsUser(action("actRedo"));
     if (model_.redo.empty())
         return;
     model_.step(model_.redo, model_.undo);
@@ -617,7 +608,7 @@ void RandomSessionTest::newLottery() {
                                                          : QStringLiteral("Button2")));
     };
     QTimer::singleShot(0, work);
-    action("mnuNew")->trigger();
+    TriggerAsUser(action("mnuNew"));
     checkQuestions(asked);
     QVERIFY2(worked, "frmNew did not take the shape");
     window_->activateWindow();
@@ -641,7 +632,7 @@ void RandomSessionTest::save() {
     }
     if (model_.changed())
         scriptSave();
-    action("mnuSave")->trigger(); // disabled when nothing changed: then nothing happens
+    TriggerAsUser(action("mnuSave")); // disabled when nothing changed: then nothing happens
     window_->setFileSystem(lottery::SystemFileSystem());
 }
 
@@ -653,7 +644,7 @@ void RandomSessionTest::saveAs() {
         dialogs_.savePaths.push_back(path);
         recordSave(path);
     }
-    action("mnuSaveAs")->trigger();
+    TriggerAsUser(action("mnuSaveAs"));
 }
 
 void RandomSessionTest::open() {
@@ -677,7 +668,7 @@ void RandomSessionTest::open() {
         model_.path = it->first;
         statsStale_ = true;
     }
-    action("mnuOpen")->trigger();
+    TriggerAsUser(action("mnuOpen"));
     checkQuestions(asked);
 }
 
@@ -694,17 +685,17 @@ void RandomSessionTest::chooseColour() {
                                   &model_.tableFont};
         *fields[which] = StoredColour(colour);
     }
-    action(items[which])->trigger();
+    TriggerAsUser(action(items[which]));
 }
 
 void RandomSessionTest::chooseBackground() {
     model_.firstPattern = random(2) == 0;
-    action(model_.firstPattern ? "mnuFon1" : "mnuFon2")->trigger();
+    TriggerAsUser(action(model_.firstPattern ? "mnuFon1" : "mnuFon2"));
 }
 
 void RandomSessionTest::saveOptions() {
-    action("mnuSaveOptions")->trigger();
-    const auto record = lottery::LoadOptions(lottery::kOptionsFileName);
+    TriggerAsUser(action("mnuSaveOptions"));
+    const auto record = lottery::LoadOptions(optionsPath().toStdString());
     QVERIFY(record.has_value());
     QCOMPARE(record->firstPattern(), model_.firstPattern);
     QCOMPARE(record->tableBackColour, model_.tableBack);
@@ -734,7 +725,7 @@ void RandomSessionTest::failingSave() {
         target = folder_.filePath(QStringLiteral("session-%1.dat").arg(random(6)));
         dialogs_.savePaths.push_back(target);
     }
-    action(viaSaveAs ? "mnuSaveAs" : "mnuSave")->trigger();
+    TriggerAsUser(action(viaSaveAs ? "mnuSaveAs" : "mnuSave"));
     window_->setFileSystem(lottery::SystemFileSystem());
     QVERIFY(faulty.faultsInjected() == 1);
     model_.errors << QString::fromLatin1(fault.message);
@@ -823,10 +814,16 @@ void RandomSessionTest::checkAll(const QString& where) {
     QCOMPARE(stats().lbxAll()->model()->rowCount(), static_cast<int>(s.draws.size()));
     QCOMPARE(action("mnuFon1")->isChecked(), model_.firstPattern);
     QCOMPARE(action("mnuFon2")->isChecked(), !model_.firstPattern);
-    QCOMPARE(stats().tableBackColour(), model_.tableBack);
-    QCOMPARE(stats().tableHeadColour(), model_.tableHead);
-    QCOMPARE(stats().titleColour(), model_.title);
-    QCOMPARE(stats().tableFontColour(), model_.tableFont);
+    const lottery::OptionsRecord& options = window_->appearance().currentRecord();
+    QCOMPARE(options.tableBackColour, model_.tableBack);
+    QCOMPARE(options.tableHeadColour, model_.tableHead);
+    QCOMPARE(options.titleColour, model_.title);
+    QCOMPARE(options.tableFontColour, model_.tableFont);
+    const QPalette& palette = stats().palette();
+    QCOMPARE(stats().grdReje()->backColour(), ResolveColour(model_.tableBack, palette));
+    QCOMPARE(stats().grdAll()->fixedColour(), ResolveColour(model_.tableHead, palette));
+    QCOMPARE(window_->appearance().titleColour(), ResolveColour(model_.title, palette));
+    QCOMPARE(stats().grdChashe()->fontColour(), ResolveColour(model_.tableFont, palette));
     QCOMPARE(errors_->texts, model_.errors);
 
     // The card page.

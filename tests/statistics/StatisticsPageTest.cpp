@@ -2,7 +2,7 @@
 #include "StatisticsPage.h"
 
 #include "StringGrid.h"
-#include "UiTestSupport.h"
+#include "WindowTesting.h"
 
 #include <QLabel>
 #include <QSlider>
@@ -51,7 +51,7 @@ private slots:
     void gridColumnsFollowTheLotteryShape_data();
     void gridColumnsFollowTheLotteryShape();
     void textsBeyondTheColumnCountAreKept();
-    void coloursAreKeptAsStoredValuesAndApplied();
+    void eachColourReachesAllItsTables();
 };
 
 void StatisticsPageTest::anEmptyLotteryShowsNumbersZeroesNothingElseAndTenStars() {
@@ -127,20 +127,30 @@ void StatisticsPageTest::addedDrawsReachTheRankingsOnlyWhenThePageIsShown() {
 }
 
 void StatisticsPageTest::theTrackBarScrollsTheAllNumbersGrid_data() {
+    QTest::addColumn<int>("N");
     QTest::addColumn<int>("position");
     QTest::addColumn<int>("firstColumn");
-    QTest::newRow("1") << 1 << 1;
-    QTest::newRow("20") << 20 << 20;
-    QTest::newRow("44") << 44 << 44;
-    QTest::newRow("45, N - 4") << 45 << 44;
-    QTest::newRow("47") << 47 << 44;
-    QTest::newRow("49") << 49 << 44;
+    QTest::newRow("1") << 49 << 1 << 1;
+    QTest::newRow("20") << 49 << 20 << 20;
+    QTest::newRow("44") << 49 << 44 << 44;
+    QTest::newRow("45, N - 4") << 49 << 45 << 44;
+    QTest::newRow("47") << 49 << 47 << 44;
+    QTest::newRow("49") << 49 << 49 << 44;
+    // The grid shows six columns whole, so its own limit is N - 5 at every N; small lotteries
+    // check the rule's first branch and that 7 numbers already scroll.
+    QTest::newRow("5 of 10") << 10 << 5 << 5;
+    QTest::newRow("6 of 10, N - 4") << 10 << 6 << 5;
+    QTest::newRow("2 of 7") << 7 << 2 << 2;
+    QTest::newRow("7 of 7") << 7 << 7 << 2;
 }
 
 void StatisticsPageTest::theTrackBarScrollsTheAllNumbersGrid() {
+    QFETCH(int, N);
     QFETCH(int, position);
     QFETCH(int, firstColumn);
     MainWindowFixture f;
+    if (N != 49)
+        f.newLottery(6, N);
     f.control<QSlider>("trcNumber")->setValue(position);
     QCOMPARE(f.grid("grdAll").leftCol(), firstColumn);
     QCOMPARE(f.grid("grdNumber").leftCol(), 1);
@@ -239,22 +249,20 @@ void StatisticsPageTest::textsBeyondTheColumnCountAreKept() {
     QCOMPARE(all.cell(45, 1), QString());
 }
 
-void StatisticsPageTest::coloursAreKeptAsStoredValuesAndApplied() {
+void StatisticsPageTest::eachColourReachesAllItsTables() {
     MainWindowFixture f;
     StatisticsPage& page = f.window->statisticsPage();
-    const std::int32_t red = 0x0000FF; // 0x00BBGGRR
-    page.setTableBackColour(red);
-    page.setTableHeadColour(lottery::colour::System(lottery::colour::kHighlight));
-    page.setTitleColour(0x00FF00);
-    page.setTableFontColour(0xFF0000);
-    QCOMPARE(page.tableBackColour(), red);
-    QCOMPARE(page.tableHeadColour(), lottery::colour::System(lottery::colour::kHighlight));
-    QCOMPARE(page.titleColour(), 0x00FF00);
-    QCOMPARE(page.tableFontColour(), 0xFF0000);
-    QCOMPARE(f.grid("grdReje").backColourValue(), red);
-    QCOMPARE(f.grid("grdAll").fixedColourValue(),
-             lottery::colour::System(lottery::colour::kHighlight));
-    QCOMPARE(f.grid("grdChashe").fontColourValue(), 0xFF0000);
+    const QColor highlight = page.palette().color(QPalette::Highlight);
+    page.setTableBackColour(QColor(255, 0, 0));
+    page.setTableHeadColour(highlight);
+    page.setTitleColour(QColor(0, 255, 0));
+    page.setTableFontColour(QColor(0, 0, 255));
+    for (const char* name : {"grdNumber", "grdAll", "grdChashe", "grdReje"}) {
+        QCOMPARE(f.grid(name).backColour(), QColor(255, 0, 0));
+        QCOMPARE(f.grid(name).fontColour(), QColor(0, 0, 255));
+    }
+    QCOMPARE(f.grid("grdNumber").fixedColour(), highlight);
+    QCOMPARE(f.grid("grdAll").fixedColour(), highlight);
     for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label6", "Label7"})
         QCOMPARE(f.control<QLabel>(name)->palette().color(QPalette::WindowText), QColor(0, 255, 0));
     auto* list = f.control<QWidget>("lbxAll");

@@ -3,7 +3,7 @@
 // error box says what went wrong and "Сохранить" stays enabled.
 #include "ErrorReport.h"
 #include "FaultyFileSystem.h"
-#include "UiTestSupport.h"
+#include "WindowTesting.h"
 
 #include <QAction>
 #include <QDir>
@@ -160,7 +160,7 @@ void SaveFaultsInTheWindowTest::aFailingSaveKeepsTheOldFileShowsTheErrorAndKeeps
     // The previous file: saved by the window itself.
     AddSomeDraws(f, 30, 0);
     f.dialogs.savePaths = {named};
-    Action(f, "mnuSaveAs")->trigger();
+    TriggerAsUser(Action(f, "mnuSaveAs"));
     QVERIFY(!Action(f, "mnuSave")->isEnabled());
     WriteDatabase(other, lottery::LotteryShape{3, 10}, {{1, 2, 3}, {4, 5, 6}});
     const QByteArray namedBefore = FileBytes(named);
@@ -184,10 +184,10 @@ void SaveFaultsInTheWindowTest::aFailingSaveKeepsTheOldFileShowsTheErrorAndKeeps
 
     CollectedErrors errors;
     if (which == Command::Save) {
-        Action(f, "mnuSave")->trigger();
+        TriggerAsUser(Action(f, "mnuSave"));
     } else {
         f.dialogs.savePaths = {target};
-        Action(f, "mnuSaveAs")->trigger();
+        TriggerAsUser(Action(f, "mnuSaveAs"));
     }
 
     QVERIFY2(faulty.faultsInjected() > 0, "the armed fault was never reached");
@@ -204,10 +204,10 @@ void SaveFaultsInTheWindowTest::aFailingSaveKeepsTheOldFileShowsTheErrorAndKeeps
     // Once the fault is gone, the same command saves everything.
     f.window->setFileSystem(lottery::SystemFileSystem());
     if (which == Command::Save) {
-        Action(f, "mnuSave")->trigger();
+        TriggerAsUser(Action(f, "mnuSave"));
     } else {
         f.dialogs.savePaths = {target};
-        Action(f, "mnuSaveAs")->trigger();
+        TriggerAsUser(Action(f, "mnuSaveAs"));
     }
     QCOMPARE(errors.texts.size(), 1);
     QVERIFY(!Action(f, "mnuSave")->isEnabled());
@@ -220,16 +220,16 @@ void SaveFaultsInTheWindowTest::aRealReadOnlyTargetFileIsRefusedAndKeptWhole() {
     MainWindowFixture f;
     f.addDraw({1, 2, 3, 4, 5, 6});
     f.dialogs.savePaths = {path};
-    Action(f, "mnuSaveAs")->trigger();
+    TriggerAsUser(Action(f, "mnuSaveAs"));
     QVERIFY(QFile::exists(path));
     QVERIFY(::chmod(QFile::encodeName(path).constData(), 0444) == 0);
     const QByteArray before = FileBytes(path);
 
     f.addDraw({7, 8, 9, 10, 11, 12});
     CollectedErrors errors;
-    Action(f, "mnuSave")->trigger();
+    TriggerAsUser(Action(f, "mnuSave"));
     f.dialogs.savePaths = {path};
-    Action(f, "mnuSaveAs")->trigger();
+    TriggerAsUser(Action(f, "mnuSaveAs"));
 
     QCOMPARE(errors.texts, (QStringList{QStringLiteral("File access denied."),
                                         QStringLiteral("File access denied.")}));
@@ -249,13 +249,13 @@ void SaveFaultsInTheWindowTest::aRealReadOnlyFolderTakesOnlyASaveOfItsWritableFi
     MainWindowFixture f;
     f.addDraw({1, 2, 3, 4, 5, 6});
     f.dialogs.savePaths = {path};
-    Action(f, "mnuSaveAs")->trigger();
+    TriggerAsUser(Action(f, "mnuSaveAs"));
     const QByteArray before = FileBytes(path);
     QVERIFY(::chmod(QFile::encodeName(sub).constData(), 0555) == 0);
 
     f.addDraw({7, 8, 9, 10, 11, 12});
     CollectedErrors errors;
-    Action(f, "mnuSave")->trigger(); // the file is rewritten in place
+    TriggerAsUser(Action(f, "mnuSave")); // the file is rewritten in place
     ::chmod(QFile::encodeName(sub).constData(), 0755);
     QVERIFY(errors.texts.isEmpty());
     QCOMPARE(FileBytes(path).size(), before.size() + 7);
@@ -289,7 +289,7 @@ void SaveFaultsInTheWindowTest::aFailingSaveWhileClosingKeepsTheWindowOpenAndThe
     QByteArray before;
     if (named) {
         f.dialogs.savePaths = {path};
-        Action(f, "mnuSaveAs")->trigger();
+        TriggerAsUser(Action(f, "mnuSaveAs"));
         before = FileBytes(path);
         f.addDraw({7, 8, 9, 10, 11, 12});
     } else {
@@ -345,7 +345,7 @@ void SaveFaultsInTheWindowTest::saveAsToAnUnusablePathReportsItAndChangesNothing
     const QString titleBefore = f.window->windowTitle();
     CollectedErrors errors;
     f.dialogs.savePaths = {folder.filePath(relativePath)};
-    Action(f, "mnuSaveAs")->trigger();
+    TriggerAsUser(Action(f, "mnuSaveAs"));
 
     QCOMPARE(errors.texts, QStringList{message});
     QCOMPARE(FolderEntries(folder.path()), entriesBefore);
@@ -371,7 +371,7 @@ void SaveFaultsInTheWindowTest::aFailingSaveAskedForByNewOrOpenEndsThatCommandAn
     MainWindowFixture f;
     f.addDraw({1, 2, 3, 4, 5, 6});
     f.dialogs.savePaths = {path};
-    Action(f, "mnuSaveAs")->trigger();
+    TriggerAsUser(Action(f, "mnuSaveAs"));
     const QByteArray before = FileBytes(path);
     f.addDraw({7, 8, 9, 10, 11, 12});
 
@@ -382,7 +382,7 @@ void SaveFaultsInTheWindowTest::aFailingSaveAskedForByNewOrOpenEndsThatCommandAn
     f.dialogs.answers = {ConfirmAnswer::Yes};
     f.dialogs.openPaths = {other};
     f.frmNew->nextShape = lottery::LotteryShape{3, 10};
-    Action(f, open ? "mnuOpen" : "mnuNew")->trigger();
+    TriggerAsUser(Action(f, open ? "mnuOpen" : "mnuNew"));
 
     QCOMPARE(f.dialogs.questions, QStringList{QStringLiteral("Сохранить изменения?")});
     QCOMPARE(errors.texts, QStringList{QStringLiteral("Disk full.")});
@@ -408,11 +408,11 @@ void SaveFaultsInTheWindowTest::savingThroughASymbolicLinkUpdatesTheFileItPoints
 
     MainWindowFixture f;
     f.dialogs.openPaths = {link};
-    Action(f, "mnuOpen")->trigger();
+    TriggerAsUser(Action(f, "mnuOpen"));
     QCOMPARE(f.document().drawCount(), 1);
     f.addDraw({7, 8, 9, 10, 11, 12});
     CollectedErrors errors;
-    Action(f, "mnuSave")->trigger();
+    TriggerAsUser(Action(f, "mnuSave"));
 
     QVERIFY(errors.texts.isEmpty());
     QVERIFY(!Action(f, "mnuSave")->isEnabled());

@@ -2,7 +2,7 @@
 #include "QtStandardDialogs.h"
 
 #include "ToolkitTranslation.h"
-#include "UiTestSupport.h"
+#include "WindowTesting.h"
 
 #include <QAbstractButton>
 #include <QColorDialog>

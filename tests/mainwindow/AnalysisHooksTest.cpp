@@ -6,7 +6,7 @@
 #include "PairHeatMap.h"
 #include "StatisticsPage.h"
 #include "StringGrid.h"
-#include "UiTestSupport.h"
+#include "WindowTesting.h"
 
 #include <QAction>
 #include <QApplication>

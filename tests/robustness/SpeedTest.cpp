@@ -6,7 +6,7 @@
 #include "NumberStats.h"
 #include "StatisticsPage.h"
 #include "StringGrid.h"
-#include "UiTestSupport.h"
+#include "WindowTesting.h"
 
 #include <QAbstractItemView>
 #include <QElapsedTimer>

@@ -4,24 +4,16 @@
 
 #include <QPushButton>
 #include <QTest>
+#include <cstdio>
 
-void PageListener::lotteryStarted(lottery::LotteryShape /*shape*/) {
+void PageListener::lotteryStarted(lottery::LotteryShape shape) {
+    RecordingListener::lotteryStarted(shape);
     if (page != nullptr)
         page->lotteryStarted();
 }
 
-void PageListener::drawsEdited(int first, int /*removed*/, int inserted) {
-    for (int i = first; i < first + inserted; ++i)
-        appendedLines << QString::fromStdString(document->drawLine(i));
-}
-
-void PageListener::changedFlagChanged(bool changed) {
-    changedFlags.push_back(changed);
-}
-
 PageFixture::PageFixture(std::uint32_t seed, lottery::LotteryShape shape)
     : document(&listener), random(seed) {
-    listener.document = &document;
     page = std::make_unique<DrawEntryPage>(document, random);
     listener.page = page.get();
     page->CreateNumberButtons();
@@ -51,6 +43,19 @@ void PageFixture::startLottery(lottery::LotteryShape shape) {
 bool PageFixture::glyphIs(int n, art::GlyphKind kind) const {
     const auto* button = static_cast<GlyphButton*>(page->numberButton(n));
     return button->glyph() == art::ComposeBallGlyph(n, kind);
+}
+
+QStringList PageFixture::listedLines() const {
+    QStringList lines;
+    for (const std::string& event : listener.events) {
+        int first = 0;
+        int removed = 0;
+        int inserted = 0;
+        if (std::sscanf(event.c_str(), "drawsEdited %d %d %d", &first, &removed, &inserted) == 3)
+            for (int i = first; i < first + inserted; ++i)
+                lines << QString::fromStdString(document.drawLine(i));
+    }
+    return lines;
 }
 
 std::vector<int> PageFixture::cardNumbers() const {

@@ -5,7 +5,7 @@
 #include "DrawListMenu.h"
 #include "StatisticsPage.h"
 #include "SystemBeep.h"
-#include "UiTestSupport.h"
+#include "WindowTesting.h"
 
 #include <QAction>
 #include <QMenu>
