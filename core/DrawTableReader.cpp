@@ -134,7 +134,8 @@ DrawTable ReadDrawTable(std::string_view bytes, const TableChoice& choice,
     for (std::string_view name : layout.header)
         table.columnNames.emplace_back(name);
     if (layout.headerLines >= sample.size()) {
-        table.error = "В таблице нет тиражей: в ней только заголовок.";
+        table.error = sample.size() == 1 ? "В таблице нет тиражей: в ней только заголовок."
+                                         : "В таблице не нашлось строк с числами тиража.";
         return table;
     }
     if (!layout.found()) {

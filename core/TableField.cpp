@@ -157,7 +157,7 @@ bool ParseNamedDate(std::string_view text, TableField& field) {
     return true;
 }
 
-// Several small numbers separated by blanks, commas, semicolons, dashes or a plus.
+// Several small numbers separated by blanks, commas, dashes or a plus.
 bool ParsePacked(std::string_view text, TableField& field) {
     int count = 0;
     std::size_t i = 0;
@@ -171,8 +171,8 @@ bool ParsePacked(std::string_view text, TableField& field) {
                 !ParseDigits(text.substr(start, i - start), value))
                 return false;
             field.numbers[static_cast<std::size_t>(count++)] = static_cast<std::uint16_t>(value);
-        } else if (text[i] == ' ' || text[i] == ',' || text[i] == ';' || text[i] == '-' ||
-                   text[i] == '+' || text[i] == '\t') {
+        } else if (text[i] == ' ' || text[i] == ',' || text[i] == '-' || text[i] == '+' ||
+                   text[i] == '\t') {
             ++i;
         } else {
             return false;

@@ -95,6 +95,15 @@ double InRangeShare(std::span<const Row> rows, int column) {
     return Share(hits, rows.size());
 }
 
+double NumberShare(std::span<const Row> rows, int column) {
+    int hits = 0;
+    for (const Row& row : rows)
+        if (const TableField* field = FieldAt(row, column);
+            field != nullptr && field->kind == TableField::Kind::Number)
+            ++hits;
+    return Share(hits, rows.size());
+}
+
 // A running draw number or date counter, not a drawn number.
 bool Monotonic(std::span<const Row> rows, int column) {
     int up = 0, down = 0, pairs = 0;
@@ -110,7 +119,7 @@ bool Monotonic(std::span<const Row> rows, int column) {
         }
         previous = field->value;
     }
-    return pairs >= 3 && (up >= pairs * 9 / 10 || down >= pairs * 9 / 10);
+    return pairs >= 3 && (up * 10 >= pairs * 9 || down * 10 >= pairs * 9);
 }
 
 struct WindowScore {
@@ -241,7 +250,9 @@ void FindOrderColumns(std::span<const Row> body, TableLayout& layout) {
         for (int c = 0; c < layout.columnCount && layout.drawNoColumn < 0; ++c) {
             const bool named = static_cast<std::size_t>(c) < layout.roles.size() &&
                                layout.roles[static_cast<std::size_t>(c)] == ColumnRole::DrawNo;
-            if (outside(c) && (pass == 0 ? named : true) && Monotonic(body, c))
+            // A column the header names is taken as it is; FindOrder weighs its steps.
+            if (outside(c) &&
+                (pass == 0 ? named && NumberShare(body, c) >= 0.5 : Monotonic(body, c)))
                 layout.drawNoColumn = c;
         }
 }
@@ -297,7 +308,8 @@ TableLayout FindTableLayout(std::span<const TableLine> sample, char separator,
     if (choice.firstColumn) {
         first = *choice.firstColumn;
         last = choice.lastColumn.value_or(first);
-    } else if (HeaderWindow(body, layout.roles, first, last)) {
+    } else if (layout.header.size() >= 2 && HeaderWindow(body, layout.roles, first, last)) {
+        // (A header left whole by this separator names nothing.)
         layout.namedByHeader = true;
         if (choice.K) {
             // Narrow a run of single-number columns to the wanted count.
