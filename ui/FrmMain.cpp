@@ -174,14 +174,21 @@ void FrmMain::mnuOpenClick() {
     const std::optional<QString> chosen = dialogs_.chooseFileToOpen(this);
     if (!chosen)
         return;
-    const std::string path = chosen->toStdString();
+    openPath(*chosen);
+}
+
+void FrmMain::openPath(const QString& path) {
     // All or nothing: a file that cannot be used leaves document and title as they were. On
     // success the document names the file and has reset the card and the number buttons.
-    document_.Open(path, *fileSystem_);
+    document_.Open(path.toStdString(), *fileSystem_);
     setWindowTitle(Text(document_.windowTitle()));
     // A home draw on display ends too (the card is already empty, so no glyph changes).
     drawEntry_->btnContinueClick();
     statistics_->TabSheet1Show();
+}
+
+void FrmMain::openAtStart(const QString& path) {
+    RunGuarded([&] { openPath(path); });
 }
 
 void FrmMain::mnuSaveClick() {

@@ -40,6 +40,9 @@ public:
     // The file layer under Open and the saves; tests put a fault-injecting one here.
     void setFileSystem(lottery::FileSystem& fs) { fileSystem_ = &fs; }
 
+    // The file named on the command line, opened once the window is up.
+    void openAtStart(const QString& path);
+
     // --- menu handlers
     void mnuNewClick();
     void mnuOpenClick();
@@ -69,6 +72,8 @@ private:
     void FormClose(QCloseEvent* event);
     // Before New and Open: offer to save unsaved draws.
     void ConfirmDiscard();
+    // Open after the file was chosen.
+    void openPath(const QString& path);
     void pageChanged(int index);
     void centreOnDesktop();
 
