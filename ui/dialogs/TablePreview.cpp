@@ -118,8 +118,9 @@ TablePreview::TablePreview(QByteArray tableBytes, lottery::DrawTable reading, QW
             chooseN(N);
     });
 
-    resize(640, 520);
-    show(reading_);
+    rows_->setFocusPolicy(Qt::NoFocus);
+    resize(640, 560);
+    present(reading_);
 }
 
 std::optional<lottery::DrawTable> TablePreview::choose() {
@@ -153,10 +154,10 @@ void TablePreview::reread() {
     reading_ = lottery::ReadDrawTable(
         std::string_view(bytes_.constData(), static_cast<std::size_t>(bytes_.size())), choice_);
     QGuiApplication::restoreOverrideCursor();
-    show(reading_);
+    present(reading_);
 }
 
-void TablePreview::show(const lottery::DrawTable& table) {
+void TablePreview::present(const lottery::DrawTable& table) {
     updating_ = true;
     error_->setText(Text(table.error));
     error_->setVisible(!table.usable());
@@ -234,6 +235,7 @@ void TablePreview::fillColumnChoices(const lottery::DrawTable& table) {
         firstColumn_->addItem(name);
         lastColumn_->addItem(name);
     }
-    firstColumn_->setCurrentIndex(table.firstColumn);
-    lastColumn_->setCurrentIndex(table.lastColumn);
+    // The user's columns stay chosen even when they give nothing to import.
+    firstColumn_->setCurrentIndex(choice_.firstColumn.value_or(table.firstColumn));
+    lastColumn_->setCurrentIndex(choice_.lastColumn.value_or(table.lastColumn));
 }

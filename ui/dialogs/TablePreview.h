@@ -34,7 +34,7 @@ public:
 
 private:
     void reread();
-    void show(const lottery::DrawTable& table);
+    void present(const lottery::DrawTable& table);
     void fillRows(const lottery::DrawTable& table);
     void fillColumnChoices(const lottery::DrawTable& table);
 
