@@ -1,5 +1,6 @@
 #include "DrawTableReader.h"
 #include "DrawTableWriter.h"
+#include "HistoryContinuation.h"
 #include "HistoryCsv.h"
 #include "RandomDraws.h"
 
@@ -183,6 +184,16 @@ TEST(DrawTableReader, ReadsBackWhatItWroteForEveryShape) {
                     << K << "/" << N << " draw " << i;
             ASSERT_TRUE(table.refused.empty() && table.warnings.empty());
         }
+}
+
+TEST(HistoryContinuation, FindsWhereAnUpdatedHistoryGoesOn) {
+    const DrawRecord a{1, 2, 3}, b{4, 5, 6}, c{7, 8, 9}, bByHand{6, 4, 5};
+    const std::vector<DrawRecord> current{a, b};
+    EXPECT_EQ(NewDrawsStartAt(current, std::vector{a, bByHand, c}, 3), 2u);
+    EXPECT_EQ(NewDrawsStartAt(current, std::vector{a, c, c}, 3), std::nullopt);
+    EXPECT_EQ(NewDrawsStartAt(current, current, 3), std::nullopt); // nothing new
+    EXPECT_EQ(NewDrawsStartAt({}, current, 3), std::nullopt);
+    EXPECT_EQ(NewDrawsStartAt(current, std::vector{a, DrawRecord{4, 5, 7}, c}, 2), 2u);
 }
 
 std::string ReadFile(const std::filesystem::path& path) {
