@@ -26,6 +26,15 @@ std::string Count(std::size_t n) {
     return std::to_string(n);
 }
 
+bool IsRepeat(const Candidate& before, const Candidate& now, std::string_view beforeText,
+              std::string_view nowText) {
+    if (before.numbers != now.numbers)
+        return false;
+    if (before.key.readable && now.key.readable)
+        return before.key.key == now.key.key;
+    return beforeText == nowText;
+}
+
 TableLayout BestLayout(std::span<const TableLine> sample, const TableChoice& choice) {
     TableLayout best;
     bool have = false;
@@ -164,6 +173,7 @@ DrawTable ReadDrawTable(std::string_view bytes, const TableChoice& choice,
     std::vector<Candidate> candidates;
     candidates.reserve(lines.size() - startIndex);
     std::vector<std::string_view> texts;
+    std::string_view previousText;
     std::vector<TableField> fields;
     std::array<int, 64> numbers{};
     for (std::size_t i = startIndex; i < lines.size(); ++i) {
@@ -213,6 +223,14 @@ DrawTable ReadDrawTable(std::string_view bytes, const TableChoice& choice,
                                   line.number, texts[static_cast<std::size_t>(orderColumn)]);
         else
             candidate.key = OrderKey{line.number, 0, false, {}};
+        // Published tables repeat a row now and then; the same draw on the same day is one.
+        if (!candidates.empty() &&
+            IsRepeat(candidates.back(), candidate, previousText, line.text)) {
+            table.refused.push_back(
+                {line.number, "повторяет строку " + Count(candidates.back().line)});
+            continue;
+        }
+        previousText = line.text;
         candidates.push_back(candidate);
     }
 

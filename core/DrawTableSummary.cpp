@@ -57,7 +57,8 @@ std::string DrawTableSummary(const DrawTable& table, std::size_t maxNotes) {
         out += "Лотерея: " + std::to_string(table.shape.K) + " из " +
                std::to_string(table.shape.N) + "\nТиражей: " + std::to_string(table.draws.size()) +
                "\nСтолбцы с числами: " + NumberColumnsText(table) +
-               "\nПорядок: " + OrderText(table) + "\n";
+               "\nПорядок: " + OrderText(table) +
+               "\nСтрок заголовка: " + std::to_string(table.headerLines) + "\n";
     AppendNotes(out, "Строк, которые не взяты: ", table.refused, maxNotes);
     AppendNotes(out, "Предупреждений: ", table.warnings, maxNotes);
     return out;

@@ -212,8 +212,9 @@ TEST(DrawTableReader, ReadsTheRealTables) {
     struct Real {
         const char* file;
         int K, N;
-        std::size_t draws; // every line below the header
+        std::size_t draws; // every line below the header but repeated rows
         TableOrder order;
+        std::size_t repeatedRows = 0;
     };
     const Real reals[] = {
         {"data/lotto649-canada-1982-2025.csv", 6, 49, 3622, TableOrder::OldestFirst},
@@ -222,7 +223,8 @@ TEST(DrawTableReader, ReadsTheRealTables) {
         {"realdata/au_OzLotto.csv", 7, 45, 581, TableOrder::OldestFirst},
         {"realdata/kr_lotto.csv", 6, 45, 872, TableOrder::NewestFirst},
         {"realdata/de_lottozahlen_archiv.csv", 6, 49, 4164, TableOrder::NewestFirst},
-        {"realdata/us_ny_Lottery_Take_5_Winning_Numbers.csv", 5, 39, 8007, TableOrder::NewestFirst},
+        {"realdata/us_ny_Lottery_Take_5_Winning_Numbers.csv", 5, 39, 8005, TableOrder::NewestFirst,
+         2},
         {"realdata/es_primitiva.csv", 6, 49, 573, TableOrder::NewestFirst},
     };
     for (const Real& real : reals) {
@@ -232,7 +234,7 @@ TEST(DrawTableReader, ReadsTheRealTables) {
         EXPECT_EQ(table.shape, (LotteryShape{static_cast<std::uint8_t>(real.K),
                                              static_cast<std::uint8_t>(real.N)}));
         EXPECT_EQ(table.draws.size(), real.draws);
-        EXPECT_TRUE(table.refused.empty());
+        EXPECT_EQ(table.refused.size(), real.repeatedRows);
         EXPECT_EQ(table.order, real.order);
     }
     // The 6/49 history against the plain reader of the tests: the same draws in the same order,

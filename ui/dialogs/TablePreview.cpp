@@ -168,7 +168,8 @@ void TablePreview::present(const lottery::DrawTable& table) {
         N_->setValue(table.shape.N);
     }
     order_->setText(table.usable() ? Text(lottery::OrderText(table)) : QStringLiteral("—"));
-    drawCount_->setText(QString::number(table.draws.size()));
+    drawCount_->setText(
+        QStringLiteral("%1 (строк заголовка: %2)").arg(table.draws.size()).arg(table.headerLines));
     std::string notes;
     const auto append = [&](const std::vector<lottery::TableNote>& list, const char* kind) {
         for (std::size_t i = 0; i < list.size() && i < kNotesShown; ++i)
