@@ -2,26 +2,26 @@
 
 #include "LotteryShape.h"
 
+#include <string>
+
 namespace lottery {
 
-// What the document tells the window when its operations have visible effects.
-// Every hook has an empty default so a window (or a test) overrides only what it shows.
+// What happened to the document; the window decides what each event means on screen. Every
+// hook has an empty default so a window (or a test) overrides only what it shows.
 class DocumentListener {
 public:
     virtual ~DocumentListener() = default;
 
-    // A lottery was started or opened: the selected-number range becomes 1..N and the two
-    // large grids get N + 1 columns (8 when N <= 7).
-    virtual void shapeApplied(LotteryShape /*shape*/) {}
-    // The list of past draws was emptied or replaced as a whole.
-    virtual void drawListReset() {}
-    // One draw was appended at the given index.
-    virtual void drawAppended(int /*index*/) {}
-    // Clear: the statistics cells of columns 1..N are blanked.
-    virtual void tablesBlanked(int /*N*/) {}
-    // The page reset of a new or opened lottery (number buttons, ball pictures, grids).
-    virtual void pageReset() {}
-    // The unsaved-changes flag changed; it is the enabled state of "Сохранить".
+    // A lottery of this shape was started or opened: new draws, the card empty.
+    virtual void lotteryStarted(LotteryShape /*shape*/) {}
+    // The list of draws was replaced as a whole.
+    virtual void drawsReplaced() {}
+    // The removed draws from first on were replaced by inserted new ones.
+    virtual void drawsEdited(int /*first*/, int /*removed*/, int /*inserted*/) {}
+    // The document is now named after a file; title is its name without folders
+    // ("Безымянный" for an unnamed document).
+    virtual void fileNamed(const std::string& /*title*/) {}
+    // The unsaved-changes flag changed.
     virtual void changedFlagChanged(bool /*changed*/) {}
 };
 

@@ -1,6 +1,9 @@
 #include "LotteryDocument.h"
 
+#include "PathParts.h"
+
 #include <algorithm>
+#include <stdexcept>
 
 namespace lottery {
 namespace {
@@ -13,7 +16,10 @@ DocumentListener& SilentListener() {
 
 } // namespace
 
-LotteryDocument::LotteryDocument(DocumentListener* listener) : listener_(listener) {}
+LotteryDocument::LotteryDocument(DocumentListener* listener) : listener_(listener) {
+    // An empty lottery of the initial shape, as consistent as one started.
+    SetUpperSentinel(stats_, shape_.N);
+}
 
 void LotteryDocument::setListener(DocumentListener* listener) {
     listener_ = listener;
@@ -23,11 +29,17 @@ DocumentListener& LotteryDocument::listener() {
     return listener_ != nullptr ? *listener_ : SilentListener();
 }
 
-void LotteryDocument::setChanged(bool changed) {
-    if (changed_ == changed)
-        return;
-    changed_ = changed;
-    listener().changedFlagChanged(changed);
+void LotteryDocument::setStates(std::uint64_t state, std::uint64_t saved) {
+    const bool before = changed();
+    state_ = state;
+    savedState_ = saved;
+    if (changed() != before)
+        listener().changedFlagChanged(changed());
+}
+
+void LotteryDocument::startUnchanged() {
+    ++lastState_;
+    setStates(lastState_, lastState_);
 }
 
 MarkResult LotteryDocument::MarkNumber(int n) {
@@ -58,8 +70,7 @@ void LotteryDocument::ResetCard() {
     cardCount_ = 0;
 }
 
-const PlayDraw& LotteryDocument::PlayDrawAgainstCard(RandomSource& random) {
-    playShown_ = true;
+const PlayDraw& LotteryDocument::PlayHomeDraw(RandomSource& random) {
     playDraw_ = SimulatedDraw(shape_, cardSet_, random);
     return playDraw_;
 }
@@ -70,35 +81,29 @@ void LotteryDocument::StatAll() {
 
 void LotteryDocument::Starting() {
     ResetCard();
-    fileTitle_ = kUnnamedTitle;
-    listener().shapeApplied(shape_);
     SetUpperSentinel(stats_, shape_.N);
     StatAll();
-    listener().pageReset();
+    listener().lotteryStarted(shape_);
 }
 
 void LotteryDocument::Clear() {
-    listener().drawListReset();
-    listener().tablesBlanked(shape_.N);
+    listener().drawsReplaced();
     ZeroRecords(stats_, shape_.N);
 }
 
-void LotteryDocument::StartNewLottery() {
+void LotteryDocument::StartLottery(LotteryShape shape) {
+    if (!shape.isValid())
+        throw std::invalid_argument("not a lottery shape");
     filePath_.clear();
     fileTitle_ = kUnnamedTitle;
     draws_.clear();
     draws_.shrink_to_fit();
     trailerReserved_ = {}; // a document not opened from a file writes zero reserved bytes
-    setChanged(false);
-    ResetCard();
-    Clear();
+    shape_ = shape;
+    startUnchanged();
+    Clear(); // with the new N
     Starting();
-}
-
-std::string LotteryDocument::AddDraw() {
-    draws_.push_back(cardNumbers_);
-    listener().drawAppended(drawCount() - 1);
-    return DrawLine(draws_.back(), shape_.K);
+    listener().fileNamed(fileTitle_);
 }
 
 void LotteryDocument::Open(const std::string& path, FileSystem& fs) {
@@ -115,17 +120,64 @@ void LotteryDocument::ApplyOpened(DrawFileContent content, const std::string& pa
     Clear(); // with the N of the lottery that was open before
     shape_ = content.shape;
     trailerReserved_ = content.reserved;
-    listener().shapeApplied(shape_);
-    SetUpperSentinel(stats_, shape_.N);
-    ResetCard();
-    StatAll();
-    listener().pageReset();
-    setChanged(false);
+    startUnchanged();
+    Starting();
+    listener().fileNamed(fileTitle_);
 }
 
-void LotteryDocument::WriteDocument(const std::string& path, FileSystem& fs) {
+void LotteryDocument::Save(FileSystem& fs) {
+    if (!named())
+        throw std::logic_error("an unnamed document is saved under a new name");
+    WriteDrawFile(filePath_, draws_, shape_, trailerReserved_, fs);
+    setStates(state_, state_);
+}
+
+void LotteryDocument::SaveAs(const std::string& path, FileSystem& fs) {
     WriteDrawFile(path, draws_, shape_, trailerReserved_, fs);
-    setChanged(false);
+    setStates(state_, state_);
+    nameAfter(path);
+}
+
+void LotteryDocument::nameAfter(const std::string& path) {
+    filePath_ = path;
+    fileTitle_ = FileNamePart(path);
+    listener().fileNamed(fileTitle_);
+}
+
+DrawEdit LotteryDocument::RecordCard() {
+    if (!cardFull())
+        throw std::logic_error("only a full card is a draw");
+    DrawEdit append{drawCount(), 0, {cardNumbers_}};
+    DrawEdit inverse = ApplyEdit(append);
+    ResetCard();
+    return inverse;
+}
+
+DrawEdit LotteryDocument::ApplyEdit(const DrawEdit& edit) {
+    const int count = drawCount();
+    if (edit.first < 0 || edit.first > count || edit.removeCount < 0 ||
+        edit.removeCount > count - edit.first)
+        throw std::out_of_range("draw edit outside the list");
+    const auto first = draws_.begin() + edit.first;
+    DrawEdit inverse{edit.first,
+                     static_cast<int>(edit.insert.size()),
+                     {first, first + edit.removeCount},
+                     state_};
+
+    const auto common = std::min(edit.insert.size(), static_cast<std::size_t>(edit.removeCount));
+    std::copy_n(edit.insert.begin(), common, first);
+    const auto rest = first + static_cast<std::ptrdiff_t>(common);
+    draws_.erase(rest, first + edit.removeCount);
+    draws_.insert(draws_.begin() + edit.first + static_cast<std::ptrdiff_t>(common),
+                  edit.insert.begin() + static_cast<std::ptrdiff_t>(common), edit.insert.end());
+    StatAll();
+
+    const bool before = changed();
+    state_ = edit.resultState != 0 ? edit.resultState : ++lastState_;
+    listener().drawsEdited(edit.first, edit.removeCount, static_cast<int>(edit.insert.size()));
+    if (changed() != before)
+        listener().changedFlagChanged(changed());
+    return inverse;
 }
 
 } // namespace lottery

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "DocumentListener.h"
+#include "DrawEdit.h"
 #include "DrawFile.h"
 #include "DrawRecord.h"
 #include "FileSystem.h"
 #include "LotteryShape.h"
 #include "NumberSet.h"
 #include "NumberStats.h"
-#include "PathParts.h"
 #include "RandomSource.h"
 #include "SimulatedDraw.h"
 
@@ -19,13 +19,6 @@
 namespace lottery {
 
 inline constexpr const char* kUnnamedTitle = "Безымянный";
-// Title prefix used after New, Open and Save As (note the double blanks).
-inline constexpr const char* kTitlePrefix = " \"Нумерариум\"  от  Velkora  -  ";
-// The design title the window starts with.
-inline constexpr const char* kInitialTitle = " \"Жребикон\"  от  Velkora  -  Безымянный";
-
-inline constexpr int kAnswerYes = 6;
-inline constexpr int kAnswerNo = 7;
 
 enum class MarkResult {
     Ignored,  // the card is already full (or n is outside 1..N or already marked)
@@ -34,7 +27,8 @@ enum class MarkResult {
 };
 
 // The one lottery document of the program: shape, past draws, card, play draw, file
-// bookkeeping and statistics. Window-side effects are reported to the listener.
+// bookkeeping and statistics. Every operation leaves it consistent and tells the listener
+// what happened.
 class LotteryDocument {
 public:
     explicit LotteryDocument(DocumentListener* listener = nullptr);
@@ -43,30 +37,20 @@ public:
 
     // --- shape and draws
     LotteryShape shape() const { return shape_; }
-    // The New-lottery dialog writes the shape before the lottery is started.
-    void setShape(LotteryShape shape) { shape_ = shape; }
     std::span<const DrawRecord> draws() const { return draws_; }
     std::int32_t drawCount() const { return static_cast<std::int32_t>(draws_.size()); }
     std::string drawLine(int index) const {
         return DrawLine(draws_.at(static_cast<std::size_t>(index)), shape_.K);
     }
+    const StatsTable& stats() const { return stats_; }
 
     // --- file bookkeeping
     const std::string& filePath() const { return filePath_; }
-    void setFilePath(std::string path) { filePath_ = std::move(path); }
     const std::string& fileTitle() const { return fileTitle_; }
-    void setFileTitle(std::string title) { fileTitle_ = std::move(title); }
-    // Prefix + fileTitle.
-    std::string windowTitle() const { return kTitlePrefix + fileTitle_; }
+    bool named() const { return !filePath_.empty(); }
     const TrailerReserved& trailerReserved() const { return trailerReserved_; }
-
-    bool changed() const { return changed_; }
-    void setChanged(bool changed);
-
-    bool newAccepted() const { return newAccepted_; }
-    void setNewAccepted(bool accepted) { newAccepted_ = accepted; }
-    std::int32_t lastAnswer() const { return lastAnswer_; }
-    void setLastAnswer(std::int32_t answer) { lastAnswer_ = answer; }
+    // Unsaved changes: the draws differ from the state last started, opened or saved.
+    bool changed() const { return state_ != savedState_; }
 
     // --- card
     const DrawRecord& cardNumbers() const { return cardNumbers_; }
@@ -82,37 +66,36 @@ public:
     const PlayDraw& lastPlayDraw() const { return playDraw_; }
     const NumberSet& drawnSet() const { return playDraw_.drawnSet; }
     const NumberSet& matchedSet() const { return playDraw_.matchedSet; }
-    bool playShown() const { return playShown_; }
-    void setPlayShown(bool shown) { playShown_ = shown; }
-    // Runs the simulated draw against the card and marks the display as shown.
-    const PlayDraw& PlayDrawAgainstCard(RandomSource& random);
+    // A home draw against the card as the ticket; it is never recorded.
+    const PlayDraw& PlayHomeDraw(RandomSource& random);
 
-    // --- statistics
-    const StatsTable& stats() const { return stats_; }
-    void StatAll();
-
-    // --- operations of the lottery
-    // Card reset, fileTitle "Безымянный", shape applied, upper sentinel, statistics, page reset.
-    void Starting();
-    // Empties the draw list and blanks/zeroes statistics columns 1..N of the current N.
-    void Clear();
-    // The New command after the dialog was confirmed (the shape is already set): unnamed,
-    // no draws, not changed, card reset, Clear, Starting.
-    void StartNewLottery();
-    // Appends the card as a draw and returns its list line. The caller resets the card,
-    // sets changed and recomputes.
-    std::string AddDraw();
-
-    // Opening, all or nothing: the file is read and checked as a whole first; the document
-    // changes only when that succeeded. Throws IoError / InvalidContentError otherwise.
+    // --- whole operations
+    // A new lottery of a valid shape: unnamed, no draws, unchanged, card empty.
+    void StartLottery(LotteryShape shape);
+    // All or nothing: the file is read and checked as a whole first; the document changes
+    // only when that succeeded. Throws IoError / InvalidContentError otherwise.
     void Open(const std::string& path, FileSystem& fs = SystemFileSystem());
-    // Replaces shape and draws with content read from path (the part of Open after reading).
-    void ApplyOpened(DrawFileContent content, const std::string& path);
-    // Rewrites the draw file; clears changed only on success.
-    void WriteDocument(const std::string& path, FileSystem& fs = SystemFileSystem());
+    // Rewrites the file the document is named after; only for a named document.
+    void Save(FileSystem& fs = SystemFileSystem());
+    // Writes to path and, only once that succeeded, names the document after it.
+    void SaveAs(const std::string& path, FileSystem& fs = SystemFileSystem());
+    // Appends the full card as a draw and empties the card; returns the edit that undoes it.
+    DrawEdit RecordCard();
+    // Applies one edit of the draw list, recomputes the statistics and returns the exact
+    // inverse. Throws std::out_of_range for an edit outside the list.
+    DrawEdit ApplyEdit(const DrawEdit& edit);
 
 private:
     DocumentListener& listener();
+    // Stages of the operations above.
+    void Starting();
+    void Clear();
+    void ApplyOpened(DrawFileContent content, const std::string& path);
+    void StatAll();
+    void nameAfter(const std::string& path);
+    // A fresh state that counts as saved: after start and open.
+    void startUnchanged();
+    void setStates(std::uint64_t state, std::uint64_t saved);
 
     DocumentListener* listener_;
     LotteryShape shape_;
@@ -120,14 +103,14 @@ private:
     std::string filePath_;
     std::string fileTitle_ = kUnnamedTitle;
     TrailerReserved trailerReserved_{};
-    bool changed_ = false;
+    // Every state of the draw list has its own number; changed = (state != saved state).
+    std::uint64_t state_ = 1;
+    std::uint64_t savedState_ = 1;
+    std::uint64_t lastState_ = 1;
     DrawRecord cardNumbers_{};
     NumberSet cardSet_;
     int cardCount_ = 0;
     PlayDraw playDraw_;
-    bool playShown_ = false;
-    bool newAccepted_ = false;
-    std::int32_t lastAnswer_ = 0;
     StatsTable stats_{};
 };
 

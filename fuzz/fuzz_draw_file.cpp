@@ -35,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The statistics over what was accepted must stay inside the table.
     LotteryDocument document;
-    document.ApplyOpened(std::move(content), "fuzz.dat");
+    document.StartLottery(content.shape);
+    document.ApplyEdit(DrawEdit{0, 0, std::move(content.draws)});
     const RankingSlots slots = Rankings(document.stats(), document.shape().N);
     for (int slot : slots.mostFrequent)
         if (slot < 0 || slot > document.shape().N)

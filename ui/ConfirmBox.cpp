@@ -1,7 +1,5 @@
 #include "ConfirmBox.h"
 
-#include "LotteryDocument.h"
-
 #include <QCloseEvent>
 #include <QPushButton>
 
@@ -16,12 +14,12 @@ ConfirmBox::ConfirmBox(const QString& text, QWidget* parent) : QMessageBox(paren
     setEscapeButton(no_);
 }
 
-int ConfirmBox::ask() {
+ConfirmAnswer ConfirmBox::ask() {
     closedByBox_ = false;
     exec();
     if (closedByBox_)
-        return kClosed;
-    return clickedButton() == yes_ ? lottery::kAnswerYes : lottery::kAnswerNo;
+        return ConfirmAnswer::Closed;
+    return clickedButton() == yes_ ? ConfirmAnswer::Yes : ConfirmAnswer::No;
 }
 
 void ConfirmBox::closeEvent(QCloseEvent* event) {

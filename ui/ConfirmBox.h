@@ -1,18 +1,18 @@
 #pragma once
 
+#include "ConfirmAnswer.h"
+
 #include <QMessageBox>
 
-// "Confirm": the question box with "&Yes" (6) and "&No" (7). Enter chooses Yes, Escape No,
-// and the close box gives 2.
+// "Confirm": the question box with "&Yes" and "&No". Enter chooses Yes, Escape No, and the
+// close box gives Closed.
 class ConfirmBox : public QMessageBox {
     Q_OBJECT
 public:
-    static constexpr int kClosed = 2;
-
     ConfirmBox(const QString& text, QWidget* parent = nullptr);
 
-    // Shows the box modally and returns 6, 7 or 2.
-    int ask();
+    // Shows the box modally.
+    ConfirmAnswer ask();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

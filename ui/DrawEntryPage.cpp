@@ -184,10 +184,10 @@ void DrawEntryPage::setActiveMode(GlyphButton* active, GlyphButton* other) {
 }
 
 void DrawEntryPage::endPlayDisplay() {
-    if (!document_.playShown())
+    if (!playShown_)
         return;
     btnContinueClick();
-    document_.setPlayShown(false);
+    playShown_ = false;
 }
 
 void DrawEntryPage::Action1Execute(const QAbstractButton* clicked) {
@@ -222,18 +222,16 @@ void DrawEntryPage::Action1Execute(const QAbstractButton* clicked) {
 void DrawEntryPage::btnNewTirazClick() {
     btnNewTiraz_->setEnabled(false);
     if (!playMode()) {
-        // The document tells the window, which appends the line to lbxAll.
-        document_.AddDraw();
-        btnContinueClick();
-        document_.setChanged(true);
-        document_.StatAll();
+        const lottery::NumberSet recorded = document_.cardSet();
+        document_.RecordCard();
+        clearDisplay(recorded);
         return;
     }
 
     imgTown_->hide();
     btnContinue_->show();
-    const lottery::PlayDraw& draw = document_.PlayDrawAgainstCard(random_);
-    document_.setPlayShown(true);
+    const lottery::PlayDraw& draw = document_.PlayHomeDraw(random_);
+    playShown_ = true;
     for (int m = 1; m <= draw.count && m <= kBalls; ++m) {
         const lottery::PlayBall& ball = draw.balls[static_cast<std::size_t>(m - 1)];
         const art::PlayBallDressing dressing =
@@ -253,10 +251,21 @@ void DrawEntryPage::btnNewTirazClick() {
 }
 
 void DrawEntryPage::btnContinueClick() {
+    const lottery::NumberSet card = document_.cardSet();
+    document_.ResetCard();
+    clearDisplay(card);
+}
+
+void DrawEntryPage::lotteryStarted() {
+    btnContinueClick();
+    Unvisible();
+}
+
+void DrawEntryPage::clearDisplay(const lottery::NumberSet& card) {
     btnContinue_->hide();
     const int N = document_.shape().N;
     for (int n = 1; n <= N && n <= kNumbers; ++n) {
-        if (document_.cardSet().contains(n))
+        if (card.contains(n))
             setGlyph(n, art::GlyphKind::AfterDraw);
     }
     for (int m = 1; m <= document_.shape().K && m <= kBalls; ++m) {
@@ -265,7 +274,6 @@ void DrawEntryPage::btnContinueClick() {
         if (QLabel* picture = ballPictures_[static_cast<std::size_t>(m)])
             picture->hide();
     }
-    document_.ResetCard();
     btnNewTiraz_->setEnabled(false);
     imgTown_->show();
 }
@@ -273,7 +281,7 @@ void DrawEntryPage::btnContinueClick() {
 void DrawEntryPage::onContinueClicked() {
     btnContinueClick();
     // The card has been reset, so no draw is on display any more.
-    document_.setPlayShown(false);
+    playShown_ = false;
 }
 
 void DrawEntryPage::bbtTirazClick() {

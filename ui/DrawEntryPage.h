@@ -9,6 +9,7 @@
 
 namespace lottery {
 class LotteryDocument;
+class NumberSet;
 class RandomSource;
 } // namespace lottery
 
@@ -43,10 +44,16 @@ public:
     // The page part of the reset for a new or opened lottery: plain glyphs, buttons visible
     // exactly for 1..N, balls and labels hidden.
     void Unvisible();
-    // The "Далее ..." action; New and Open call it to reset the card and the play display.
+    // The "Далее ..." action: the card reset and the play display ended.
     void btnContinueClick();
+    // A lottery was started or opened: the "Далее ..." action, then the page reset. A home
+    // draw that was on display still counts as shown, so the next click ends it once more
+    // (on an empty card, which changes nothing).
+    void lotteryStarted();
 
     bool playMode() const;
+    // A home draw is on display and the card has not been reset since.
+    bool playShown() const { return playShown_; }
     QPushButton* numberButton(int n) const;
 
     // Event handlers, public so the window's tests can drive them as the controls do.
@@ -73,6 +80,8 @@ private:
     void setActiveMode(GlyphButton* active, GlyphButton* other);
     void endPlayDisplay();
     void onContinueClicked();
+    // The visible part of "Далее ...", for the numbers that were on the card.
+    void clearDisplay(const lottery::NumberSet& card);
 
     lottery::LotteryDocument& document_;
     lottery::RandomSource& random_;
@@ -88,4 +97,5 @@ private:
     std::array<QLabel*, kBalls + 1> ballPictures_{};   // 1-based
     std::array<QLabel*, kBalls + 1> ballLabels_{};     // 1-based
     QImage background_;
+    bool playShown_ = false;
 };

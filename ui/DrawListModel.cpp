@@ -3,6 +3,7 @@
 #include "LotteryDocument.h"
 
 #include <QSize>
+#include <algorithm>
 
 DrawListModel::DrawListModel(const lottery::LotteryDocument& document, QObject* parent)
     : QAbstractListModel(parent), document_(document), count_(document.drawCount()) {}
@@ -26,13 +27,24 @@ void DrawListModel::resetFromDocument() {
     endResetModel();
 }
 
-void DrawListModel::drawAppended(int index) {
-    // Rows are only ever added at the end; anything else means the list was replaced.
-    if (index != count_) {
-        resetFromDocument();
+void DrawListModel::drawsEdited(int first, int removed, int inserted) {
+    if (first < 0 || removed < 0 || inserted < 0 || first + removed > count_ ||
+        count_ - removed + inserted != document_.drawCount()) {
+        resetFromDocument(); // out of step with the document: start afresh
         return;
     }
-    beginInsertRows(QModelIndex(), index, index);
-    count_ = index + 1;
-    endInsertRows();
+    // Rows replaced in place keep their place (and the view its selection).
+    const int kept = std::min(removed, inserted);
+    if (kept > 0)
+        emit dataChanged(index(first), index(first + kept - 1));
+    if (removed > kept) {
+        beginRemoveRows(QModelIndex(), first + kept, first + removed - 1);
+        count_ -= removed - kept;
+        endRemoveRows();
+    }
+    if (inserted > kept) {
+        beginInsertRows(QModelIndex(), first + kept, first + inserted - 1);
+        count_ += inserted - kept;
+        endInsertRows();
+    }
 }

@@ -21,8 +21,8 @@ public:
 
     // The document emptied or replaced its list.
     void resetFromDocument();
-    // The document appended the draw at index.
-    void drawAppended(int index);
+    // The document replaced removed draws from first on by inserted new ones.
+    void drawsEdited(int first, int removed, int inserted);
 
 private:
     const lottery::LotteryDocument& document_;

@@ -1,21 +1,29 @@
 #include "FrmMain.h"
 
 #include "AppearanceOptions.h"
+#include "AtomicFile.h"
 #include "DrawEntryPage.h"
+#include "DrawTableWriter.h"
 #include "ErrorReport.h"
 #include "FontSetup.h"
+#include "HistoryContinuation.h"
+#include "NewLotteryDialog.h"
 #include "PageControl.h"
 #include "Pictures.h"
 #include "StandardDialogs.h"
 #include "StatisticsPage.h"
+#include "TableImport.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 
 namespace {
@@ -23,11 +31,14 @@ namespace {
 const QString kAskBeforeDiscard = QStringLiteral("Сохранить изменения?");
 const QString kAskBeforeExit = QStringLiteral("Сохранить изменения перед выходом?");
 
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 } // namespace
+
+const QString FrmMain::kInitialTitle = QStringLiteral(" \"Жребикон\"  от  Velkora  -  Безымянный");
+const QString FrmMain::kTitlePrefix = QStringLiteral(" \"Нумерариум\"  от  Velkora  -  ");
+
+QString FrmMain::TitleFor(const std::string& fileTitle) {
+    return kTitlePrefix + QString::fromStdString(fileTitle);
+}
 
 FrmMain::FrmMain(StandardDialogs& dialogs, std::string optionsPath, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), optionsPath_(std::move(optionsPath)), document_(this),
@@ -38,7 +49,6 @@ FrmMain::FrmMain(StandardDialogs& dialogs, std::string optionsPath, QWidget* par
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowTitle(QString::fromUtf8(lottery::kInitialTitle));
     setWindowIcon(art::Pictures::instance().programIcon());
     setFont(ProgramFont(12));
 
@@ -53,11 +63,16 @@ FrmMain::FrmMain(StandardDialogs& dialogs, std::string optionsPath, QWidget* par
     setCentralWidget(PageControl1_);
 
     buildMenu();
+    // A database or a draw table dropped on the window opens as through "Открыть".
+    setAcceptDrops(true);
     // Client area and menu bar together make the window; it cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
 
     FormCreate();
+    // Starting the first lottery named the document; the window keeps its design title until
+    // the document is named again.
+    setWindowTitle(kInitialTitle);
     centreOnDesktop();
 }
 
@@ -66,7 +81,7 @@ FrmMain::~FrmMain() {
     document_.setListener(nullptr);
 }
 
-void FrmMain::attachDialogs(QDialog* frmAbout, QDialog* frmNew, QDialog* frmHelp) {
+void FrmMain::attachDialogs(QDialog* frmAbout, NewLotteryDialog* frmNew, QDialog* frmHelp) {
     frmAbout_ = frmAbout;
     frmNew_ = frmNew;
     frmHelp_ = frmHelp;
@@ -115,12 +130,10 @@ void FrmMain::buildMenu() {
 
 void FrmMain::FormCreate() {
     random_ = lottery::LcgRandom(lottery::SeedFromClock());
-    document_.setShape(lottery::LotteryShape{6, 49});
-    document_.setFilePath(std::string());
     statistics_->WriteRowTitles();
     appearance_->LayFirstPattern();
     drawEntry_->CreateNumberButtons();
-    document_.Starting();
+    document_.StartLottery(lottery::LotteryShape{6, 49});
     appearance_->LoadOptions(optionsPath_);
 }
 
@@ -148,24 +161,17 @@ void FrmMain::pageChanged(int index) {
 }
 
 void FrmMain::ConfirmDiscard() {
-    if (mnuSave_->isEnabled()) {
-        document_.setLastAnswer(dialogs_.askYesNo(this, kAskBeforeDiscard));
-        if (document_.lastAnswer() == lottery::kAnswerYes)
-            mnuSaveClick();
-    }
-    document_.setLastAnswer(lottery::kAnswerNo);
+    if (document_.changed() && dialogs_.askYesNo(this, kAskBeforeDiscard) == ConfirmAnswer::Yes)
+        mnuSaveClick();
 }
 
 void FrmMain::mnuNewClick() {
     ConfirmDiscard();
-    document_.setNewAccepted(false);
-    if (frmNew_ != nullptr)
-        frmNew_->exec();
-    if (!document_.newAccepted())
+    const std::optional<lottery::LotteryShape> shape =
+        frmNew_ != nullptr ? frmNew_->askShape() : std::nullopt;
+    if (!shape)
         return;
-    drawEntry_->btnContinueClick();
-    document_.StartNewLottery();
-    setWindowTitle(Text(document_.windowTitle()));
+    document_.StartLottery(*shape);
     statistics_->TabSheet1Show();
 }
 
@@ -178,13 +184,54 @@ void FrmMain::mnuOpenClick() {
 }
 
 void FrmMain::openPath(const QString& path) {
-    // All or nothing: a file that cannot be used leaves document and title as they were. On
-    // success the document names the file and has reset the card and the number buttons.
+    if (IsTablePath(path)) {
+        importTable(path);
+        return;
+    }
+    // All or nothing: a file that cannot be used leaves document and title as they were.
     document_.Open(path.toStdString(), *fileSystem_);
-    setWindowTitle(Text(document_.windowTitle()));
-    // A home draw on display ends too (the card is already empty, so no glyph changes).
-    drawEntry_->btnContinueClick();
     statistics_->TabSheet1Show();
+}
+
+void FrmMain::importTable(const QString& path) {
+    const std::optional<lottery::DrawTable> reading = ChooseTableReading(this, path);
+    if (!reading)
+        return;
+    // An updated download of the history on screen: offer to add only what is new.
+    const std::optional<std::size_t> newFrom =
+        reading->shape == document_.shape()
+            ? lottery::NewDrawsStartAt(document_.draws(), reading->draws, reading->shape.K)
+            : std::nullopt;
+    if (newFrom &&
+        dialogs_.askYesNo(this, QStringLiteral("Таблица начинается с тиражей, которые уже есть "
+                                               "в лотерее. Добавить только новые тиражи (%1)?")
+                                    .arg(reading->draws.size() - *newFrom)) == ConfirmAnswer::Yes) {
+        document_.ApplyEdit({document_.drawCount(), 0,
+                             std::vector<lottery::DrawRecord>(
+                                 reading->draws.begin() + static_cast<std::ptrdiff_t>(*newFrom),
+                                 reading->draws.end())});
+    } else {
+        // An unnamed lottery, so that "Сохранить" asks for a database name: nothing is ever
+        // written to the table.
+        document_.StartLottery(reading->shape);
+        document_.ApplyEdit({0, 0, reading->draws});
+    }
+    statistics_->TabSheet1Show();
+}
+
+void FrmMain::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.constFirst().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void FrmMain::dropEvent(QDropEvent* event) {
+    const QString path = event->mimeData()->urls().constFirst().toLocalFile();
+    event->acceptProposedAction();
+    RunGuarded([&] {
+        ConfirmDiscard();
+        openPath(path);
+    });
 }
 
 void FrmMain::openAtStart(const QString& path) {
@@ -192,23 +239,27 @@ void FrmMain::openAtStart(const QString& path) {
 }
 
 void FrmMain::mnuSaveClick() {
-    if (document_.filePath().empty()) {
+    if (!document_.named()) {
         mnuSaveAsClick();
         return;
     }
-    document_.WriteDocument(document_.filePath(), *fileSystem_);
+    document_.Save(*fileSystem_);
 }
 
 void FrmMain::mnuSaveAsClick() {
     const std::optional<QString> chosen = dialogs_.chooseFileToSave(this);
     if (!chosen)
         return;
-    const std::string path = chosen->toStdString();
-    // The document names the new file only once it has been written.
-    document_.WriteDocument(path, *fileSystem_);
-    document_.setFilePath(path);
-    document_.setFileTitle(lottery::FileNamePart(path));
-    setWindowTitle(Text(document_.windowTitle()));
+    if (IsTablePath(*chosen)) {
+        // A copy of the draws for other programs: the document keeps its name, its file and
+        // its "changed".
+        const std::string csv = lottery::DrawTableCsv(document_.draws(), document_.shape());
+        lottery::WriteFileAtomically(
+            chosen->toStdString(),
+            std::span(reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size()), *fileSystem_);
+        return;
+    }
+    document_.SaveAs(chosen->toStdString(), *fileSystem_);
 }
 
 void FrmMain::mnuExitClick() {
@@ -230,9 +281,8 @@ void FrmMain::closeEvent(QCloseEvent* event) {
 }
 
 void FrmMain::FormClose(QCloseEvent* event) {
-    if (mnuSave_->isEnabled()) {
-        document_.setLastAnswer(dialogs_.askYesNo(this, kAskBeforeExit));
-        if (document_.lastAnswer() == lottery::kAnswerYes) {
+    if (document_.changed()) {
+        if (dialogs_.askYesNo(this, kAskBeforeExit) == ConfirmAnswer::Yes) {
             try {
                 mnuSaveClick();
             } catch (const std::exception& error) {
@@ -246,25 +296,22 @@ void FrmMain::FormClose(QCloseEvent* event) {
     event->accept();
 }
 
-void FrmMain::shapeApplied(lottery::LotteryShape shape) {
+void FrmMain::lotteryStarted(lottery::LotteryShape shape) {
     statistics_->ApplyShape(shape);
-}
-
-void FrmMain::drawListReset() {
-    statistics_->drawListReset();
-}
-
-void FrmMain::drawAppended(int index) {
-    statistics_->drawAppended(index);
-}
-
-void FrmMain::tablesBlanked(int N) {
-    statistics_->BlankTables(N);
-}
-
-void FrmMain::pageReset() {
-    drawEntry_->Unvisible();
+    drawEntry_->lotteryStarted();
     statistics_->ResetTables();
+}
+
+void FrmMain::drawsReplaced() {
+    statistics_->drawsReplaced();
+}
+
+void FrmMain::drawsEdited(int first, int removed, int inserted) {
+    statistics_->drawsEdited(first, removed, inserted);
+}
+
+void FrmMain::fileNamed(const std::string& title) {
+    setWindowTitle(TitleFor(title));
 }
 
 void FrmMain::changedFlagChanged(bool changed) {

@@ -10,6 +10,7 @@
 
 class AppearanceOptions;
 class DrawEntryPage;
+class NewLotteryDialog;
 class PageControl;
 class QAction;
 class QDialog;
@@ -24,13 +25,18 @@ class FrmMain : public QMainWindow, public lottery::DocumentListener {
 public:
     static constexpr int kClientWidth = 458;
     static constexpr int kClientHeight = 333;
+    // The design title the window starts with; every later title is TitleFor(fileTitle).
+    static const QString kInitialTitle;
+    // The prefix used after New, Open and Save As (note the double blanks).
+    static const QString kTitlePrefix;
+    static QString TitleFor(const std::string& fileTitle);
 
     explicit FrmMain(StandardDialogs& dialogs, std::string optionsPath = lottery::kOptionsFileName,
                      QWidget* parent = nullptr);
     ~FrmMain() override;
 
     // The three dialogs are created after the main window and shown modally from its menu.
-    void attachDialogs(QDialog* frmAbout, QDialog* frmNew, QDialog* frmHelp);
+    void attachDialogs(QDialog* frmAbout, NewLotteryDialog* frmNew, QDialog* frmHelp);
 
     lottery::LotteryDocument& document() { return document_; }
     StatisticsPage& statisticsPage() const { return *statistics_; }
@@ -53,16 +59,17 @@ public:
     void mnuAboutClick();
 
     // --- what the document reports
-    void shapeApplied(lottery::LotteryShape shape) override;
-    void drawListReset() override;
-    void drawAppended(int index) override;
-    void tablesBlanked(int N) override;
-    void pageReset() override;
+    void lotteryStarted(lottery::LotteryShape shape) override;
+    void drawsReplaced() override;
+    void drawsEdited(int first, int removed, int inserted) override;
+    void fileNamed(const std::string& title) override;
     void changedFlagChanged(bool changed) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenu();
@@ -72,8 +79,9 @@ private:
     void FormClose(QCloseEvent* event);
     // Before New and Open: offer to save unsaved draws.
     void ConfirmDiscard();
-    // Open after the file was chosen.
+    // Open after the file was chosen: a database, or a draw table through the preview.
     void openPath(const QString& path);
+    void importTable(const QString& path);
     void pageChanged(int index);
     void centreOnDesktop();
 
@@ -88,7 +96,7 @@ private:
     QMenu* mnuOptions_ = nullptr;
     QAction* mnuSave_ = nullptr;
     QDialog* frmAbout_ = nullptr;
-    QDialog* frmNew_ = nullptr;
+    NewLotteryDialog* frmNew_ = nullptr;
     QDialog* frmHelp_ = nullptr;
     bool shownOnce_ = false;
     lottery::FileSystem* fileSystem_ = &lottery::SystemFileSystem();

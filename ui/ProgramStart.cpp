@@ -16,7 +16,7 @@ ProgramWindows CreateProgramWindows(StandardDialogs& dialogs) {
     windows.frmMain = std::make_unique<FrmMain>(dialogs);
     FrmMain& main = *windows.frmMain;
     windows.frmAbout = new FrmAbout(main.appearance(), DesktopUrlOpener(), &main);
-    windows.frmNew = new FrmNew(main.document(), main.appearance(), &main);
+    windows.frmNew = new FrmNew(main.appearance(), &main);
     windows.frmHelp = new FrmHelp(main.appearance(), &main);
     main.attachDialogs(windows.frmAbout, windows.frmNew, windows.frmHelp);
     return windows;

@@ -30,7 +30,7 @@ QString QtStandardDialogs::fileFilter() {
     return QStringLiteral("Файлы баз данных лотерей (*.dat)");
 }
 
-int QtStandardDialogs::askYesNo(QWidget* parent, const QString& text) {
+ConfirmAnswer QtStandardDialogs::askYesNo(QWidget* parent, const QString& text) {
     ConfirmBox box(text, parent);
     return box.ask();
 }

@@ -14,7 +14,7 @@ public:
     QtStandardDialogs();
     ~QtStandardDialogs() override;
 
-    int askYesNo(QWidget* parent, const QString& text) override;
+    ConfirmAnswer askYesNo(QWidget* parent, const QString& text) override;
     std::optional<QString> chooseFileToOpen(QWidget* parent) override;
     std::optional<QString> chooseFileToSave(QWidget* parent) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ConfirmAnswer.h"
+
 #include <QColor>
 #include <QString>
 #include <optional>
@@ -11,8 +13,8 @@ class QWidget;
 class StandardDialogs {
 public:
     virtual ~StandardDialogs() = default;
-    // "Confirm" box with "&Yes"/"&No": 6 for Yes, 7 for No, 2 when closed by the close box.
-    virtual int askYesNo(QWidget* parent, const QString& text) = 0;
+    // "Confirm" box with "&Yes"/"&No".
+    virtual ConfirmAnswer askYesNo(QWidget* parent, const QString& text) = 0;
     // dlgOpen / dlgSave; nullopt when cancelled.
     virtual std::optional<QString> chooseFileToOpen(QWidget* parent) = 0;
     virtual std::optional<QString> chooseFileToSave(QWidget* parent) = 0;

@@ -279,11 +279,7 @@ void StatisticsPage::trcNumberChange(int position) {
 }
 
 void StatisticsPage::ResetTables() {
-    BlankTables(kBlankedColumns);
-}
-
-void StatisticsPage::BlankTables(int N) {
-    for (int c = 1; c <= N; ++c) {
+    for (int c = 1; c <= kBlankedColumns; ++c) {
         for (int row = 0; row < 2; ++row)
             grdNumber_->setCell(c, row, QString());
         for (int row = 0; row < 5; ++row)
@@ -298,10 +294,10 @@ void StatisticsPage::ApplyShape(lottery::LotteryShape shape) {
     trcNumber_->setRange(1, shape.N);
 }
 
-void StatisticsPage::drawListReset() {
+void StatisticsPage::drawsReplaced() {
     drawList_->resetFromDocument();
 }
 
-void StatisticsPage::drawAppended(int index) {
-    drawList_->drawAppended(index);
+void StatisticsPage::drawsEdited(int first, int removed, int inserted) {
+    drawList_->drawsEdited(first, removed, inserted);
 }

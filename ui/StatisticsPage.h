@@ -50,14 +50,12 @@ public:
     void trcNumberChange(int position);
     // Part of the page reset: rows of both large grids blanked for columns 1..50.
     void ResetTables();
-    // Clear: the statistics cells of columns 1..N blanked.
-    void BlankTables(int N);
     // A lottery was started or opened: track bar range 1..N, N + 1 grid columns (8 for N <= 7).
     void ApplyShape(lottery::LotteryShape shape);
 
     // The list of past draws follows the document.
-    void drawListReset();
-    void drawAppended(int index);
+    void drawsReplaced();
+    void drawsEdited(int first, int removed, int inserted);
 
     StringGrid* grdNumber() const { return grdNumber_; }
     StringGrid* grdAll() const { return grdAll_; }

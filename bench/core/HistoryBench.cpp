@@ -54,7 +54,7 @@ void BM_HistoryOpenAndSave(benchmark::State& state, std::vector<DrawRecord> draw
     LotteryDocument doc;
     for (auto _ : state) {
         doc.Open(path);
-        doc.WriteDocument(path);
+        doc.Save();
     }
 }
 

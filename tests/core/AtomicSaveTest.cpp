@@ -3,6 +3,7 @@
 #include "FaultyFileSystem.h"
 #include "IoError.h"
 #include "LotteryDocument.h"
+#include "RecordingListener.h"
 #include "TempDir.h"
 
 #include <cerrno>
@@ -80,17 +81,13 @@ TEST_P(FailedSave, OfTheDocumentKeepsItsUnsavedChanges) {
     TempDir dir;
     dir.write("draws.dat", kOld);
     LotteryDocument doc;
-    doc.Starting();
-    for (int n : {1, 2, 3, 4, 5, 6})
-        doc.MarkNumber(n);
-    doc.AddDraw();
-    doc.ResetCard();
-    doc.setChanged(true);
+    test::RecordDraw(doc, {1, 2, 3, 4, 5, 6});
     FaultyFileSystem fs;
     Arrange(fs, GetParam());
 
-    EXPECT_THROW(doc.WriteDocument(dir.file("draws.dat"), fs), IoError);
+    EXPECT_THROW(doc.SaveAs(dir.file("draws.dat"), fs), IoError);
     EXPECT_TRUE(doc.changed());
+    EXPECT_FALSE(doc.named());
     EXPECT_EQ(doc.drawCount(), 1);
     EXPECT_EQ(dir.read("draws.dat"), kOld);
     EXPECT_EQ(dir.listing(), (std::vector<std::string>{"draws.dat"}));

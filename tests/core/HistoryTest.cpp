@@ -24,7 +24,6 @@ TEST(RealHistory, OpensAndGivesTheStatisticsOfTheLiteralLoop) {
     test::TempDir dir;
     WriteDrawFile(dir.file("649.dat"), *draws, {6, 49}, TrailerReserved{});
     LotteryDocument doc;
-    doc.Starting();
     doc.Open(dir.file("649.dat"));
     ASSERT_EQ(doc.drawCount(), static_cast<std::int32_t>(draws->size()));
 

@@ -10,8 +10,7 @@ namespace {
 
 LotteryDocument DocumentOfShape(int K, int N) {
     LotteryDocument doc;
-    doc.setShape({static_cast<std::uint8_t>(K), static_cast<std::uint8_t>(N)});
-    doc.Starting();
+    doc.StartLottery({static_cast<std::uint8_t>(K), static_cast<std::uint8_t>(N)});
     return doc;
 }
 
@@ -40,8 +39,9 @@ TEST(LotteryDocumentCard, KeepsTheOrderOfMarkingWhenANumberIsUnmarked) {
 
     EXPECT_EQ(doc.MarkNumber(1), MarkResult::CardFull);
     EXPECT_TRUE(doc.cardFull());
-    EXPECT_EQ(doc.AddDraw(), "5  20  30  1  ");
+    doc.RecordCard();
     ASSERT_EQ(doc.drawCount(), 1);
+    EXPECT_EQ(doc.drawLine(0), "5  20  30  1  ");
     const DrawRecord& added = doc.draws()[0];
     EXPECT_EQ((std::vector<int>{added[0], added[1], added[2], added[3]}),
               (std::vector<int>{5, 20, 30, 1}));
@@ -78,7 +78,8 @@ TEST(LotteryDocumentCard, OneNumberLotteryIsFullAfterTheFirstMark) {
     LotteryDocument doc = DocumentOfShape(1, 2);
     EXPECT_EQ(doc.MarkNumber(2), MarkResult::CardFull);
     EXPECT_EQ(doc.MarkNumber(1), MarkResult::Ignored);
-    EXPECT_EQ(doc.AddDraw(), "2  ");
+    doc.RecordCard();
+    EXPECT_EQ(doc.drawLine(0), "2  ");
 }
 
 TEST(LotteryDocumentCard, ResetCardEmptiesTheCard) {

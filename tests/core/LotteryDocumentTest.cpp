@@ -1,22 +1,20 @@
 #include "LotteryDocument.h"
 
+#include "PathParts.h"
 #include "RecordingListener.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
+#include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace lottery {
 namespace {
 
+using test::RecordDraw;
 using test::RecordingListener;
-
-void AddDrawOf(LotteryDocument& doc, const std::vector<int>& numbers) {
-    for (int n : numbers)
-        doc.MarkNumber(n);
-    doc.AddDraw();
-    doc.ResetCard();
-}
 
 TEST(LotteryDocumentStart, HasTheInitialFieldValues) {
     LotteryDocument doc;
@@ -31,21 +29,23 @@ TEST(LotteryDocumentStart, HasTheInitialFieldValues) {
     EXPECT_EQ(doc.cardNumbers(), DrawRecord{});
     EXPECT_TRUE(doc.drawnSet().empty());
     EXPECT_TRUE(doc.matchedSet().empty());
-    EXPECT_FALSE(doc.playShown());
-    EXPECT_FALSE(doc.newAccepted());
-    EXPECT_EQ(doc.lastAnswer(), 0);
     EXPECT_EQ(doc.trailerReserved(), TrailerReserved{});
+    EXPECT_EQ(doc.stats()[50].frequency, kUpperSentinelFrequency);
 }
 
-TEST(LotteryDocumentTitle, UsesTheFixedPrefixAndTheInitialDesignTitle) {
-    EXPECT_EQ(std::string(kTitlePrefix), " \"Нумерариум\"  от  Velkora  -  ");
-    EXPECT_EQ(std::string(kInitialTitle), " \"Жребикон\"  от  Velkora  -  Безымянный");
+TEST(LotteryDocumentTitle, IsUnnamedUntilSavedUnderAName) {
     EXPECT_EQ(std::string(kUnnamedTitle), "Безымянный");
-
-    LotteryDocument doc;
-    EXPECT_EQ(doc.windowTitle(), " \"Нумерариум\"  от  Velkora  -  Безымянный");
-    doc.setFileTitle("draws.dat");
-    EXPECT_EQ(doc.windowTitle(), " \"Нумерариум\"  от  Velkora  -  draws.dat");
+    test::TempDir dir;
+    RecordingListener listener;
+    LotteryDocument doc(&listener);
+    EXPECT_FALSE(doc.named());
+    doc.SaveAs(dir.file("draws.dat"));
+    EXPECT_TRUE(doc.named());
+    EXPECT_EQ(doc.fileTitle(), "draws.dat");
+    EXPECT_EQ(listener.events, (std::vector<std::string>{"fileNamed draws.dat"}));
+    doc.StartLottery({6, 49});
+    EXPECT_FALSE(doc.named());
+    EXPECT_EQ(listener.events.back(), "fileNamed Безымянный");
 }
 
 TEST(LotteryDocumentTitle, FileNamePartDropsTheFolders) {
@@ -56,10 +56,9 @@ TEST(LotteryDocumentTitle, FileNamePartDropsTheFolders) {
 
 TEST(LotteryDocumentDraws, KeepsMoreThan255DrawsWhole) {
     LotteryDocument doc;
-    doc.Starting();
     for (int d = 0; d < 300; ++d) {
         const int first = d % 40 + 1;
-        AddDrawOf(doc, {first, first + 1, first + 2, first + 3, first + 4, 49 - (d % 2)});
+        RecordDraw(doc, {first, first + 1, first + 2, first + 3, first + 4, 49 - (d % 2)});
     }
     ASSERT_EQ(doc.drawCount(), 300);
     ASSERT_EQ(doc.draws().size(), 300u);
@@ -69,77 +68,133 @@ TEST(LotteryDocumentDraws, KeepsMoreThan255DrawsWhole) {
         EXPECT_EQ(doc.draws()[static_cast<std::size_t>(d)][5], 49 - (d % 2)) << d;
     }
     EXPECT_EQ(doc.drawLine(299), "20  21  22  23  24  48  ");
-    doc.StatAll();
     EXPECT_EQ(doc.stats()[49].frequency + doc.stats()[48].frequency, 300);
 }
 
-TEST(LotteryDocumentDraws, AddDrawReportsTheNewLineToTheListenerAndLeavesTheRestToTheCaller) {
+TEST(LotteryDocumentDraws, RecordingTheCardAppendsItEmptiesTheCardAndMarksTheDocumentChanged) {
     RecordingListener listener;
     LotteryDocument doc(&listener);
-    doc.Starting();
-    listener.events.clear();
     for (int n : {3, 17, 22, 30, 41, 45})
         doc.MarkNumber(n);
-    EXPECT_EQ(doc.AddDraw(), "3  17  22  30  41  45  ");
+    const DrawEdit undo = doc.RecordCard();
     EXPECT_EQ(doc.drawCount(), 1);
     EXPECT_EQ(doc.drawLine(0), "3  17  22  30  41  45  ");
-    EXPECT_EQ(listener.events, (std::vector<std::string>{"drawAppended 0"}));
-    // The card and the flag are the caller's business.
-    EXPECT_EQ(doc.cardCount(), 6);
-    EXPECT_FALSE(doc.changed());
-}
-
-TEST(LotteryDocumentDraws, SetChangedIsReportedAsTheSaveCommandState) {
-    RecordingListener listener;
-    LotteryDocument doc(&listener);
-    doc.setChanged(true);
-    EXPECT_TRUE(doc.changed());
-    EXPECT_TRUE(listener.saw("changedFlagChanged true"));
-    doc.setChanged(false);
-    EXPECT_FALSE(doc.changed());
-    EXPECT_EQ(listener.events.back(), "changedFlagChanged false");
-}
-
-TEST(LotteryDocumentOperations, StartingAppliesTheShapeResetsTheCardAndRecomputes) {
-    RecordingListener listener;
-    LotteryDocument doc(&listener);
-    doc.setShape({3, 10});
-    doc.Starting();
-    AddDrawOf(doc, {1, 2, 3});
-    AddDrawOf(doc, {1, 4, 5});
-    doc.setFilePath("/tmp/x.dat");
-    doc.setFileTitle("x.dat");
-    doc.MarkNumber(7);
-    listener.events.clear();
-
-    doc.Starting();
-
-    EXPECT_EQ(listener.events, (std::vector<std::string>{"shapeApplied 3/10", "pageReset"}));
+    EXPECT_EQ(doc.stats()[17].frequency, 1);
     EXPECT_EQ(doc.cardCount(), 0);
-    EXPECT_TRUE(doc.cardSet().empty());
-    EXPECT_EQ(doc.fileTitle(), "Безымянный");
-    EXPECT_EQ(doc.filePath(), "/tmp/x.dat");
-    EXPECT_EQ(doc.drawCount(), 2);
+    EXPECT_TRUE(doc.changed());
+    EXPECT_EQ(listener.events,
+              (std::vector<std::string>{"drawsEdited 0 0 1", "changedFlagChanged true"}));
+    EXPECT_EQ(undo.first, 0);
+    EXPECT_EQ(undo.removeCount, 1);
+    EXPECT_TRUE(undo.insert.empty());
+    // Only a full card is a draw.
+    doc.MarkNumber(1);
+    EXPECT_THROW(doc.RecordCard(), std::logic_error);
+}
+
+// What the statistics page can show: partners only of numbers that came out.
+bool SameShownStats(const StatsTable& a, const StatsTable& b) {
+    for (std::size_t i = 1; i < a.size(); ++i) {
+        const bool partners = a[i].frequency > 0 &&
+                              (a[i].mostWith != b[i].mostWith || a[i].leastWith != b[i].leastWith);
+        if (a[i].frequency != b[i].frequency || a[i].drawsSince != b[i].drawsSince ||
+            a[i].together != b[i].together || partners)
+            return false;
+    }
+    return true;
+}
+
+// Edits against a plain model of the list, each undone and redone by the edit it returns:
+// the list, the statistics and the changed flag must come back exactly.
+TEST(LotteryDocumentDraws, EveryEditIsUndoneAndRedoneExactlyByTheEditItReturns) {
+    std::mt19937 rng(20261209);
+    auto pick = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(rng);
+    };
+    test::TempDir dir;
+    LotteryDocument doc;
+    doc.StartLottery({3, 12});
+    std::vector<DrawRecord> model;
+    for (int step = 0; step < 300; ++step) {
+        DrawEdit edit;
+        edit.first = pick(0, static_cast<int>(model.size()));
+        edit.removeCount = pick(0, static_cast<int>(model.size()) - edit.first);
+        for (int i = pick(0, 3); i > 0; --i)
+            edit.insert.push_back(DrawRecord{static_cast<std::uint8_t>(pick(1, 4)),
+                                             static_cast<std::uint8_t>(pick(5, 8)),
+                                             static_cast<std::uint8_t>(pick(9, 12))});
+        if (pick(0, 9) == 0)
+            doc.SaveAs(dir.file("edits.dat"));
+        const std::vector<DrawRecord> before = model;
+        const StatsTable statsBefore = doc.stats();
+        const bool changedBefore = doc.changed();
+
+        const DrawEdit undo = doc.ApplyEdit(edit);
+        model.erase(model.begin() + edit.first, model.begin() + edit.first + edit.removeCount);
+        model.insert(model.begin() + edit.first, edit.insert.begin(), edit.insert.end());
+        ASSERT_EQ(std::vector<DrawRecord>(doc.draws().begin(), doc.draws().end()), model);
+        ASSERT_TRUE(doc.changed());
+        const StatsTable statsAfter = doc.stats();
+
+        const DrawEdit redo = doc.ApplyEdit(undo);
+        ASSERT_EQ(std::vector<DrawRecord>(doc.draws().begin(), doc.draws().end()), before);
+        ASSERT_TRUE(SameShownStats(doc.stats(), statsBefore)) << step;
+        ASSERT_EQ(doc.changed(), changedBefore) << step;
+        doc.ApplyEdit(redo);
+        ASSERT_TRUE(SameShownStats(doc.stats(), statsAfter)) << step;
+        ASSERT_TRUE(doc.changed());
+    }
+    EXPECT_THROW(doc.ApplyEdit(DrawEdit{doc.drawCount() + 1, 0, {}}), std::out_of_range);
+    EXPECT_THROW(doc.ApplyEdit(DrawEdit{0, doc.drawCount() + 1, {}}), std::out_of_range);
+}
+
+TEST(LotteryDocumentDraws, UndoingBackToTheSavedStateMakesTheDocumentUnchanged) {
+    test::TempDir dir;
+    RecordingListener listener;
+    LotteryDocument doc(&listener);
+    RecordDraw(doc, {1, 2, 3, 4, 5, 6});
+    doc.SaveAs(dir.file("a.dat"));
+    const DrawEdit undo = doc.ApplyEdit(DrawEdit{1, 0, {DrawRecord{7, 8, 9, 10, 11, 12}}});
+    EXPECT_TRUE(doc.changed());
+    listener.events.clear();
+    const DrawEdit redo = doc.ApplyEdit(undo);
+    EXPECT_FALSE(doc.changed());
+    EXPECT_EQ(listener.events,
+              (std::vector<std::string>{"drawsEdited 1 1 0", "changedFlagChanged false"}));
+    const DrawEdit undoAgain = doc.ApplyEdit(redo);
+    EXPECT_TRUE(doc.changed());
+    // Saved while the second draw is there: undoing it is now the unsaved change.
+    doc.Save();
+    doc.ApplyEdit(undoAgain);
+    EXPECT_TRUE(doc.changed());
+}
+
+TEST(LotteryDocumentOperations, StartLotteryGivesAnEmptyUnnamedUnchangedDocumentOfTheShape) {
+    test::TempDir dir;
+    RecordingListener listener;
+    LotteryDocument doc(&listener);
+    doc.StartLottery({3, 10});
+    RecordDraw(doc, {1, 2, 3});
+    RecordDraw(doc, {1, 4, 5});
     EXPECT_EQ(doc.stats()[11].frequency, kUpperSentinelFrequency);
     EXPECT_EQ(doc.stats()[1].frequency, 2);
     EXPECT_EQ(doc.stats()[2].drawsSince, 1);
     EXPECT_EQ(doc.stats()[10].drawsSince, 2);
-}
-
-TEST(LotteryDocumentOperations, ClearBlanksTheTablesOfTheCurrentNAndZeroesTheirRecords) {
-    RecordingListener listener;
-    LotteryDocument doc(&listener);
-    doc.setShape({3, 10});
-    doc.Starting();
-    AddDrawOf(doc, {1, 2, 3});
-    doc.StatAll();
-    ASSERT_EQ(doc.stats()[1].frequency, 1);
+    doc.SaveAs(dir.file("old.dat"));
+    RecordDraw(doc, {1, 6, 7});
+    doc.MarkNumber(9);
     listener.events.clear();
 
-    doc.Clear();
+    doc.StartLottery({3, 10});
 
-    EXPECT_TRUE(listener.saw("drawListReset"));
-    EXPECT_TRUE(listener.saw("tablesBlanked 10"));
+    EXPECT_EQ(doc.shape(), (LotteryShape{3, 10}));
+    EXPECT_EQ(doc.drawCount(), 0);
+    EXPECT_EQ(doc.filePath(), "");
+    EXPECT_EQ(doc.fileTitle(), "Безымянный");
+    EXPECT_FALSE(doc.changed());
+    EXPECT_EQ(doc.cardCount(), 0);
+    EXPECT_TRUE(doc.cardSet().empty());
+    EXPECT_EQ(doc.stats()[11].frequency, kUpperSentinelFrequency);
     for (int i = 1; i <= 10; ++i) {
         EXPECT_EQ(doc.stats()[i].frequency, 0) << i;
         EXPECT_EQ(doc.stats()[i].mostWith, 0) << i;
@@ -148,71 +203,34 @@ TEST(LotteryDocumentOperations, ClearBlanksTheTablesOfTheCurrentNAndZeroesTheirR
         for (int j = 1; j <= 10; ++j)
             EXPECT_EQ(doc.stats()[i].together[j], 0) << i << "," << j;
     }
-    EXPECT_EQ(doc.stats()[11].frequency, kUpperSentinelFrequency);
-}
+    EXPECT_EQ(listener.events,
+              (std::vector<std::string>{"changedFlagChanged false", "drawsReplaced",
+                                        "lotteryStarted 3/10", "fileNamed Безымянный"}));
 
-TEST(LotteryDocumentOperations, StartNewLotteryGivesAnEmptyUnnamedUnchangedDocumentOfTheNewShape) {
-    RecordingListener listener;
-    LotteryDocument doc(&listener);
-    doc.Starting();
-    AddDrawOf(doc, {1, 2, 3, 4, 5, 6});
-    doc.setChanged(true);
-    doc.setFilePath("/tmp/old.dat");
-    doc.setFileTitle("old.dat");
-    doc.MarkNumber(9);
-    listener.events.clear();
-
-    doc.setShape({5, 36}); // written by the New-lottery dialog
-    doc.StartNewLottery();
-
-    EXPECT_EQ(doc.shape(), (LotteryShape{5, 36}));
-    EXPECT_EQ(doc.drawCount(), 0);
-    EXPECT_TRUE(doc.draws().empty());
-    EXPECT_EQ(doc.filePath(), "");
-    EXPECT_EQ(doc.fileTitle(), "Безымянный");
-    EXPECT_EQ(doc.windowTitle(), " \"Нумерариум\"  от  Velkora  -  Безымянный");
-    EXPECT_FALSE(doc.changed());
-    EXPECT_EQ(doc.cardCount(), 0);
-    EXPECT_EQ(doc.trailerReserved(), TrailerReserved{});
+    doc.StartLottery({5, 36});
     EXPECT_EQ(doc.stats()[37].frequency, kUpperSentinelFrequency);
-    for (int i = 1; i <= 36; ++i)
-        EXPECT_EQ(doc.stats()[i].frequency, 0) << i;
-
-    // Clear comes before Starting; the Save command is disabled.
-    const int cleared = listener.indexOf("drawListReset");
-    const int blanked = listener.indexOf("tablesBlanked 36");
-    const int applied = listener.indexOf("shapeApplied 5/36");
-    const int reset = listener.indexOf("pageReset");
-    EXPECT_GE(cleared, 0);
-    EXPECT_GE(blanked, 0);
-    EXPECT_LT(cleared, applied);
-    EXPECT_LT(blanked, applied);
-    EXPECT_LT(applied, reset);
-    EXPECT_TRUE(listener.saw("changedFlagChanged false"));
+    EXPECT_THROW(doc.StartLottery({6, 6}), std::invalid_argument);
 }
 
-TEST(LotteryDocumentOperations, StartNewLotteryForgetsTheReservedBytesOfAnOpenedFile) {
+TEST(LotteryDocumentOperations, StartLotteryForgetsTheReservedBytesOfAnOpenedFile) {
+    test::TempDir dir;
+    dir.write("a.dat", {6, 49, 1, 2, 3, 4, 5});
     LotteryDocument doc;
-    DrawFileContent content;
-    content.shape = {6, 49};
-    content.reserved = {1, 2, 3, 4, 5};
-    doc.ApplyOpened(content, "/tmp/a.dat");
+    doc.Open(dir.file("a.dat"));
     ASSERT_EQ(doc.trailerReserved(), (TrailerReserved{1, 2, 3, 4, 5}));
-    doc.StartNewLottery();
+    doc.StartLottery({6, 49});
     EXPECT_EQ(doc.trailerReserved(), TrailerReserved{});
 }
 
 TEST(LotteryDocumentPlay, PlaysTheCardAsTheTicketAndShowsTheDraw) {
     LotteryDocument doc;
-    doc.Starting();
     for (int n : {1, 2, 3, 4, 5, 6})
         doc.MarkNumber(n);
     LcgRandom random(2024);
-    const PlayDraw& draw = doc.PlayDrawAgainstCard(random);
+    const PlayDraw& draw = doc.PlayHomeDraw(random);
 
     LcgRandom same(2024);
     const PlayDraw expected = SimulatedDraw({6, 49}, doc.cardSet(), same);
-    EXPECT_TRUE(doc.playShown());
     EXPECT_EQ(draw.count, 6);
     for (int m = 0; m < 6; ++m) {
         EXPECT_EQ(draw.balls[m].number, expected.balls[m].number);

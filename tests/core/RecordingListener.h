@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DocumentListener.h"
+#include "LotteryDocument.h"
 
 #include <string>
 #include <vector>
@@ -11,15 +12,16 @@ namespace lottery::test {
 // the whole sequence the window would have seen.
 class RecordingListener : public DocumentListener {
 public:
-    void shapeApplied(LotteryShape shape) override {
-        events.push_back("shapeApplied " + std::to_string(shape.K) + "/" + std::to_string(shape.N));
+    void lotteryStarted(LotteryShape shape) override {
+        events.push_back("lotteryStarted " + std::to_string(shape.K) + "/" +
+                         std::to_string(shape.N));
     }
-    void drawListReset() override { events.emplace_back("drawListReset"); }
-    void drawAppended(int index) override {
-        events.push_back("drawAppended " + std::to_string(index));
+    void drawsReplaced() override { events.emplace_back("drawsReplaced"); }
+    void drawsEdited(int first, int removed, int inserted) override {
+        events.push_back("drawsEdited " + std::to_string(first) + " " + std::to_string(removed) +
+                         " " + std::to_string(inserted));
     }
-    void tablesBlanked(int N) override { events.push_back("tablesBlanked " + std::to_string(N)); }
-    void pageReset() override { events.emplace_back("pageReset"); }
+    void fileNamed(const std::string& title) override { events.push_back("fileNamed " + title); }
     void changedFlagChanged(bool changed) override {
         events.push_back(std::string("changedFlagChanged ") + (changed ? "true" : "false"));
     }
@@ -40,5 +42,12 @@ public:
 
     std::vector<std::string> events;
 };
+
+// The add button's way in record mode: the numbers marked, then the card recorded.
+inline void RecordDraw(LotteryDocument& doc, const std::vector<int>& numbers) {
+    for (int n : numbers)
+        doc.MarkNumber(n);
+    doc.RecordCard();
+}
 
 } // namespace lottery::test

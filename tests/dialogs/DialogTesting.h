@@ -8,9 +8,9 @@
 #include <QTimer>
 #include <functional>
 
-// Runs the dialog modally, as the main window does, and lets `whileOpen` act on it once it
-// is on screen. The action must close the dialog.
-inline int ExecWith(QDialog& dialog, std::function<void()> whileOpen) {
+// Runs `show`, which shows the dialog modally as the main window does, and lets `whileOpen`
+// act on it once it is on screen. The action must close the dialog.
+template <typename Show> auto RunWith(QDialog& dialog, std::function<void()> whileOpen, Show show) {
     QTimer::singleShot(0, &dialog, [&dialog, whileOpen] {
         if (!QTest::qWaitForWindowExposed(&dialog)) {
             dialog.done(-2);
@@ -21,7 +21,11 @@ inline int ExecWith(QDialog& dialog, std::function<void()> whileOpen) {
             dialog.done(-1); // the action did not close it: end exec with a telltale result
         }
     });
-    return dialog.exec();
+    return show();
+}
+
+inline int ExecWith(QDialog& dialog, std::function<void()> whileOpen) {
+    return RunWith(dialog, std::move(whileOpen), [&dialog] { return dialog.exec(); });
 }
 
 inline QColor FontColourOf(const QWidget* widget) {

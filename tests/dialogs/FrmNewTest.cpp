@@ -3,7 +3,6 @@
 #include "DialogTesting.h"
 #include "FakeAppearance.h"
 #include "FontSetup.h"
-#include "LotteryDocument.h"
 
 #include <QFontInfo>
 #include <QLabel>
@@ -12,7 +11,6 @@
 #include <QSlider>
 #include <QTest>
 
-using lottery::LotteryDocument;
 using lottery::LotteryShape;
 
 class FrmNewTest : public QObject {
@@ -20,7 +18,19 @@ class FrmNewTest : public QObject {
 
 private:
     FakeAppearance appearance_;
-    LotteryDocument document_;
+    // What the last opening answered.
+    LotteryShape shape_;
+    bool accepted_ = false;
+
+    // Opens the dialog as the New command does.
+    int askWith(FrmNew& dialog, std::function<void()> whileOpen) {
+        const std::optional<LotteryShape> answer =
+            RunWith(dialog, std::move(whileOpen), [&dialog] { return dialog.askShape(); });
+        accepted_ = answer.has_value();
+        if (answer)
+            shape_ = *answer;
+        return dialog.result();
+    }
 
     QSlider* bar(FrmNew& dialog, const char* name) {
         return dialog.findChild<QSlider*>(QString::fromLatin1(name));
@@ -38,8 +48,8 @@ private:
         }
     }
     int confirm(FrmNew& dialog) {
-        return ExecWith(dialog,
-                        [&] { QTest::mouseClick(button(dialog, "Button1"), Qt::LeftButton); });
+        return askWith(dialog,
+                       [&] { QTest::mouseClick(button(dialog, "Button1"), Qt::LeftButton); });
     }
 
 private slots:
@@ -48,20 +58,20 @@ private slots:
         appearance_.tile = DistinctTile(0);
     }
     void init() {
-        document_.setShape(LotteryShape{});
-        document_.setNewAccepted(false);
+        shape_ = LotteryShape{};
+        accepted_ = false;
     }
 
     void confirmingAtOnceStartsSixOutOfFortySevenNotTheCurrentLottery() {
-        FrmNew dialog(document_, appearance_);
+        FrmNew dialog(appearance_);
         QCOMPARE(confirm(dialog), int(QDialog::Accepted));
-        QCOMPARE(int(document_.shape().K), 6);
-        QCOMPARE(int(document_.shape().N), 47);
-        QVERIFY(document_.newAccepted());
+        QCOMPARE(int(shape_.K), 6);
+        QCOMPARE(int(shape_.N), 47);
+        QVERIFY(accepted_);
     }
 
     void labelsStartWithTheirDesignTexts() {
-        FrmNew dialog(document_, appearance_);
+        FrmNew dialog(appearance_);
         QCOMPARE(labelText(dialog, "lblKolvoNum"), QStringLiteral("6"));
         QCOMPARE(labelText(dialog, "lblKolvoIz"), QStringLiteral("47"));
         QCOMPARE(bar(dialog, "trcKolvoIz")->minimum(), 7);
@@ -69,10 +79,10 @@ private slots:
     }
 
     void kAtOneLetsNGoDownToTwoThenNAtFiveLimitsKToFour() {
-        FrmNew dialog(document_, appearance_);
+        FrmNew dialog(appearance_);
         QSlider* k = bar(dialog, "trcKolvoNum");
         QSlider* n = bar(dialog, "trcKolvoIz");
-        const int result = ExecWith(dialog, [&] {
+        const int result = askWith(dialog, [&] {
             press(k, Qt::Key_Home);
             QCOMPARE(k->value(), 1);
             QCOMPARE(n->minimum(), 2);
@@ -90,12 +100,12 @@ private slots:
             QTest::mouseClick(button(dialog, "Button1"), Qt::LeftButton);
         });
         QCOMPARE(result, int(QDialog::Accepted));
-        QCOMPARE(int(document_.shape().K), 4);
-        QCOMPARE(int(document_.shape().N), 5);
+        QCOMPARE(int(shape_.K), 4);
+        QCOMPARE(int(shape_.N), 5);
     }
 
     void kAtSevenRaisesTheLowestNToEight() {
-        FrmNew dialog(document_, appearance_);
+        FrmNew dialog(appearance_);
         QSlider* k = bar(dialog, "trcKolvoNum");
         QSlider* n = bar(dialog, "trcKolvoIz");
         press(k, Qt::Key_End);
@@ -119,7 +129,7 @@ private slots:
     void nSetsTheHighestK() {
         QFETCH(int, n);
         QFETCH(int, highestK);
-        FrmNew dialog(document_, appearance_);
+        FrmNew dialog(appearance_);
         bar(dialog, "trcKolvoNum")->setValue(1);
         bar(dialog, "trcKolvoIz")->setValue(n);
         QCOMPARE(bar(dialog, "trcKolvoNum")->maximum(), highestK);
@@ -134,14 +144,14 @@ private slots:
     }
     void kSetsTheLowestN() {
         QFETCH(int, k);
-        FrmNew dialog(document_, appearance_);
+        FrmNew dialog(appearance_);
         bar(dialog, "trcKolvoNum")->setValue(k);
         QCOMPARE(bar(dialog, "trcKolvoIz")->minimum(), k + 1);
         QCOMPARE(bar(dialog, "trcKolvoIz")->maximum(), 49);
     }
 
     void aNewLimitNeverMovesTheOtherThumbOrItsLabel() {
-        FrmNew dialog(document_, appearance_);
+        FrmNew dialog(appearance_);
         QSlider* k = bar(dialog, "trcKolvoNum");
         QSlider* n = bar(dialog, "trcKolvoIz");
         QSignalSpy kMoves(k, &QSlider::valueChanged);
@@ -161,7 +171,7 @@ private slots:
     }
 
     void pageKeysStepNByFive() {
-        FrmNew dialog(document_, appearance_);
+        FrmNew dialog(appearance_);
         QSlider* n = bar(dialog, "trcKolvoIz");
         press(n, Qt::Key_PageDown);
         QCOMPARE(n->value(), 42);
@@ -169,17 +179,17 @@ private slots:
     }
 
     void positionsChosenInOneOpeningAreProposedAtTheNext() {
-        FrmNew dialog(document_, appearance_);
-        ExecWith(dialog, [&] {
+        FrmNew dialog(appearance_);
+        askWith(dialog, [&] {
             bar(dialog, "trcKolvoNum")->setValue(3);
             bar(dialog, "trcKolvoIz")->setValue(20);
             QTest::mouseClick(button(dialog, "Button1"), Qt::LeftButton);
         });
-        document_.setShape(LotteryShape{});
-        document_.setNewAccepted(false);
+        shape_ = LotteryShape{};
+        accepted_ = false;
 
         // A cancelled opening keeps what was moved in it as well.
-        ExecWith(dialog, [&] {
+        askWith(dialog, [&] {
             QCOMPARE(bar(dialog, "trcKolvoNum")->value(), 3);
             QCOMPARE(bar(dialog, "trcKolvoIz")->value(), 20);
             QCOMPARE(labelText(dialog, "lblKolvoNum"), QStringLiteral("3"));
@@ -188,8 +198,8 @@ private slots:
             QTest::mouseClick(button(dialog, "Button2"), Qt::LeftButton);
         });
         QCOMPARE(confirm(dialog), int(QDialog::Accepted));
-        QCOMPARE(int(document_.shape().K), 3);
-        QCOMPARE(int(document_.shape().N), 30);
+        QCOMPARE(int(shape_.K), 3);
+        QCOMPARE(int(shape_.N), 30);
     }
 
     void closingWithoutConfirmingChangesNothing_data() {
@@ -200,8 +210,8 @@ private slots:
     }
     void closingWithoutConfirmingChangesNothing() {
         QFETCH(QString, way);
-        FrmNew dialog(document_, appearance_);
-        const int result = ExecWith(dialog, [&] {
+        FrmNew dialog(appearance_);
+        const int result = askWith(dialog, [&] {
             bar(dialog, "trcKolvoNum")->setValue(2);
             bar(dialog, "trcKolvoIz")->setValue(10);
             if (way == QLatin1String("button")) {
@@ -214,12 +224,12 @@ private slots:
             }
         });
         QCOMPARE(result, int(QDialog::Rejected));
-        QCOMPARE(document_.shape(), LotteryShape{});
-        QVERIFY(!document_.newAccepted());
+        QCOMPARE(shape_, LotteryShape{});
+        QVERIFY(!accepted_);
     }
 
     void showingLaysTheTileFourByTwoAndColoursTheFourTexts() {
-        FrmNew dialog(document_, appearance_);
+        FrmNew dialog(appearance_);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         const auto* background = dialog.findChild<QLabel*>(QStringLiteral("imgFon3"));
@@ -229,7 +239,7 @@ private slots:
         FakeAppearance changed;
         changed.tile = DistinctTile(101);
         changed.title = QColor(0x80, 0, 0x40);
-        FrmNew second(document_, changed);
+        FrmNew second(changed);
         second.show();
         QVERIFY(QTest::qWaitForWindowExposed(&second));
         QCOMPARE(PictureOf(second.findChild<QLabel*>(QStringLiteral("imgFon3"))),
@@ -256,14 +266,14 @@ private slots:
     void controlsStandWhereTheFormPlacesThem() {
         QFETCH(QString, name);
         QFETCH(QRect, place);
-        FrmNew dialog(document_, appearance_);
+        FrmNew dialog(appearance_);
         const auto* widget = dialog.findChild<QWidget*>(name);
         QVERIFY(widget);
         QCOMPARE(widget->geometry(), place);
     }
 
     void windowAndControlsLookAsDesigned() {
-        FrmNew dialog(document_, appearance_);
+        FrmNew dialog(appearance_);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Новая статистика"));
         QCOMPARE(dialog.minimumSize(), QSize(273, 156));
         QCOMPARE(dialog.maximumSize(), QSize(273, 156));

@@ -5,13 +5,14 @@
 #include <QPushButton>
 #include <QTest>
 
-void PageListener::pageReset() {
+void PageListener::lotteryStarted(lottery::LotteryShape /*shape*/) {
     if (page != nullptr)
-        page->Unvisible();
+        page->lotteryStarted();
 }
 
-void PageListener::drawAppended(int index) {
-    appendedLines << QString::fromStdString(document->drawLine(index));
+void PageListener::drawsEdited(int first, int /*removed*/, int inserted) {
+    for (int i = first; i < first + inserted; ++i)
+        appendedLines << QString::fromStdString(document->drawLine(i));
 }
 
 void PageListener::changedFlagChanged(bool changed) {
@@ -21,11 +22,10 @@ void PageListener::changedFlagChanged(bool changed) {
 PageFixture::PageFixture(std::uint32_t seed, lottery::LotteryShape shape)
     : document(&listener), random(seed) {
     listener.document = &document;
-    document.setShape(shape);
     page = std::make_unique<DrawEntryPage>(document, random);
     listener.page = page.get();
     page->CreateNumberButtons();
-    document.Starting();
+    document.StartLottery(shape);
     page->show();
     if (!QTest::qWaitForWindowExposed(page.get()))
         qWarning("the draw-entry page was not exposed");
@@ -45,9 +45,7 @@ void PageFixture::clickAll(std::initializer_list<int> numbers) {
 }
 
 void PageFixture::startLottery(lottery::LotteryShape shape) {
-    document.setShape(shape);
-    page->btnContinueClick();
-    document.StartNewLottery();
+    document.StartLottery(shape);
 }
 
 bool PageFixture::glyphIs(int n, art::GlyphKind kind) const {

@@ -9,17 +9,16 @@
 #include <vector>
 
 // What the main window does with the document's notices, reduced to what the page needs: the
-// page reset and a record of the lines that would go into lbxAll.
+// page's part of a lottery start and a record of the lines that would go into lbxAll.
 class PageListener : public lottery::DocumentListener {
 public:
     DrawEntryPage* page = nullptr;
     lottery::LotteryDocument* document = nullptr;
     QStringList appendedLines;
     std::vector<bool> changedFlags;
-    int pageResets = 0;
 
-    void pageReset() override;
-    void drawAppended(int index) override;
+    void lotteryStarted(lottery::LotteryShape shape) override;
+    void drawsEdited(int first, int removed, int inserted) override;
     void changedFlagChanged(bool changed) override;
 };
 

@@ -25,7 +25,7 @@ public:
     std::deque<std::optional<QColor>> colourAnswers;
     std::vector<QColor> openedOn;
 
-    int askYesNo(QWidget*, const QString&) override { return 7; }
+    ConfirmAnswer askYesNo(QWidget*, const QString&) override { return ConfirmAnswer::No; }
     std::optional<QString> chooseFileToOpen(QWidget*) override { return std::nullopt; }
     std::optional<QString> chooseFileToSave(QWidget*) override { return std::nullopt; }
     std::optional<QColor> chooseColour(QWidget*, const QColor& initial) override {

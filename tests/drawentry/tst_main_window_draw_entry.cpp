@@ -6,6 +6,7 @@
 #include "FrmMain.h"
 #include "GlyphButton.h"
 #include "LotteryApplication.h"
+#include "NewLotteryDialog.h"
 #include "PageControl.h"
 #include "Pictures.h"
 #include "StandardDialogs.h"
@@ -31,7 +32,7 @@ public:
     std::deque<QString> openPaths;
     std::deque<std::optional<QColor>> colours;
 
-    int askYesNo(QWidget*, const QString&) override { return lottery::kAnswerNo; }
+    ConfirmAnswer askYesNo(QWidget*, const QString&) override { return ConfirmAnswer::No; }
     std::optional<QString> chooseFileToOpen(QWidget*) override {
         if (openPaths.empty())
             return std::nullopt;
@@ -50,19 +51,10 @@ public:
 };
 
 // frmNew confirmed with the next shape.
-class ConfirmingNewDialog : public QDialog {
+class ConfirmingNewDialog : public NewLotteryDialog {
 public:
-    ConfirmingNewDialog(lottery::LotteryDocument& document, QWidget* parent)
-        : QDialog(parent), document_(document) {}
     lottery::LotteryShape next;
-    int exec() override {
-        document_.setShape(next);
-        document_.setNewAccepted(true);
-        return Accepted;
-    }
-
-private:
-    lottery::LotteryDocument& document_;
+    std::optional<lottery::LotteryShape> askShape() override { return next; }
 };
 
 class CollectedErrors {
@@ -89,8 +81,7 @@ private:
 struct Window {
     Window() {
         window = std::make_unique<FrmMain>(dialogs);
-        frmNew = new ConfirmingNewDialog(window->document(), window.get());
-        window->attachDialogs(nullptr, frmNew, nullptr);
+        window->attachDialogs(nullptr, frmNew.get(), nullptr);
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
             qWarning("the main window was not exposed");
@@ -124,18 +115,17 @@ struct Window {
     }
 
     ScriptedDialogs dialogs;
+    std::unique_ptr<ConfirmingNewDialog> frmNew = std::make_unique<ConfirmingNewDialog>();
     std::unique_ptr<FrmMain> window;
-    ConfirmingNewDialog* frmNew = nullptr;
 };
 
 // A 6/49 file with one draw, written by a document of its own.
 QString WriteSixOfFortyNine(const QString& path) {
     lottery::LotteryDocument source;
-    source.setShape({6, 49});
     for (const int n : {3, 17, 22, 30, 41, 45})
         source.MarkNumber(n);
-    source.AddDraw();
-    source.WriteDocument(path.toStdString());
+    source.RecordCard();
+    source.SaveAs(path.toStdString());
     return path;
 }
 

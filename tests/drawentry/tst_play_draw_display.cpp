@@ -154,7 +154,7 @@ void PlayDrawDisplayTest::fixedSeedDrawPutsEachBallAndLabelWhereTheRulesSay() {
     QVERIFY(!fixture.page->townPicture()->isVisible());
     QVERIFY(fixture.page->continueButton()->isVisible());
     QVERIFY(!fixture.page->newTirazButton()->isEnabled());
-    QVERIFY(fixture.document.playShown());
+    QVERIFY(fixture.page->playShown());
 }
 
 void PlayDrawDisplayTest::theTicketStaysMarkedWhileTheDrawIsOnDisplay() {
@@ -182,7 +182,7 @@ void PlayDrawDisplayTest::continueEndsTheDisplayAndGivesTheTicketAfterDrawGlyphs
     QVERIFY(fixture.page->townPicture()->isVisible());
     QCOMPARE(fixture.document.cardCount(), 0);
     QVERIFY(!fixture.page->newTirazButton()->isEnabled());
-    QVERIFY(!fixture.document.playShown());
+    QVERIFY(!fixture.page->playShown());
     for (int m = 1; m <= 6; ++m) {
         QVERIFY(!fixture.page->ballPicture(m)->isVisible());
         QVERIFY(fixture.page->ballLabel(m)->text().isEmpty());
@@ -198,7 +198,7 @@ void PlayDrawDisplayTest::numberClickAfterADrawEndsTheDisplayAndMarksThatNumberO
     PageFixture fixture(5);
     MarkTicketAndPlay(fixture, {10, 23, 30, 40, 41, 42});
     fixture.click(23);
-    QVERIFY(!fixture.document.playShown());
+    QVERIFY(!fixture.page->playShown());
     QVERIFY(!fixture.page->continueButton()->isVisible());
     QVERIFY(fixture.page->townPicture()->isVisible());
     for (int m = 1; m <= 7; ++m)
@@ -213,7 +213,7 @@ void PlayDrawDisplayTest::modeSwitchDuringADrawEndsTheDisplay() {
     PageFixture fixture(5);
     MarkTicketAndPlay(fixture, {10, 23, 30, 40, 41, 42});
     fixture.clickButton(fixture.page->tirazButton());
-    QVERIFY(!fixture.document.playShown());
+    QVERIFY(!fixture.page->playShown());
     QVERIFY(fixture.page->townPicture()->isVisible());
     QCOMPARE(fixture.document.cardCount(), 0);
     QVERIFY(!fixture.page->playMode());

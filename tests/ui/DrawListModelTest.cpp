@@ -11,16 +11,17 @@ namespace {
 void Add(lottery::LotteryDocument& document, std::initializer_list<int> numbers) {
     for (int n : numbers)
         document.MarkNumber(n);
-    document.AddDraw();
-    document.ResetCard();
+    document.RecordCard();
 }
 
 // Forwards the document's list events to the model, as the main window does.
 class ModelListener : public lottery::DocumentListener {
 public:
     DrawListModel* model = nullptr;
-    void drawListReset() override { model->resetFromDocument(); }
-    void drawAppended(int index) override { model->drawAppended(index); }
+    void drawsReplaced() override { model->resetFromDocument(); }
+    void drawsEdited(int first, int removed, int inserted) override {
+        model->drawsEdited(first, removed, inserted);
+    }
 };
 
 } // namespace
@@ -67,7 +68,7 @@ void DrawListModelTest::replacingTheListResetsTheModel() {
     listener.model = &model;
     Add(document, {1, 2, 3, 4, 5, 6});
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
-    document.StartNewLottery();
+    document.StartLottery({6, 49});
     QVERIFY(reset.size() >= 1);
     QCOMPARE(model.rowCount(), 0);
 }

@@ -66,14 +66,13 @@ void FrmMainFileCommandsTest::newAsksToSaveAndCancellingTheDialogKeepsTheDraw() 
     MainWindowFixture f;
     f.addDraw({1, 2, 3, 4, 5, 6});
     QVERIFY(Save(f)->isEnabled());
-    f.dialogs.answers = {lottery::kAnswerNo};
+    f.dialogs.answers = {ConfirmAnswer::No};
     f.window->mnuNewClick(); // frmNew is cancelled: nextShape is empty
     QCOMPARE(f.dialogs.questions, QStringList{kAskDiscard});
     QCOMPARE(f.frmNew->shown, 1);
     QCOMPARE(f.document().drawCount(), 1);
     QCOMPARE(ListLines(f), 1);
     QVERIFY(Save(f)->isEnabled());
-    QCOMPARE(f.document().lastAnswer(), lottery::kAnswerNo);
     QCOMPARE(f.window->windowTitle(), QStringLiteral(" \"Жребикон\"  от  Velkora  -  Безымянный"));
 }
 
@@ -87,7 +86,7 @@ void FrmMainFileCommandsTest::newWithoutChangesAsksNothing() {
 void FrmMainFileCommandsTest::yesOnAnUnnamedDocumentOpensSaveAsAndCancellingItLetsNewProceed() {
     MainWindowFixture f;
     f.addDraw({1, 2, 3, 4, 5, 6});
-    f.dialogs.answers = {lottery::kAnswerYes};
+    f.dialogs.answers = {ConfirmAnswer::Yes};
     // The save dialog is cancelled (no path scripted); New goes on with its own dialog.
     f.newLottery(6, 49);
     QCOMPARE(f.dialogs.saveDialogsShown, 1);
@@ -95,7 +94,6 @@ void FrmMainFileCommandsTest::yesOnAnUnnamedDocumentOpensSaveAsAndCancellingItLe
     QCOMPARE(f.document().drawCount(), 0);
     QCOMPARE(ListLines(f), 0);
     QVERIFY(!Save(f)->isEnabled());
-    QCOMPARE(f.document().lastAnswer(), lottery::kAnswerNo);
 }
 
 void FrmMainFileCommandsTest::yesOnANamedDocumentSavesItBeforeNew() {
@@ -105,7 +103,7 @@ void FrmMainFileCommandsTest::yesOnANamedDocumentSavesItBeforeNew() {
     f.dialogs.savePaths = {path};
     f.window->mnuSaveAsClick();
     f.addDraw({7, 8, 9, 10, 11, 12});
-    f.dialogs.answers = {lottery::kAnswerYes};
+    f.dialogs.answers = {ConfirmAnswer::Yes};
     f.newLottery(6, 49);
     QCOMPARE(f.dialogs.saveDialogsShown, 1); // only the first Save As
     QCOMPARE(FileBytes(path).toHex(), QByteArray("0708090a0b0c0006310000000000"));
@@ -117,7 +115,7 @@ void FrmMainFileCommandsTest::confirmedNewEmptiesTheListAndTitlesTheWindowUnname
     f.dialogs.savePaths = {dir.filePath("draws.dat")};
     f.window->mnuSaveAsClick();
     f.addDraw({1, 2, 3, 4, 5, 6});
-    f.dialogs.answers = {lottery::kAnswerNo};
+    f.dialogs.answers = {ConfirmAnswer::No};
     f.newLottery(4, 20);
     QCOMPARE(f.window->windowTitle(), kTitlePrefix + QStringLiteral("Безымянный"));
     QVERIFY(f.document().filePath().empty());
@@ -217,7 +215,7 @@ void FrmMainFileCommandsTest::openAsksFirstWhenThereAreUnsavedDraws() {
     WriteDatabase(path, {6, 49}, {});
     MainWindowFixture f;
     f.addDraw({1, 2, 3, 4, 5, 6});
-    f.dialogs.answers = {lottery::kAnswerNo};
+    f.dialogs.answers = {ConfirmAnswer::No};
     f.dialogs.openPaths = {path};
     f.window->mnuOpenClick();
     QCOMPARE(f.dialogs.questions, QStringList{kAskDiscard});
@@ -252,7 +250,7 @@ void FrmMainFileCommandsTest::failedOpenLeavesDocumentAndTitleUnchanged() {
     }
     MainWindowFixture f;
     f.addDraw({1, 2, 3, 4, 5, 6});
-    f.dialogs.answers = {lottery::kAnswerNo};
+    f.dialogs.answers = {ConfirmAnswer::No};
     f.dialogs.openPaths = {path};
     const QString title = f.window->windowTitle();
     CollectedErrors errors;
@@ -289,11 +287,10 @@ void FrmMainFileCommandsTest::closingWithUnsavedDrawsAsksAndSavesOnYes() {
     const QString path = dir.filePath("on-exit.dat");
     MainWindowFixture f;
     f.addDraw({1, 2, 3, 4, 5, 6});
-    f.dialogs.answers = {lottery::kAnswerYes};
+    f.dialogs.answers = {ConfirmAnswer::Yes};
     f.dialogs.savePaths = {path};
     QVERIFY(f.window->close());
     QCOMPARE(f.dialogs.questions, QStringList{kAskExit});
-    QCOMPARE(f.document().lastAnswer(), lottery::kAnswerYes);
     QCOMPARE(FileBytes(path).size(), 14);
     QVERIFY(!f.window->isVisible());
 }
@@ -301,7 +298,7 @@ void FrmMainFileCommandsTest::closingWithUnsavedDrawsAsksAndSavesOnYes() {
 void FrmMainFileCommandsTest::closingWithUnsavedDrawsAndNoClosesWithoutSaving() {
     MainWindowFixture f;
     f.addDraw({1, 2, 3, 4, 5, 6});
-    f.dialogs.answers = {lottery::kAnswerNo};
+    f.dialogs.answers = {ConfirmAnswer::No};
     QVERIFY(f.window->close());
     QCOMPARE(f.dialogs.questions, QStringList{kAskExit});
     QCOMPARE(f.dialogs.saveDialogsShown, 0);
@@ -318,7 +315,7 @@ void FrmMainFileCommandsTest::aFailingSaveWhileClosingKeepsTheWindowOpen() {
     QTemporaryDir dir;
     MainWindowFixture f;
     f.addDraw({1, 2, 3, 4, 5, 6});
-    f.dialogs.answers = {lottery::kAnswerYes};
+    f.dialogs.answers = {ConfirmAnswer::Yes};
     f.dialogs.savePaths = {dir.filePath("missing/x.dat")};
     CollectedErrors errors;
     QVERIFY(!f.window->close());

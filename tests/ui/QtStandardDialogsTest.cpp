@@ -46,7 +46,7 @@ void QtStandardDialogsTest::theConfirmBoxAsksWithYesAndNoUnderTheCaptionConfirm(
         shown = DescribeBox(*box);
         box->escapeButton()->click();
     });
-    QCOMPARE(dialogs.askYesNo(nullptr, QStringLiteral("Сохранить изменения?")), 7);
+    QCOMPARE(dialogs.askYesNo(nullptr, QStringLiteral("Сохранить изменения?")), ConfirmAnswer::No);
     QCOMPARE(shown.title, QStringLiteral("Confirm"));
     QCOMPARE(shown.text, QStringLiteral("Сохранить изменения?"));
     QCOMPARE(shown.icon, QMessageBox::Question);
@@ -89,7 +89,7 @@ void QtStandardDialogsTest::confirmAnswers() {
         else
             box->close();
     });
-    QCOMPARE(dialogs.askYesNo(nullptr, QStringLiteral("Сохранить изменения перед выходом?")),
+    QCOMPARE(int(dialogs.askYesNo(nullptr, QStringLiteral("Сохранить изменения перед выходом?"))),
              answer);
 }
 

@@ -226,7 +226,7 @@ void StatisticsPageTest::textsBeyondTheColumnCountAreKept() {
     MainWindowFixture f;
     f.addDraw({40, 41, 42, 43, 44, 45});
     f.showStatisticsPage();
-    f.dialogs.answers = {lottery::kAnswerNo};
+    f.dialogs.answers = {ConfirmAnswer::No};
     // Opening or starting a smaller lottery shrinks the columns; the frequency written into
     // column 45 before is blanked by the page reset, not by the shrinking.
     StringGrid& all = f.grid("grdAll");

@@ -13,11 +13,11 @@
 #include <QTest>
 #include <QTimer>
 
-int ScriptedDialogs::askYesNo(QWidget* /*parent*/, const QString& text) {
+ConfirmAnswer ScriptedDialogs::askYesNo(QWidget* /*parent*/, const QString& text) {
     questions << text;
     if (answers.empty())
-        return lottery::kAnswerNo;
-    const int answer = answers.front();
+        return ConfirmAnswer::No;
+    const ConfirmAnswer answer = answers.front();
     answers.pop_front();
     return answer;
 }
@@ -49,13 +49,9 @@ std::optional<QColor> ScriptedDialogs::chooseColour(QWidget* /*parent*/,
     return std::nullopt;
 }
 
-int ScriptedNewDialog::exec() {
+std::optional<lottery::LotteryShape> ScriptedNewDialog::askShape() {
     ++shown;
-    if (!nextShape)
-        return QDialog::Rejected;
-    document_.setShape(*nextShape);
-    document_.setNewAccepted(true);
-    return QDialog::Accepted;
+    return nextShape;
 }
 
 CollectedErrors::CollectedErrors() {
@@ -72,18 +68,12 @@ CollectedErrors::~CollectedErrors() {
 MainWindowFixture::MainWindowFixture(bool show) {
     // No options file: the window keeps its design colours and first pattern.
     window = std::make_unique<FrmMain>(dialogs, "/nonexistent-folder-for-tests/User.opt");
-    frmNew = new ScriptedNewDialog(window->document(), window.get());
-    window->attachDialogs(nullptr, frmNew, nullptr);
+    window->attachDialogs(nullptr, frmNew.get(), nullptr);
     if (show) {
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
             qWarning("the main window was not exposed");
     }
-}
-
-MainWindowFixture::~MainWindowFixture() {
-    // Leave without the closing question.
-    window->document().setChanged(false);
 }
 
 StringGrid& MainWindowFixture::grid(const char* name) const {
@@ -97,10 +87,7 @@ void MainWindowFixture::addDraw(std::initializer_list<int> numbers) {
     lottery::LotteryDocument& doc = document();
     for (int n : numbers)
         doc.MarkNumber(n);
-    doc.AddDraw();
-    doc.ResetCard();
-    doc.setChanged(true);
-    doc.StatAll();
+    doc.RecordCard();
 }
 
 void MainWindowFixture::newLottery(int K, int N) {

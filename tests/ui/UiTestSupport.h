@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FrmMain.h"
+#include "NewLotteryDialog.h"
 #include "PageControl.h"
 #include "StandardDialogs.h"
 
@@ -22,13 +23,13 @@ class StringGrid;
 // Standard dialogs that answer from a script and record what they were asked.
 class ScriptedDialogs : public StandardDialogs {
 public:
-    int askYesNo(QWidget* parent, const QString& text) override;
+    ConfirmAnswer askYesNo(QWidget* parent, const QString& text) override;
     std::optional<QString> chooseFileToOpen(QWidget* parent) override;
     std::optional<QString> chooseFileToSave(QWidget* parent) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
 
-    std::deque<int> answers;       // askYesNo; 7 when empty
-    std::deque<QString> openPaths; // an empty path, or none left, cancels the dialog
+    std::deque<ConfirmAnswer> answers; // askYesNo; No when empty
+    std::deque<QString> openPaths;     // an empty path, or none left, cancels the dialog
     std::deque<QString> savePaths;
     QStringList questions;
     int openDialogsShown = 0;
@@ -36,17 +37,12 @@ public:
 };
 
 // Stands in for frmNew: "shows" itself by accepting a shape or by being cancelled.
-class ScriptedNewDialog : public QDialog {
+class ScriptedNewDialog : public NewLotteryDialog {
 public:
-    explicit ScriptedNewDialog(lottery::LotteryDocument& document, QWidget* parent = nullptr)
-        : QDialog(parent), document_(document) {}
-    int exec() override;
+    std::optional<lottery::LotteryShape> askShape() override;
 
     std::optional<lottery::LotteryShape> nextShape; // nullopt = cancel
     int shown = 0;
-
-private:
-    lottery::LotteryDocument& document_;
 };
 
 // Errors reported while the guard lives are collected instead of shown.
@@ -61,11 +57,10 @@ public:
 // A main window with scripted dialogs and a frmNew stand-in, shown on the offscreen screen.
 struct MainWindowFixture {
     explicit MainWindowFixture(bool show = true);
-    ~MainWindowFixture();
 
     ScriptedDialogs dialogs;
+    std::unique_ptr<ScriptedNewDialog> frmNew = std::make_unique<ScriptedNewDialog>();
     std::unique_ptr<FrmMain> window;
-    ScriptedNewDialog* frmNew = nullptr;
 
     lottery::LotteryDocument& document() { return window->document(); }
     StringGrid& grid(const char* name) const;

@@ -19,9 +19,8 @@ constexpr int kMinK = 1;
 constexpr int kDesignMinN = 7;
 } // namespace
 
-FrmNew::FrmNew(lottery::LotteryDocument& document, const AppearanceSource& appearance,
-               QWidget* parent)
-    : QDialog(parent), document_(document), appearance_(appearance) {
+FrmNew::FrmNew(const AppearanceSource& appearance, QWidget* parent)
+    : QDialog(parent), appearance_(appearance) {
     SetUpFixedWindow(*this, QStringLiteral("frmNew"), QStringLiteral("Новая статистика"), kClient);
 
     imgFon3_ = new TiledBackground(QStringLiteral("imgFon3"), kClient, this);
@@ -75,6 +74,12 @@ QLabel* FrmNew::AddValueLabel(const QString& name, int y, const QString& text) {
     return label;
 }
 
+std::optional<lottery::LotteryShape> FrmNew::askShape() {
+    accepted_.reset();
+    exec();
+    return accepted_;
+}
+
 void FrmNew::showEvent(QShowEvent* event) {
     FormShow();
     QDialog::showEvent(event);
@@ -101,8 +106,7 @@ void FrmNew::Button1Click() {
     lottery::LotteryShape shape;
     shape.K = static_cast<std::uint8_t>(trcKolvoNum_->value());
     shape.N = static_cast<std::uint8_t>(trcKolvoIz_->value());
-    document_.setShape(shape);
-    document_.setNewAccepted(true);
+    accepted_ = shape;
     accept();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LotteryDocument.h"
+#include "NewLotteryDialog.h"
 
 #include <QDialog>
 
@@ -10,13 +10,15 @@ class QPushButton;
 class QSlider;
 class TiledBackground;
 
-// "Новая статистика": asks K and N of a new lottery. On "готово" it writes the shape into the
-// document and sets newAccepted; it keeps its positions from one opening to the next.
-class FrmNew : public QDialog {
+// "Новая статистика": asks K and N of a new lottery; "готово" gives the chosen shape. It keeps
+// its positions from one opening to the next.
+class FrmNew : public QDialog, public NewLotteryDialog {
     Q_OBJECT
 public:
-    FrmNew(lottery::LotteryDocument& document, const AppearanceSource& appearance,
-           QWidget* parent = nullptr);
+    explicit FrmNew(const AppearanceSource& appearance, QWidget* parent = nullptr);
+
+    // Shows the dialog modally.
+    std::optional<lottery::LotteryShape> askShape() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -32,8 +34,8 @@ private:
                          int pageStep);
     QLabel* AddValueLabel(const QString& name, int y, const QString& text);
 
-    lottery::LotteryDocument& document_;
     const AppearanceSource& appearance_;
+    std::optional<lottery::LotteryShape> accepted_;
     TiledBackground* imgFon3_;
     QLabel* Label1_;
     QSlider* trcKolvoNum_;

@@ -55,7 +55,7 @@ struct Model {
     std::vector<int> card; // in marking order
     QString caption = DrawEntryPage::kCaptionAtStart;
     bool playShown = false; // the home draw is on display
-    bool playFlag = false;  // the document's playShown: New and Open leave it set
+    bool playFlag = false;  // the page's playShown: New and Open leave it set
     bool changed = false;
     QString path;
     bool firstPattern = true;
@@ -221,7 +221,7 @@ void RandomSessionTest::initTestCase() {
     previousDir_ = QDir::currentPath();
     QDir::setCurrent(folder_.path());
     window_ = std::make_unique<FrmMain>(dialogs_, "/nonexistent-folder-for-tests/User.opt");
-    frmNew_ = new FrmNew(window_->document(), window_->appearance(), window_.get());
+    frmNew_ = new FrmNew(window_->appearance(), window_.get());
     window_->attachDialogs(nullptr, frmNew_, nullptr);
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -235,8 +235,6 @@ void RandomSessionTest::initTestCase() {
 
 void RandomSessionTest::cleanupTestCase() {
     errors_.reset();
-    if (window_)
-        window_->document().setChanged(false);
     window_.reset();
     QDir::setCurrent(previousDir_);
 }
@@ -337,10 +335,10 @@ void RandomSessionTest::scriptDiscardQuestion() {
     if (!model_.changed)
         return;
     if (random(2) == 0) {
-        dialogs_.answers.push_back(lottery::kAnswerNo);
+        dialogs_.answers.push_back(ConfirmAnswer::No);
         return;
     }
-    dialogs_.answers.push_back(lottery::kAnswerYes);
+    dialogs_.answers.push_back(ConfirmAnswer::Yes);
     scriptSave();
 }
 
@@ -546,7 +544,7 @@ void RandomSessionTest::checkAll(const QString& where) {
     for (int p = 0; p < doc.cardCount(); ++p)
         QCOMPARE(static_cast<int>(doc.cardNumbers()[static_cast<std::size_t>(p)]),
                  model_.card[static_cast<std::size_t>(p)]);
-    QCOMPARE(doc.playShown(), model_.playFlag);
+    QCOMPARE(page().playShown(), model_.playFlag);
 
     // Statistics against the plain recomputation.
     if (statsStale_) {

@@ -58,8 +58,9 @@ int WritesOfCleanSave(MainWindowFixture& f, const QString& target) {
         QFile::copy(target, copy);
     FaultyFileSystem counting;
     counting.useShortTransfers();
-    f.document().WriteDocument(copy.toStdString(), counting);
-    f.document().setChanged(true);
+    const lottery::LotteryDocument& doc = f.document();
+    lottery::WriteDrawFile(copy.toStdString(), doc.draws(), doc.shape(), doc.trailerReserved(),
+                           counting);
     return counting.calls(Op::Write);
 }
 
@@ -295,7 +296,7 @@ void SaveFaultsInTheWindowTest::aFailingSaveWhileClosingKeepsTheWindowOpenAndThe
     f.window->setFileSystem(faulty);
 
     CollectedErrors errors;
-    f.dialogs.answers = {lottery::kAnswerYes};
+    f.dialogs.answers = {ConfirmAnswer::Yes};
     QVERIFY(!f.window->close());
     QVERIFY(f.window->isVisible());
     QCOMPARE(f.dialogs.questions,
@@ -308,7 +309,7 @@ void SaveFaultsInTheWindowTest::aFailingSaveWhileClosingKeepsTheWindowOpenAndThe
 
     // A second close without the fault saves and closes.
     f.window->setFileSystem(lottery::SystemFileSystem());
-    f.dialogs.answers = {lottery::kAnswerYes};
+    f.dialogs.answers = {ConfirmAnswer::Yes};
     f.dialogs.savePaths = {path};
     QVERIFY(f.window->close());
     QCOMPARE(FileBytes(path).size(), (named ? 3 : 2) * 7);
@@ -374,7 +375,7 @@ void SaveFaultsInTheWindowTest::aFailingSaveAskedForByNewOrOpenEndsThatCommandAn
     faulty.failCall(Op::Write, 1, ENOSPC);
     f.window->setFileSystem(faulty);
     CollectedErrors errors;
-    f.dialogs.answers = {lottery::kAnswerYes};
+    f.dialogs.answers = {ConfirmAnswer::Yes};
     f.dialogs.openPaths = {other};
     f.frmNew->nextShape = lottery::LotteryShape{3, 10};
     Action(f, open ? "mnuOpen" : "mnuNew")->trigger();

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "StandardDialogs.h"
+
+#include <deque>
+
+// The main window's standard dialogs without a screen to answer them: every question is
+// answered No, Open takes the next queued path, "Цвет ..." the next queued colour; nothing
+// queued cancels.
+class ScriptedDialogs : public StandardDialogs {
+public:
+    std::deque<QString> openPaths;
+    std::deque<QColor> colours;
+
+    ConfirmAnswer askYesNo(QWidget* parent, const QString& text) override;
+    std::optional<QString> chooseFileToOpen(QWidget* parent) override;
+    std::optional<QString> chooseFileToSave(QWidget* parent) override;
+    std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "LotteryShape.h"
+
+#include <optional>
+
+// What the New command asks: the shape of the lottery to start, nullopt when cancelled.
+class NewLotteryDialog {
+public:
+    virtual ~NewLotteryDialog() = default;
+    virtual std::optional<lottery::LotteryShape> askShape() = 0;
+};
