@@ -1,7 +1,8 @@
 // Draws every picture of the program's windows shown in docs/:
 //   zhrebikon_screenshots DOCS-FOLDER [CSV-OF-6/49-DRAWS]
-// Without the CSV the three pictures of the opened history are left as they are. The pictures
-// are drawn on the offscreen platform, so that they do not depend on the desktop they are made on.
+// Without the CSV the pictures of the opened history and of its import are left as they are. The
+// pictures are drawn on the offscreen platform, so that they do not depend on the desktop they are
+// made on.
 #include "DialogPictures.h"
 #include "HistoryDatabase.h"
 #include "LotteryApplication.h"
@@ -34,5 +35,7 @@ int main(int argc, char** argv) {
     DrawPlayPictures(folder);
     DrawQuadraturePicture(folder);
     DrawDialogPictures(folder);
+    if (args.size() == 3 && !args[2].isEmpty())
+        DrawTablePreviewPicture(folder, args[2]);
     return folder.allSaved() ? 0 : 1;
 }
