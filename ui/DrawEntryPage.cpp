@@ -9,9 +9,11 @@
 #include "Transparency.h"
 
 #include <QAbstractButton>
+#include <QContextMenuEvent>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 
 const QString DrawEntryPage::kCaptionAtStart = QStringLiteral("Добавить  тираж");
@@ -312,4 +314,22 @@ void DrawEntryPage::Unvisible() {
         if (QLabel* label = ballLabels_[static_cast<std::size_t>(m)])
             label->hide();
     }
+}
+
+void DrawEntryPage::addCardAction(QAction* action) {
+    cardActions_.append(action);
+}
+
+void DrawEntryPage::contextMenuEvent(QContextMenuEvent* event) {
+    // The card is the field of number buttons, hidden ones included.
+    const bool onCard =
+        numbers_[1] != nullptr &&
+        numbers_[1]->geometry().united(numbers_[kNumbers]->geometry()).contains(event->pos());
+    if (cardActions_.isEmpty() || !onCard) {
+        event->ignore();
+        return;
+    }
+    for (QAction* action : cardActions_)
+        action->setEnabled(document_.cardFull());
+    QMenu::exec(cardActions_, event->globalPos(), nullptr, this);
 }

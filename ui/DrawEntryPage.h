@@ -15,6 +15,8 @@ class RandomSource;
 
 class GlyphButton;
 class QAbstractButton;
+class QAction;
+class QContextMenuEvent;
 class QLabel;
 class QPushButton;
 
@@ -62,6 +64,9 @@ public:
     void bbtTirazClick();
     void bbtPlayClick();
 
+    // Offered by a right click on the card; available only while it holds K numbers.
+    void addCardAction(QAction* action);
+
     // The controls, for the window and its tests.
     GlyphButton* tirazButton() const { return bbtTiraz_; }
     GlyphButton* playButton() const { return bbtPlay_; }
@@ -74,6 +79,9 @@ public:
     // m = 1..7; null before CreateNumberButtons.
     QLabel* ballPicture(int m) const;
     QLabel* ballLabel(int m) const;
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void setGlyph(int n, art::GlyphKind kind);
@@ -98,4 +106,5 @@ private:
     std::array<QLabel*, kBalls + 1> ballLabels_{};     // 1-based
     QImage background_;
     bool playShown_ = false;
+    QList<QAction*> cardActions_;
 };

@@ -1,5 +1,6 @@
 #include "FrmMain.h"
 
+#include "AnalysisHooks.h"
 #include "AppearanceOptions.h"
 #include "AtomicFile.h"
 #include "DrawEntryPage.h"
@@ -74,6 +75,7 @@ FrmMain::FrmMain(StandardDialogs& dialogs, std::string optionsPath, QWidget* par
     // the document is named again.
     setWindowTitle(kInitialTitle);
     centreOnDesktop();
+    new AnalysisHooks(*this);
 }
 
 FrmMain::~FrmMain() {

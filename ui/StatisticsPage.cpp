@@ -10,7 +10,9 @@
 #include "StringGrid.h"
 #include "Transparency.h"
 
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QSlider>
 
 namespace {
@@ -300,4 +302,18 @@ void StatisticsPage::drawsReplaced() {
 
 void StatisticsPage::drawsEdited(int first, int removed, int inserted) {
     drawList_->drawsEdited(first, removed, inserted);
+}
+
+void StatisticsPage::addContextAction(QAction* action) {
+    contextActions_.append(action);
+}
+
+void StatisticsPage::contextMenuEvent(QContextMenuEvent* event) {
+    const QWidget* under = childAt(event->pos());
+    const bool onList = under != nullptr && (under == lbxAll_ || lbxAll_->isAncestorOf(under));
+    if (contextActions_.isEmpty() || onList) {
+        event->ignore();
+        return;
+    }
+    QMenu::exec(contextActions_, event->globalPos(), nullptr, this);
 }

@@ -13,6 +13,8 @@ class LotteryDocument;
 }
 
 class DrawListModel;
+class QAction;
+class QContextMenuEvent;
 class QLabel;
 class QSlider;
 class StringGrid;
@@ -57,6 +59,9 @@ public:
     void drawsReplaced();
     void drawsEdited(int first, int removed, int inserted);
 
+    // Offered by a right click on the page and its tables; the list of past draws has its own.
+    void addContextAction(QAction* action);
+
     StringGrid* grdNumber() const { return grdNumber_; }
     StringGrid* grdAll() const { return grdAll_; }
     StringGrid* grdChashe() const { return grdChashe_; }
@@ -64,6 +69,9 @@ public:
     QSlider* trcNumber() const { return trcNumber_; }
     QLabel* lblNumber() const { return lblNumber_; }
     DrawListBox* lbxAll() const { return lbxAll_; }
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     QLabel* addTitle(const char* name, const QString& text, int x, int y);
@@ -86,4 +94,5 @@ private:
     std::int32_t tableHeadColour_;
     std::int32_t titleColour_;
     std::int32_t tableFontColour_;
+    QList<QAction*> contextActions_;
 };

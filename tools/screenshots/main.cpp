@@ -1,8 +1,9 @@
 // Draws every picture of the program's windows shown in docs/:
 //   zhrebikon_screenshots DOCS-FOLDER [CSV-OF-6/49-DRAWS]
-// Without the CSV the pictures of the opened history and of its import are left as they are. The
-// pictures are drawn on the offscreen platform, so that they do not depend on the desktop they are
-// made on.
+// Without the CSV the pictures of the opened history (main window, charts, the import preview)
+// are left as they are. The pictures are drawn on the offscreen platform, so that they do not
+// depend on the desktop they are made on.
+#include "ChartPictures.h"
 #include "DialogPictures.h"
 #include "HistoryDatabase.h"
 #include "LotteryApplication.h"
@@ -28,13 +29,14 @@ int main(int argc, char** argv) {
         database = scratch.filePath(QStringLiteral("lotto649.dat"));
         qInfo("%d draws read", WriteHistoryDatabase(args[2], database));
     } else {
-        qWarning("no 6/49 history given: main-window.png, statistics-page.png and "
-                 "draw-entry-page.png are left as they are");
+        qWarning("no 6/49 history given: main-window.png, statistics-page.png, "
+                 "draw-entry-page.png and the chart pictures are left as they are");
     }
     DrawPagePictures(folder, database);
     DrawPlayPictures(folder);
     DrawQuadraturePicture(folder);
     DrawDialogPictures(folder);
+    DrawChartPictures(folder, database);
     if (args.size() == 3 && !args[2].isEmpty())
         DrawTablePreviewPicture(folder, args[2]);
     return folder.allSaved() ? 0 : 1;

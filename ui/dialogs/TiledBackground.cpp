@@ -15,3 +15,10 @@ void TiledBackground::lay(const QImage& tile, int cols, int rows) {
     art::LayTiles(picture_, size(), tile, cols, rows);
     setPixmap(QPixmap::fromImage(picture_));
 }
+
+void TiledBackground::layCovering(const QImage& tile) {
+    if (tile.isNull())
+        return;
+    lay(tile, (width() + tile.width() - 1) / tile.width(),
+        (height() + tile.height() - 1) / tile.height());
+}

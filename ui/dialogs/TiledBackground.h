@@ -11,6 +11,8 @@ public:
     TiledBackground(const QString& name, QSize size, QWidget* parent);
 
     void lay(const QImage& tile, int cols, int rows);
+    // As many whole tiles as it takes to cover the window.
+    void layCovering(const QImage& tile);
     const QImage& picture() const { return picture_; }
 
 private:

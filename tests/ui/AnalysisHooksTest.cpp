@@ -1,0 +1,93 @@
+// Where the analysis window and the ticket check open from in the main window.
+#include "DrawEntryPage.h"
+#include "FrmAnalysis.h"
+#include "FrmTicketCheck.h"
+#include "GlyphButton.h"
+#include "PairHeatMap.h"
+#include "StatisticsPage.h"
+#include "StringGrid.h"
+#include "UiTestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+
+namespace {
+
+// Right-clicks `widget` at its centre and returns the items of the menu that opens, disabled
+// ones marked so; empty when none opens.
+QStringList MenuAt(QWidget* widget) {
+    QStringList items;
+    QTimer::singleShot(0, [&items] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* action : menu->actions())
+                items << action->text() + (action->isEnabled() ? "" : " (недоступно)");
+            menu->close();
+        }
+    });
+    const QPoint at = widget->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &event);
+    QCoreApplication::processEvents();
+    return items;
+}
+
+} // namespace
+
+class AnalysisHooksTest : public QObject {
+    Q_OBJECT
+private slots:
+    void chartsAreOfferedOnTheStatisticsTablesButNotOnTheListOfDraws() {
+        MainWindowFixture f;
+        const QStringList charts{QStringLiteral("Диаграммы...")};
+        QCOMPARE(MenuAt(&f.grid("grdAll")), charts);
+        QCOMPARE(MenuAt(f.window->statisticsPage().trcNumber()), charts);
+        QVERIFY(!MenuAt(f.window->statisticsPage().lbxAll()->viewport()).contains(charts[0]));
+    }
+
+    void theTicketCheckIsAvailableOnTheCardOnceItHoldsKNumbers() {
+        MainWindowFixture f;
+        DrawEntryPage& page = f.window->drawEntryPage();
+        f.window->pageControl().setCurrentIndex(1);
+        QCOMPARE(MenuAt(page.numberButton(1)),
+                 QStringList{QStringLiteral("Проверить билет по истории... (недоступно)")});
+        for (int n = 1; n <= 6; ++n)
+            f.document().MarkNumber(n);
+        QCOMPARE(MenuAt(page.numberButton(1)),
+                 QStringList{QStringLiteral("Проверить билет по истории...")});
+        QVERIFY(MenuAt(page.newTirazButton()).isEmpty()); // off the card
+
+        bool opened = false;
+        WhenModalShows([&opened](QWidget* modal) {
+            opened = qobject_cast<FrmTicketCheck*>(modal) != nullptr;
+            modal->close();
+        });
+        f.control<QAction>("actTicketCheck")->trigger();
+        QVERIFY(opened);
+    }
+
+    void f3OpensTheChartsAndANumberClickedThereMovesTheTrackBar() {
+        MainWindowFixture f;
+        f.addDraw({1, 2, 3, 4, 5, 6});
+        bool opened = false;
+        WhenModalShows([&opened](QWidget* modal) {
+            auto* analysis = qobject_cast<FrmAnalysis*>(modal);
+            opened = analysis != nullptr;
+            if (opened)
+                emit analysis->pairChart()->numberClicked(7);
+            modal->close();
+        });
+        QTest::keyClick(f.window.get(), Qt::Key_F3);
+        QVERIFY(opened);
+        QCOMPARE(f.window->statisticsPage().trcNumber()->value(), 7);
+        QCOMPARE(f.window->statisticsPage().lblNumber()->text(), QStringLiteral("7"));
+    }
+};
+
+ZHREBIKON_UI_TEST_MAIN(AnalysisHooksTest)
+#include "AnalysisHooksTest.moc"

@@ -1,0 +1,54 @@
+#include "ChartPictures.h"
+
+#include "AppearanceSource.h"
+#include "FrmAnalysis.h"
+#include "FrmTicketCheck.h"
+#include "LotteryDocument.h"
+#include "PictureFolder.h"
+#include "Pictures.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+class PlasterAppearance : public AppearanceSource {
+public:
+    QImage currentTile() const override { return art::Pictures::instance().plasterTile(); }
+    QColor titleColour() const override { return Qt::black; }
+};
+
+void Save(PictureFolder& folder, QWidget& window, const QString& name) {
+    QCoreApplication::processEvents();
+    folder.save(window.grab().toImage(), name + QStringLiteral(".png"));
+}
+
+} // namespace
+
+void DrawChartPictures(PictureFolder& folder, const QString& database) {
+    if (database.isEmpty())
+        return;
+    lottery::LotteryDocument document;
+    document.Open(database.toStdString());
+    const PlasterAppearance appearance;
+
+    FrmAnalysis analysis(document, appearance);
+    analysis.show();
+    Save(folder, analysis, QStringLiteral("analysis-frequency"));
+    analysis.setWindow(100);
+    Save(folder, analysis, QStringLiteral("analysis-frequency-last100"));
+    analysis.setWindow(0);
+    analysis.showChart(FrmAnalysis::Overdue);
+    Save(folder, analysis, QStringLiteral("analysis-overdue"));
+    analysis.setSelectedNumber(7); // as the statistics page's track bar would have it
+    analysis.showChart(FrmAnalysis::Pairs);
+    Save(folder, analysis, QStringLiteral("analysis-pairs"));
+    analysis.hide();
+
+    // The ticket of the first draw, checked against all of them.
+    const lottery::DrawRecord first = document.draws().front();
+    for (int p = 0; p < document.shape().K; ++p)
+        document.MarkNumber(first[static_cast<std::size_t>(p)]);
+    FrmTicketCheck ticket(document, appearance);
+    ticket.show();
+    Save(folder, ticket, QStringLiteral("ticket-check"));
+}
