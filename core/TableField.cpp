@@ -97,10 +97,10 @@ bool ParseNumericDate(std::string_view text, TableField& field) {
             field.dateA = static_cast<int>(va);
             field.dateB = static_cast<int>(vb);
             field.dateYear = year;
-            field.dateKey = DateKey(year, static_cast<int>(vb), static_cast<int>(va)) != 0 ||
-                                    DateKey(year, static_cast<int>(va), static_cast<int>(vb)) != 0
-                                ? 1
-                                : 0;
+            // The key waits for the column's verdict; here only "readable either way or not".
+            const bool readable = DateKey(year, static_cast<int>(vb), static_cast<int>(va)) != 0 ||
+                                  DateKey(year, static_cast<int>(va), static_cast<int>(vb)) != 0;
+            field.dateKey = readable ? 1 : 0;
         } else {
             field.dateKey = DateKey(year, static_cast<int>(vb), static_cast<int>(va));
         }

@@ -31,14 +31,17 @@ void PrintUtf8(std::FILE* to, const std::string& text) {
     std::fflush(to);
 }
 
+// The whole file, read only; nullopt (reported) when it cannot be read.
 std::optional<QByteArray> ReadTable(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        Print(stderr, QStringLiteral("Не удалось открыть %1: %2\n").arg(path, file.errorString()));
+        Print(stderr, (file.exists() ? QStringLiteral("Нет доступа к файлу %1\n")
+                                     : QStringLiteral("Файла %1 нет\n"))
+                          .arg(path));
         return std::nullopt;
     }
     if (file.size() > kLargestTable) {
-        Print(stderr, QStringLiteral("%1: файл слишком большой для таблицы тиражей\n").arg(path));
+        Print(stderr, QStringLiteral("%1: файл слишком большой\n").arg(path));
         return std::nullopt;
     }
     return file.readAll();
@@ -80,22 +83,36 @@ int Import(const QString& tablePath, const QString& outPath, const QString& shap
 }
 
 int Export(const QString& databasePath, const QString& outPath) {
+    // Read only: exporting never needs to write to the database, so a read-only one will do.
+    const auto bytes = ReadTable(databasePath);
+    if (!bytes)
+        return kFailed;
+    lottery::DrawFileContent content;
     try {
-        const lottery::DrawFileContent content = lottery::ReadDrawFile(databasePath.toStdString());
-        const std::string csv = lottery::DrawTableCsv(content.draws, content.shape);
+        content = lottery::DecodeDrawFile(
+            std::span(reinterpret_cast<const std::uint8_t*>(bytes->constData()),
+                      static_cast<std::size_t>(bytes->size())));
+    } catch (const std::exception& error) {
+        Print(stderr, QStringLiteral("%1 — не база лотереи: %2\n")
+                          .arg(databasePath, QString::fromUtf8(error.what())));
+        return kFailed;
+    }
+    const std::string csv = lottery::DrawTableCsv(content.draws, content.shape);
+    try {
         lottery::WriteFileAtomically(
             outPath.toStdString(),
             std::span(reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size()));
-        Print(stdout, QStringLiteral("Лотерея %1 из %2, тиражей: %3\nЗаписано: %4\n")
-                          .arg(content.shape.K)
-                          .arg(content.shape.N)
-                          .arg(content.draws.size())
-                          .arg(outPath));
-        return 0;
     } catch (const std::exception& error) {
-        Print(stderr, QString::fromUtf8(error.what()) + QLatin1Char('\n'));
+        Print(stderr, QStringLiteral("Не удалось записать %1: %2\n")
+                          .arg(outPath, QString::fromUtf8(error.what())));
         return kFailed;
     }
+    Print(stdout, QStringLiteral("Лотерея %1 из %2, тиражей: %3\nЗаписано: %4\n")
+                      .arg(content.shape.K)
+                      .arg(content.shape.N)
+                      .arg(content.draws.size())
+                      .arg(outPath));
+    return 0;
 }
 
 const QString kHelp = QStringLiteral(
