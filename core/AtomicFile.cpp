@@ -2,6 +2,7 @@
 
 #include "IoError.h"
 #include "PathParts.h"
+#include "SaveTemporaries.h"
 
 #include <algorithm>
 #include <atomic>
@@ -23,20 +24,17 @@ bool GrantsNoWrite(const struct stat& info) {
     return (info.st_mode & 0222) == 0;
 }
 
-// Creates a new, exclusive temporary beside the target.
+// Creates a new, exclusive temporary beside the target; -1 with errno set when the folder
+// does not take one.
 int CreateTemporary(const std::string& path, mode_t mode, FileSystem& fs, std::string& tempPath) {
     static std::atomic<unsigned> counter{0};
-    const std::string stem = DirectoryPart(path) + "/." + FileNamePart(path) + ".tmp-" +
-                             std::to_string(::getpid()) + "-";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = stem + std::to_string(counter.fetch_add(1));
+        tempPath = TemporaryPath(path, ::getpid(), counter.fetch_add(1));
         const int fd = fs.open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL, mode);
-        if (fd >= 0)
+        if (fd >= 0 || errno != EEXIST)
             return fd;
-        if (errno != EEXIST)
-            FailWithErrno(errno);
     }
-    FailWithErrno(EEXIST);
+    return -1; // errno is EEXIST
 }
 
 void WriteAll(int fd, std::span<const std::uint8_t> bytes, FileSystem& fs) {
@@ -65,6 +63,33 @@ std::string ResolvedTarget(const std::string& path) {
     return target;
 }
 
+// The folder takes no new file but the file itself may be written: its bytes are rewritten
+// in place, then cut to the new length. This path is not atomic: a failure or a crash
+// half-way leaves the file partly rewritten, which is the price of a folder that admits no
+// temporary beside it. The file keeps its owner, group and permissions, being the same file.
+void RewriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes, FileSystem& fs) {
+    const int fd = fs.open(path.c_str(), O_WRONLY, 0);
+    if (fd < 0)
+        FailWithErrno(errno);
+    try {
+        WriteAll(fd, bytes, fs);
+        if (fs.ftruncate(fd, static_cast<off_t>(bytes.size())) != 0 || fs.fsync(fd) != 0)
+            FailWithErrno(errno);
+    } catch (...) {
+        fs.close(fd);
+        throw;
+    }
+    if (fs.close(fd) != 0)
+        FailWithErrno(errno);
+}
+
+// The replacement would otherwise belong to whoever saves (another user, or root). Only
+// root may give a file away, and a user only to a group of theirs, so this is best-effort.
+void KeepOwnerAndGroup(int fd, const struct stat& target, FileSystem& fs) {
+    if (fs.fchown(fd, target.st_uid, target.st_gid) != 0)
+        fs.fchown(fd, static_cast<uid_t>(-1), target.st_gid);
+}
+
 } // namespace
 
 void WriteFileAtomically(const std::string& requestedPath, std::span<const std::uint8_t> bytes,
@@ -88,12 +113,24 @@ void WriteFileAtomically(const std::string& requestedPath, std::span<const std::
         mode = target.st_mode & 07777;
     }
 
+    RemoveStaleTemporaries(path, fs);
     std::string tempPath;
     int fd = CreateTemporary(path, mode, fs, tempPath);
+    if (fd < 0) {
+        if (exists && (errno == EACCES || errno == EPERM)) {
+            RewriteInPlace(path, bytes, fs);
+            return;
+        }
+        FailWithErrno(errno);
+    }
     try {
         WriteAll(fd, bytes, fs);
-        if (exists && fs.fchmod(fd, mode) != 0)
-            FailWithErrno(errno);
+        if (exists) {
+            KeepOwnerAndGroup(fd, target, fs);
+            // Also after the change of owner, which may clear the set-id bits.
+            if (fs.fchmod(fd, mode) != 0)
+                FailWithErrno(errno);
+        }
         if (fs.fsync(fd) != 0)
             FailWithErrno(errno);
         const int closed = fs.close(fd);

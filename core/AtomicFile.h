@@ -13,8 +13,11 @@ namespace lottery {
 
 // Replaces the file at path with bytes, commit-or-nothing: the bytes go to a temporary file in
 // the same folder, are flushed to disk and then renamed over the target, which keeps its
-// permissions. On any failure the old file stays whole, the temporary is removed and an
-// IoError is thrown. An existing target without write permission fails with code 5.
+// permissions and, where the saver may, its owner and group. On any failure the old file
+// stays whole, the temporary is removed and an IoError is thrown. An existing target without
+// write permission fails with code 5. A writable file in a folder that takes no temporary is
+// rewritten in place instead, which is not commit-or-nothing. Temporaries of earlier saves of
+// the file that were killed half-way are removed once they are a minute old.
 void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                          FileSystem& fs = SystemFileSystem());
 

@@ -23,6 +23,8 @@ public:
     int fstat(int fd, struct stat* info) override { return ::fstat(fd, info); }
     int stat(const char* path, struct stat* info) override { return ::stat(path, info); }
     int fchmod(int fd, mode_t mode) override { return ::fchmod(fd, mode); }
+    int fchown(int fd, uid_t owner, gid_t group) override { return ::fchown(fd, owner, group); }
+    int ftruncate(int fd, off_t length) override { return ::ftruncate(fd, length); }
     int rename(const char* from, const char* to) override { return std::rename(from, to); }
     int unlink(const char* path) override { return ::unlink(path); }
 };

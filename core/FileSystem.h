@@ -19,6 +19,8 @@ public:
     virtual int fstat(int fd, struct stat* info) = 0;
     virtual int stat(const char* path, struct stat* info) = 0;
     virtual int fchmod(int fd, mode_t mode) = 0;
+    virtual int fchown(int fd, uid_t owner, gid_t group) = 0;
+    virtual int ftruncate(int fd, off_t length) = 0;
     virtual int rename(const char* from, const char* to) = 0;
     virtual int unlink(const char* path) = 0;
 };

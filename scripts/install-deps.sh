@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   g++ cmake ninja-build git pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl1-mesa-dev
+  qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl1-mesa-dev qt6-translations-l10n
   libjpeg62-turbo-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation

@@ -3,6 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DZHREBIKON_BUILD_TESTS=OFF -DZHREBIKON_BUILD_BENCH=OFF
-cmake --build build
+scripts/configure-build.sh
+# The program and what `cmake --install build` installs with it; the tests in the same build/
+# are left to scripts/test.sh.
+cmake --build build --target Zhrebikon zhrebikon_icon
 exec build/app/Zhrebikon "$@"

@@ -9,7 +9,7 @@ export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
 echo "== normal build and tests"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+scripts/configure-build.sh
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 

@@ -146,6 +146,12 @@ void DrawEntryPage::CreateNumberButtons() {
         label->hide();
         ballLabels_[static_cast<std::size_t>(m)] = label;
     }
+
+    // The balls of a home draw may land over "Далее ..."; buttons stay above every picture
+    // and label of the page so that they take clicks over their whole area. Raised in their
+    // stacking order, so btnFocus stays under the add button.
+    for (QAbstractButton* button : findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
+        button->raise();
 }
 
 void DrawEntryPage::setBackground(const QImage& picture) {

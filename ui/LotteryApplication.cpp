@@ -2,9 +2,12 @@
 
 #include "ErrorReport.h"
 #include "FontSetup.h"
+#include "ToolkitTranslation.h"
 
 LotteryApplication::LotteryApplication(int& argc, char** argv) : QApplication(argc, argv) {
     InstallFontSubstitutes();
+    // Without the translation the dialogs stay English; the program starts all the same.
+    InstallToolkitTranslation(*this);
 }
 
 bool LotteryApplication::notify(QObject* receiver, QEvent* event) {

@@ -6,9 +6,14 @@
 #include "RecordingListener.h"
 #include "TempDir.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace lottery {
@@ -18,6 +23,7 @@ using Bytes = std::vector<std::uint8_t>;
 using Op = test::FaultyFileSystem::Op;
 using test::FaultyFileSystem;
 using test::TempDir;
+using namespace std::chrono_literals;
 
 const Bytes kOld{1, 2, 3, 4, 5, 6, 0, 6, 49, 9, 8, 7, 6, 5};
 
@@ -34,6 +40,16 @@ struct SaveFault {
     bool shortTransfers;
     std::optional<int> code; // the IoError code a user must see, when it is a listed one
 };
+
+// The code of the IoError the save throws, 0 when it succeeds.
+int SaveErrorCode(const std::string& path, std::span<const std::uint8_t> bytes, FileSystem& fs) {
+    try {
+        WriteFileAtomically(path, bytes, fs);
+        return 0;
+    } catch (const IoError& e) {
+        return e.code();
+    }
+}
 
 void Arrange(FaultyFileSystem& fs, const SaveFault& fault) {
     if (fault.shortTransfers)
@@ -95,7 +111,7 @@ TEST_P(FailedSave, OfTheDocumentKeepsItsUnsavedChanges) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, FailedSave,
-    ::testing::Values(SaveFault{"TemporaryCannotBeCreated", Op::Open, 0, EACCES, false, 5},
+    ::testing::Values(SaveFault{"NoRoomForTheTemporary", Op::Open, 0, ENOSPC, false, 101},
                       SaveFault{"WriteFails", Op::Write, 1, EIO, false, std::nullopt},
                       SaveFault{"DiskFull", Op::Write, 1, ENOSPC, false, 101},
                       SaveFault{"DiskFullHalfway", Op::Write, 3, ENOSPC, true, 101},
@@ -145,6 +161,66 @@ TEST(AtomicSave, AReadOnlyTargetIsFileAccessDeniedAndStaysWhole) {
     EXPECT_EQ(dir.read("draws.dat"), kOld);
     EXPECT_EQ(dir.mode("draws.dat"), 0444u);
     EXPECT_EQ(dir.listing(), (std::vector<std::string>{"draws.dat"}));
+}
+
+TEST(AtomicSave, AWritableFileInAFolderThatTakesNoTemporaryIsRewrittenInPlace) {
+    TempDir dir;
+    dir.write("draws.dat", NewContent());
+    dir.setMode("draws.dat", 0640);
+    FaultyFileSystem fs; // as a read-only folder is to anyone but root
+    fs.failCreatingOpens(EACCES);
+    EXPECT_EQ(SaveErrorCode(dir.file("draws.dat"), kOld, fs), 0); // shorter: cut to length
+    EXPECT_EQ(dir.read("draws.dat"), kOld);
+    EXPECT_EQ(dir.mode("draws.dat"), 0640u);
+    EXPECT_GE(fs.calls(Op::Fsync), 1);
+    EXPECT_EQ(dir.listing(), (std::vector<std::string>{"draws.dat"}));
+    // A failing write there is reported; a new file or a read-only one is still refused.
+    fs.failCall(Op::Write, 0, ENOSPC);
+    EXPECT_EQ(SaveErrorCode(dir.file("draws.dat"), NewContent(), fs), 101);
+    EXPECT_EQ(SaveErrorCode(dir.file("new.dat"), kOld, fs), 5);
+    dir.setMode("draws.dat", 0444);
+    EXPECT_EQ(SaveErrorCode(dir.file("draws.dat"), kOld, fs), 5);
+    EXPECT_EQ(dir.listing(), (std::vector<std::string>{"draws.dat"}));
+}
+
+TEST(AtomicSave, KeepsTheOwnerAndGroupWhereTheSaverMay) {
+    TempDir dir;
+    dir.write("draws.dat", kOld);
+    const bool root = ::chown(dir.file("draws.dat").c_str(), 4242, 4343) == 0;
+    FaultyFileSystem fs;
+    WriteFileAtomically(dir.file("draws.dat"), NewContent(), fs);
+    struct stat info {};
+    ASSERT_EQ(::stat(dir.file("draws.dat").c_str(), &info), 0);
+    EXPECT_TRUE(!root || (info.st_uid == 4242u && info.st_gid == 4343u)) << info.st_uid;
+    fs.failCall(Op::Fchown, 0, EPERM); // where it may not, the file is saved all the same
+    EXPECT_EQ(SaveErrorCode(dir.file("draws.dat"), kOld, fs), 0);
+    EXPECT_EQ(dir.read("draws.dat"), kOld);
+}
+
+TEST(AtomicSave, RemovesOnlyTheFilesOwnTemporariesOlderThanAMinute) {
+    namespace fs = std::filesystem;
+    TempDir dir;
+    dir.write("draws.dat", kOld);
+    for (const char* name : {".draws.dat.tmp-12-0", ".draws.dat.tmp-4000000-17"})
+        dir.write(name, kOld); // left by killed saves
+    const std::vector<std::string> others{
+        ".draws.dat.tmp-12-1",                           // young: a save may still be writing it
+        ".other.dat.tmp-12-2", ".draws.dat.bak.tmp-3-4", // other files'
+        "draws.dat.tmp-12-3",  ".draws.dat.tmp-12-3.old", ".draws.dat.tmp-12-", // the user's
+    };
+    for (const std::string& name : others)
+        dir.write(name, kOld);
+    fs::create_directory(dir.file(".draws.dat.tmp-5-5"));
+    fs::create_symlink("draws.dat", dir.file(".draws.dat.tmp-6-6"));
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        if (entry.path().filename() != others.front())
+            fs::last_write_time(entry.path(), fs::file_time_type::clock::now() - 2min);
+
+    WriteFileAtomically(dir.file("draws.dat"), NewContent());
+    std::vector<std::string> expected = others;
+    expected.insert(expected.end(), {"draws.dat", ".draws.dat.tmp-5-5", ".draws.dat.tmp-6-6"});
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(dir.listing(), expected);
 }
 
 TEST(AtomicSave, ReadWholeFileForUpdateRefusesAReadOnlyFile) {

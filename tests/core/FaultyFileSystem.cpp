@@ -90,6 +90,18 @@ int FaultyFileSystem::fchmod(int fd, mode_t mode) {
     return SystemFileSystem().fchmod(fd, mode);
 }
 
+int FaultyFileSystem::fchown(int fd, uid_t owner, gid_t group) {
+    if (shouldFail(Op::Fchown))
+        return -1;
+    return SystemFileSystem().fchown(fd, owner, group);
+}
+
+int FaultyFileSystem::ftruncate(int fd, off_t length) {
+    if (shouldFail(Op::Ftruncate))
+        return -1;
+    return SystemFileSystem().ftruncate(fd, length);
+}
+
 int FaultyFileSystem::rename(const char* from, const char* to) {
     if (shouldFail(Op::Rename))
         return -1;

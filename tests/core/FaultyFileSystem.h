@@ -12,7 +12,21 @@ namespace lottery::test {
 // reads and writes can be made to move fewer bytes than asked, as POSIX allows.
 class FaultyFileSystem : public FileSystem {
 public:
-    enum class Op { Open, Read, Write, Fsync, Close, Fstat, Stat, Fchmod, Rename, Unlink, Count };
+    enum class Op {
+        Open,
+        Read,
+        Write,
+        Fsync,
+        Close,
+        Fstat,
+        Stat,
+        Fchmod,
+        Rename,
+        Unlink,
+        Fchown,
+        Ftruncate,
+        Count
+    };
 
     // The nth call (1-based) of op fails with errnoValue; nth = 0 fails every call.
     void failCall(Op op, int nth, int errnoValue);
@@ -33,6 +47,8 @@ public:
     int fstat(int fd, struct stat* info) override;
     int stat(const char* path, struct stat* info) override;
     int fchmod(int fd, mode_t mode) override;
+    int fchown(int fd, uid_t owner, gid_t group) override;
+    int ftruncate(int fd, off_t length) override;
     int rename(const char* from, const char* to) override;
     int unlink(const char* path) override;
 

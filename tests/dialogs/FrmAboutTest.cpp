@@ -191,6 +191,7 @@ private slots:
                  QStringLiteral("Будем очень благодарны за Ваши отклики и пожелания по поводу "
                                 "данной программы."));
         QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("OKButton"))->isDefault());
+        QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("OKButton"))->font().bold());
     }
 
     void enterClosesTheWindowWithOk() {

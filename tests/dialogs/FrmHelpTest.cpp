@@ -123,6 +123,15 @@ private slots:
         QCOMPARE(ExecWith(dialog, [&] { QTest::mouseClick(ok, Qt::LeftButton); }),
                  int(QDialog::Accepted));
         QVERIFY(!dialog.isVisible());
+        // Enter presses "усвоено" only while it has the focus.
+        QCOMPARE(ExecWith(dialog,
+                          [&] {
+                              ok->clearFocus();
+                              QTest::keyClick(&dialog, Qt::Key_Return);
+                          }),
+                 -1);
+        QCOMPARE(ExecWith(dialog, [&] { QTest::keyClick(ok, Qt::Key_Return); }),
+                 int(QDialog::Accepted));
     }
 };
 

@@ -228,6 +228,33 @@ private slots:
         QVERIFY(!accepted_);
     }
 
+    void enterPressesOnlyTheFocusedButton_data() {
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("result"); // -1: the dialog stayed open
+        QTest::newRow("Enter on K") << QStringLiteral("trcKolvoNum") << int(Qt::Key_Return) << -1;
+        QTest::newRow("Enter on готово")
+            << QStringLiteral("Button1") << int(Qt::Key_Return) << int(QDialog::Accepted);
+        QTest::newRow("Enter on отмена")
+            << QStringLiteral("Button2") << int(Qt::Key_Return) << int(QDialog::Rejected);
+        QTest::newRow("Escape on готово")
+            << QStringLiteral("Button1") << int(Qt::Key_Escape) << int(QDialog::Rejected);
+    }
+    void enterPressesOnlyTheFocusedButton() {
+        QFETCH(QString, focused);
+        QFETCH(int, key);
+        QFETCH(int, result);
+        FrmNew dialog(appearance_);
+        QCOMPARE(askWith(dialog,
+                         [&] {
+                             auto* target = dialog.findChild<QWidget*>(focused);
+                             target->setFocus();
+                             QTest::keyClick(target, Qt::Key(key));
+                         }),
+                 result);
+        QCOMPARE(accepted_, result == QDialog::Accepted);
+    }
+
     void showingLaysTheTileFourByTwoAndColoursTheFourTexts() {
         FrmNew dialog(appearance_);
         dialog.show();

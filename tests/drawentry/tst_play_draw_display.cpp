@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QTest>
+#include <numeric>
 
 using art::GlyphKind;
 using lottery::LotteryShape;
@@ -89,6 +90,7 @@ private slots:
     void numberClickAfterADrawEndsTheDisplayAndMarksThatNumberOnAFreshCard();
     void modeSwitchDuringADrawEndsTheDisplay();
     void aDrawnBallShowsItsNumberOverTheBallOnScreen();
+    void everyButtonTakesClicksOverItsWholeAreaWhateverBallLiesBeside();
 };
 
 void PlayDrawDisplayTest::fixedSeedDrawPutsEachBallAndLabelWhereTheRulesSay_data() {
@@ -243,6 +245,34 @@ void PlayDrawDisplayTest::aDrawnBallShowsItsNumberOverTheBallOnScreen() {
     fixture.page->ballLabel(1)->hide();
     const QImage without = fixture.page->grab().toImage();
     QCOMPARE(screen.pixel(outside), without.pixel(outside));
+}
+
+void PlayDrawDisplayTest::everyButtonTakesClicksOverItsWholeAreaWhateverBallLiesBeside() {
+    for (std::uint32_t seed = 1; seed <= 42; ++seed) {
+        const int K = static_cast<int>(seed % 7) + 1;
+        PageFixture fixture(seed, LotteryShape{static_cast<std::uint8_t>(K), 49});
+        std::vector<int> ticket(static_cast<std::size_t>(K));
+        std::iota(ticket.begin(), ticket.end(), 1);
+        MarkTicketAndPlay(fixture, ticket);
+        DrawEntryPage& page = *fixture.page;
+        // The window routes a click to the widget on top at its point.
+        for (QAbstractButton* button : page.findChildren<QAbstractButton*>()) {
+            const QRect area = button->geometry();
+            for (int y = area.top(); button->isVisible() && y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    if (page.childAt(x, y) != button && button != page.focusButton())
+                        QFAIL(qPrintable(QStringLiteral("seed %1: dead point of ").arg(seed) +
+                                         button->objectName()));
+        }
+        QPoint spot = page.continueButton()->geometry().center();
+        for (int m = K; m >= 1; --m) {
+            const QRect covered =
+                page.continueButton()->geometry().intersected(page.ballPicture(m)->geometry());
+            spot = covered.isEmpty() ? spot : covered.center();
+        }
+        QTest::mouseClick(page.windowHandle(), Qt::LeftButton, Qt::NoModifier, spot);
+        QVERIFY2(!page.continueButton()->isVisible(), qPrintable(QString::number(seed)));
+    }
 }
 
 QTEST_MAIN(PlayDrawDisplayTest)

@@ -1,10 +1,12 @@
 // The real dialogs: the "Confirm" box, the two file dialogs and the colour dialog.
 #include "QtStandardDialogs.h"
 
+#include "ToolkitTranslation.h"
 #include "UiTestSupport.h"
 
 #include <QAbstractButton>
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -100,6 +102,7 @@ void QtStandardDialogsTest::theSaveDialogFiltersDatabasesAppendsDatAndAsksBefore
     QString suffix;
     bool confirmsOverwrite = false;
     QString name;
+    QString cancel;
     WhenModalShows([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         QVERIFY(dialog != nullptr);
@@ -107,6 +110,7 @@ void QtStandardDialogsTest::theSaveDialogFiltersDatabasesAppendsDatAndAsksBefore
         filters = dialog->nameFilters();
         suffix = dialog->defaultSuffix();
         confirmsOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        cancel = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text();
         QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
         TypeFileName(*dialog, dir.filePath("draws"));
         static_cast<QDialog*>(dialog)->accept();
@@ -118,6 +122,10 @@ void QtStandardDialogsTest::theSaveDialogFiltersDatabasesAppendsDatAndAsksBefore
     QVERIFY(confirmsOverwrite);
     QVERIFY(chosen.has_value());
     QCOMPARE(*chosen, dir.filePath("draws.dat"));
+    // The program's application object speaks Russian in the toolkit's dialogs too, and
+    // starts without the translation as well.
+    QVERIFY2(cancel == QStringLiteral("Отмена"), "is qt6-translations-l10n installed?");
+    QVERIFY(!InstallToolkitTranslation(*qApp, QStringLiteral("/nonexistent")));
 }
 
 void QtStandardDialogsTest::theSaveDialogReopensOnTheLastChosenFile() {

@@ -79,7 +79,8 @@ FrmTicketCheck::FrmTicketCheck(const lottery::LotteryDocument& document,
     for (QWidget* clicked : {static_cast<QWidget*>(tblMatches_), static_cast<QWidget*>(lstBest_)})
         chart_export::AddContextMenu(clicked, content_, QStringLiteral("билет"));
 
-    auto* close = AddButton(this, QStringLiteral("btnClose"), QStringLiteral("Закрыть"), QRect());
+    auto* close =
+        AddButton(this, QStringLiteral("btnClose"), QStringLiteral("Закрыть"), QRect(), true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 8, 10, 8);

@@ -1,5 +1,7 @@
 #include "DialogControls.h"
 
+#include "DialogButton.h"
+
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -42,11 +44,14 @@ QLabel* AddSizedLabel(QWidget* parent, const QString& name, const QString& text,
     return label;
 }
 
-QPushButton* AddButton(QWidget* parent, const QString& name, const QString& text, QRect place) {
-    auto* button = new QPushButton(text, parent);
+QPushButton* AddButton(QWidget* parent, const QString& name, const QString& text, QRect place,
+                       bool bold) {
+    auto* button = new DialogButton(text, parent);
     button->setObjectName(name);
     button->setGeometry(place);
-    MakeBold(button);
+    if (bold) {
+        MakeBold(button);
+    }
     return button;
 }
 

@@ -12,7 +12,7 @@ class QPushButton;
 class QWidget;
 
 // What the three dialogs build alike: a fixed window with the 11-pixel dialog font,
-// transparent labels and bold push buttons placed by coordinates.
+// transparent labels and push buttons placed by coordinates.
 namespace dialog_controls {
 
 void SetUpFixedWindow(QDialog& dialog, const QString& objectName, const QString& caption,
@@ -23,7 +23,9 @@ QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, int 
 // A label of fixed size; wrapped labels break their text inside that width.
 QLabel* AddSizedLabel(QWidget* parent, const QString& name, const QString& text, QRect place,
                       Qt::Alignment alignment, bool wrap);
-QPushButton* AddButton(QWidget* parent, const QString& name, const QString& text, QRect place);
+// A button that Enter presses only while it has the focus.
+QPushButton* AddButton(QWidget* parent, const QString& name, const QString& text, QRect place,
+                       bool bold);
 void SetFontColour(std::initializer_list<QWidget*> widgets, const QColor& colour);
 void MakeBold(QWidget* widget);
 

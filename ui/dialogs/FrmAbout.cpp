@@ -66,8 +66,9 @@ FrmAbout::FrmAbout(const AppearanceSource& appearance, UrlOpener& urls, QWidget*
     lbl5_ = AddLabel(this, QStringLiteral("lbl5"), QStringLiteral("Наш адрес:"), 10, 194, true);
     lbl7_ = AddLink(QStringLiteral("lbl7"), QString::fromLatin1(kHost), 194);
 
-    OKButton_ =
-        AddButton(this, QStringLiteral("OKButton"), QStringLiteral("OK"), QRect(240, 182, 62, 24));
+    OKButton_ = AddButton(this, QStringLiteral("OKButton"), QStringLiteral("OK"),
+                          QRect(240, 182, 62, 24), false);
+    // The one default button of the program: Enter closes About wherever the focus is.
     OKButton_->setDefault(true);
 
     connect(OKButton_, &QPushButton::clicked, this, &FrmAbout::OKButtonClick);

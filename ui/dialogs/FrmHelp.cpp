@@ -44,8 +44,8 @@ FrmHelp::FrmHelp(const AppearanceSource& appearance, QWidget* parent)
         MakeBold(label);
     }
 
-    btnOK_ =
-        AddButton(this, QStringLiteral("btnOK"), QStringLiteral("усвоено"), QRect(8, 159, 327, 23));
+    btnOK_ = AddButton(this, QStringLiteral("btnOK"), QStringLiteral("усвоено"),
+                       QRect(8, 159, 327, 23), true);
     btnOK_->setCursor(Qt::PointingHandCursor);
     connect(btnOK_, &QPushButton::clicked, this, &FrmHelp::btnOKClick);
 }

@@ -36,9 +36,9 @@ FrmNew::FrmNew(const AppearanceSource& appearance, QWidget* parent)
     lblKolvoIz_ = AddValueLabel(QStringLiteral("lblKolvoIz"), 78, QStringLiteral("47"));
 
     Button1_ = AddButton(this, QStringLiteral("Button1"), QStringLiteral("готово"),
-                         QRect(55, 120, 75, 25));
+                         QRect(55, 120, 75, 25), true);
     Button2_ = AddButton(this, QStringLiteral("Button2"), QStringLiteral("отмена"),
-                         QRect(143, 120, 75, 25));
+                         QRect(143, 120, 75, 25), true);
 
     // Connected only now, so that building the bars reports nothing and the labels keep
     // their design texts.

@@ -403,9 +403,17 @@ void RandomSessionTest::newLottery() {
 }
 
 void RandomSessionTest::save() {
+    // Now and then the folder takes no new file: the existing file is rewritten in place.
+    lottery::test::FaultyFileSystem lockedFolder;
+    if (model_.changed && QFile::exists(model_.path) && random(3) == 0) {
+        lockedFolder.failCreatingOpens(EACCES);
+        window_->setFileSystem(lockedFolder);
+        ++performed_[QStringLiteral("Save in place")];
+    }
     if (model_.changed)
         scriptSave();
     action("mnuSave")->trigger(); // disabled when nothing changed: then nothing happens
+    window_->setFileSystem(lottery::SystemFileSystem());
 }
 
 void RandomSessionTest::saveAs() {
