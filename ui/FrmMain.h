@@ -48,6 +48,9 @@ public:
     // The file layer under Open, the saves and the options; tests put a fault-injecting one here.
     void setFileSystem(lottery::FileSystem& fs);
 
+    // The file named on the command line, opened once the window is up.
+    void openAtStart(const QString& path);
+
     // --- menu handlers
     void mnuNewClick();
     void mnuOpenClick();
@@ -67,6 +70,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenu();
@@ -76,6 +81,9 @@ private:
     void FormClose(QCloseEvent* event);
     // Before New and Open: offer to save unsaved draws.
     void ConfirmDiscard();
+    // Open after the file was chosen: a database, or a draw table through the preview.
+    void openPath(const QString& path);
+    void importTable(const QString& path);
     void pageChanged(int index);
     void centreOnDesktop();
 

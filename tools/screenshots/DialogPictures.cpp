@@ -1,11 +1,14 @@
 #include "DialogPictures.h"
 
 #include "AppearanceSource.h"
+#include "DrawTableReader.h"
 #include "FrmAbout.h"
 #include "FrmHelp.h"
 #include "FrmNew.h"
+#include "HistoryDatabase.h"
 #include "PictureFolder.h"
 #include "Pictures.h"
+#include "TablePreview.h"
 #include "UrlOpener.h"
 
 #include <QCoreApplication>
@@ -59,4 +62,13 @@ void DrawDialogPictures(PictureFolder& folder) {
         Save(folder, frmHelp, QStringLiteral("help-") + suffix);
         Save(folder, frmAbout, QStringLiteral("about-") + suffix);
     }
+}
+
+void DrawTablePreviewPicture(PictureFolder& folder, const QString& csvPath) {
+    const QByteArray bytes = ReadHistoryTable(csvPath);
+    TablePreview preview(bytes, lottery::ReadDrawTable(std::string_view(
+                                    bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+    preview.show();
+    QCoreApplication::processEvents();
+    folder.save(preview.grab().toImage(), QStringLiteral("import-preview.png"));
 }
