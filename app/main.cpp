@@ -1,7 +1,12 @@
+#include "CommandLine.h"
 #include "LotteryApplication.h"
 #include "ProgramStart.h"
 
 int main(int argc, char** argv) {
+    // --import, --export, --help and --version run before any window, without a display.
+    const CommandLine command = RunCommandLine(argc, argv);
+    if (command.finished)
+        return *command.finished;
     LotteryApplication application(argc, argv);
-    return RunProgram();
+    return RunProgram(command.fileToOpen);
 }

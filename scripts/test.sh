@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs the whole test suite headless:
 # the normal build, the same suite under AddressSanitizer + UndefinedBehaviorSanitizer,
-# and a short run of each file-reader fuzzer.
+# and a short run of each file-reader fuzzer and of the draw-table reader's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -22,15 +22,16 @@ ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs"
 
-echo "== fuzzing the file readers"
+echo "== fuzzing the file readers and the draw-table reader"
 fuzz_seconds=${ZHREBIKON_FUZZ_SECONDS:-60}
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZHREBIKON_FUZZ=ON -DZHREBIKON_BUILD_UI=OFF -DZHREBIKON_BUILD_TESTS=OFF -DZHREBIKON_BUILD_BENCH=OFF
 cmake --build build-fuzz -j"$jobs"
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
-mkdir -p "$corpus/draw" "$corpus/options"
-build-fuzz/fuzz/fuzz_make_corpus "$corpus/draw" "$corpus/options"
+mkdir -p "$corpus/draw" "$corpus/options" "$corpus/table"
+build-fuzz/fuzz/fuzz_make_corpus "$corpus/draw" "$corpus/options" "$corpus/table"
 build-fuzz/fuzz/fuzz_draw_file -max_total_time="$fuzz_seconds" -print_final_stats=1 "$corpus/draw"
 build-fuzz/fuzz/fuzz_options_file -max_total_time="$fuzz_seconds" -print_final_stats=1 "$corpus/options"
+build-fuzz/fuzz/fuzz_draw_table -max_total_time="$fuzz_seconds" -timeout=10 -print_final_stats=1 "$corpus/table"
 echo "== all tests passed"

@@ -2,23 +2,31 @@
 
 #include "AnalysisHooks.h"
 #include "AppearanceOptions.h"
+#include "AtomicFile.h"
+#include "DrawEditCommand.h"
 #include "DrawEntryPage.h"
 #include "DrawListMenu.h"
+#include "DrawTableWriter.h"
 #include "ErrorReport.h"
 #include "FontSetup.h"
+#include "HistoryContinuation.h"
 #include "NewLotteryDialog.h"
 #include "PageControl.h"
 #include "Pictures.h"
 #include "StandardDialogs.h"
 #include "StatisticsPage.h"
+#include "TableImport.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QUndoStack>
 
@@ -62,6 +70,8 @@ FrmMain::FrmMain(StandardDialogs& dialogs, std::string optionsPath, lottery::Fil
 
     buildMenu();
     buildHistory();
+    // A database or a draw table dropped on the window opens as through "Открыть".
+    setAcceptDrops(true);
     // Client area and menu bar together make the window; it cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
@@ -215,9 +225,69 @@ void FrmMain::mnuOpenClick() {
     const std::optional<QString> chosen = dialogs_.chooseFileToOpen(this);
     if (!chosen)
         return;
+    openPath(*chosen);
+}
+
+void FrmMain::openPath(const QString& path) {
+    if (IsTablePath(path)) {
+        importTable(path);
+        return;
+    }
     // All or nothing: a file that cannot be used leaves document and title as they were.
-    document_.Open(chosen->toStdString(), *fileSystem_);
+    document_.Open(path.toStdString(), *fileSystem_);
     statistics_->TabSheet1Show();
+}
+
+void FrmMain::importTable(const QString& path) {
+    const std::optional<lottery::DrawTable> reading = ChooseTableReading(this, path);
+    if (!reading)
+        return;
+    // An updated download of the history on screen: offer to add only what is new.
+    const std::optional<std::size_t> newFrom =
+        reading->shape == document_.shape()
+            ? lottery::NewDrawsStartAt(document_.draws(), reading->draws, reading->shape.K)
+            : std::nullopt;
+    if (newFrom &&
+        dialogs_.askYesNo(this, QStringLiteral("Таблица начинается с тиражей, которые уже есть "
+                                               "в лотерее. Добавить только новые тиражи (%1)?")
+                                    .arg(reading->draws.size() - *newFrom)) == ConfirmAnswer::Yes) {
+        appendAsOneStep(std::vector<lottery::DrawRecord>(
+            reading->draws.begin() + static_cast<std::ptrdiff_t>(*newFrom), reading->draws.end()));
+    } else {
+        // An unnamed lottery, so that "Сохранить" asks for a database name: nothing is ever
+        // written to the table.
+        document_.StartLottery(reading->shape);
+        appendAsOneStep(reading->draws);
+    }
+    statistics_->TabSheet1Show();
+}
+
+void FrmMain::appendAsOneStep(std::vector<lottery::DrawRecord> draws) {
+    const int count = static_cast<int>(draws.size());
+    if (count == 0)
+        return; // nothing new: no step, and nothing to save
+    lottery::DrawEdit undo = document_.ApplyEdit({document_.drawCount(), 0, std::move(draws)});
+    history_->push(
+        new DrawEditCommand(document_, DrawEditCommand::AppendName(count), {std::move(undo)}));
+}
+
+void FrmMain::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.constFirst().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void FrmMain::dropEvent(QDropEvent* event) {
+    const QString path = event->mimeData()->urls().constFirst().toLocalFile();
+    event->acceptProposedAction();
+    RunGuarded([&] {
+        ConfirmDiscard();
+        openPath(path);
+    });
+}
+
+void FrmMain::openAtStart(const QString& path) {
+    RunGuarded([&] { openPath(path); });
 }
 
 void FrmMain::mnuSaveClick() {
@@ -232,6 +302,15 @@ void FrmMain::mnuSaveAsClick() {
     const std::optional<QString> chosen = dialogs_.chooseFileToSave(this);
     if (!chosen)
         return;
+    if (IsTablePath(*chosen)) {
+        // A copy of the draws for other programs: the document keeps its name, its file and
+        // its "changed".
+        const std::string csv = lottery::DrawTableCsv(document_.draws(), document_.shape());
+        lottery::WriteFileAtomically(
+            chosen->toStdString(),
+            std::span(reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size()), *fileSystem_);
+        return;
+    }
     document_.SaveAs(chosen->toStdString(), *fileSystem_);
 }
 

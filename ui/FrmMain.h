@@ -53,6 +53,9 @@ public:
     // The file layer under Open, the saves and the options; tests put a fault-injecting one here.
     void setFileSystem(lottery::FileSystem& fs);
 
+    // The file named on the command line, opened once the window is up.
+    void openAtStart(const QString& path);
+
     // --- menu handlers
     void mnuNewClick();
     void mnuOpenClick();
@@ -73,6 +76,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenu();
@@ -82,10 +87,15 @@ private:
     void FormClose(QCloseEvent* event);
     // Before New and Open: offer to save unsaved draws.
     void ConfirmDiscard();
+    // Open after the file was chosen: a database, or a draw table through the preview.
+    void openPath(const QString& path);
+    void importTable(const QString& path);
     void pageChanged(int index);
     void centreOnDesktop();
     void buildHistory();
     void historyMoved();
+    // Imported draws at the end, undone as one step.
+    void appendAsOneStep(std::vector<lottery::DrawRecord> draws);
 
     StandardDialogs& dialogs_;
     lottery::FileSystem* fileSystem_;

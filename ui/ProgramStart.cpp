@@ -22,12 +22,14 @@ ProgramWindows CreateProgramWindows(StandardDialogs& dialogs) {
     return windows;
 }
 
-int RunProgram() {
+int RunProgram(const QString& fileToOpen) {
     // The desktop matches the running window to its menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("zhrebikon"));
     QApplication::setWindowIcon(art::Pictures::instance().programIcon());
     QtStandardDialogs dialogs;
     ProgramWindows windows = CreateProgramWindows(dialogs);
     windows.frmMain->show();
+    if (!fileToOpen.isEmpty())
+        windows.frmMain->openAtStart(fileToOpen);
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <memory>
 
 class FrmAbout;
@@ -19,5 +20,6 @@ struct ProgramWindows {
 // frmMain (its FormCreate runs as it is made), then frmAbout, frmNew and frmHelp.
 ProgramWindows CreateProgramWindows(StandardDialogs& dialogs);
 
-// Creates the windows, shows the main window and runs the event loop until it closes.
-int RunProgram();
+// Creates the windows, shows the main window (opening fileToOpen, when given, as "Открыть"
+// would) and runs the event loop until it closes.
+int RunProgram(const QString& fileToOpen = {});

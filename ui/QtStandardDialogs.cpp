@@ -1,6 +1,7 @@
 #include "QtStandardDialogs.h"
 
 #include "ConfirmBox.h"
+#include "TableImport.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -54,7 +55,8 @@ std::optional<QString> QtStandardDialogs::chooseFileToOpen(QWidget* parent) {
         dlgOpen_->setAcceptMode(QFileDialog::AcceptOpen);
         // A typed name need not exist: opening it then reports "File not found".
         dlgOpen_->setFileMode(QFileDialog::AnyFile);
-        dlgOpen_->setNameFilter(fileFilter());
+        // Draw tables come in through the second filter; the first stays the databases'.
+        dlgOpen_->setNameFilters({fileFilter(), TableFileFilter()});
     }
     return runFileDialog(*dlgOpen_, parent, lastOpened_);
 }
@@ -66,8 +68,15 @@ std::optional<QString> QtStandardDialogs::chooseFileToSave(QWidget* parent) {
         dlgSave_->setOption(QFileDialog::DontUseNativeDialog);
         dlgSave_->setAcceptMode(QFileDialog::AcceptSave);
         dlgSave_->setFileMode(QFileDialog::AnyFile);
-        dlgSave_->setNameFilter(fileFilter());
+        dlgSave_->setNameFilters({fileFilter(), TableFileFilter()});
         dlgSave_->setDefaultSuffix(QStringLiteral("dat"));
+        // A typed name without extension gets the one of the chosen filter.
+        QObject::connect(dlgSave_.get(), &QFileDialog::filterSelected, dlgSave_.get(),
+                         [dialog = dlgSave_.get()](const QString& filter) {
+                             dialog->setDefaultSuffix(filter == TableFileFilter()
+                                                          ? QStringLiteral("csv")
+                                                          : QStringLiteral("dat"));
+                         });
         dlgSave_->setOption(QFileDialog::DontConfirmOverwrite, false);
     }
     return runFileDialog(*dlgSave_, parent, lastSaved_);

@@ -2,12 +2,15 @@
 
 #include "BenchData.h"
 #include "DrawFile.h"
+#include "DrawTableReader.h"
 #include "HistoryCsv.h"
 #include "LotteryDocument.h"
 #include "NumberStats.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 
 namespace lottery::bench {
 namespace {
@@ -16,6 +19,21 @@ void BM_HistoryReadCsv(benchmark::State& state, std::string path) {
     for (auto _ : state) {
         auto draws = test::ReadHistoryCsv(path);
         benchmark::DoNotOptimize(draws);
+    }
+}
+
+// The same history through the table reader, as the import does it: layout, order, checks.
+void BM_HistoryReadTable(benchmark::State& state, std::string path, std::size_t expected) {
+    std::ostringstream bytes;
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
+    const std::string text = bytes.str();
+    for (auto _ : state) {
+        const DrawTable table = ReadDrawTable(text);
+        if (table.draws.size() != expected) {
+            state.SkipWithError("the table reader lost draws");
+            break;
+        }
+        benchmark::DoNotOptimize(table);
     }
 }
 
@@ -51,6 +69,8 @@ void RegisterHistoryBenchmarks(const std::string& sourceDir) {
         return;
     }
     benchmark::RegisterBenchmark("BM_HistoryReadCsv", BM_HistoryReadCsv, *path)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_HistoryReadTable", BM_HistoryReadTable, *path, draws->size())
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("BM_HistoryStatAll", BM_HistoryStatAll, *draws)
         ->Unit(benchmark::kMicrosecond);

@@ -24,7 +24,7 @@ list(GET lines 0 first)
 if(NOT first STREQUAL "[Desktop Entry]")
   message(FATAL_ERROR "the entry does not start with its group header")
 endif()
-foreach(wanted "Type=Application" "Exec=Zhrebikon" "Icon=zhrebikon" "Name[ru]=Жребикон"
+foreach(wanted "Type=Application" "Exec=Zhrebikon %f" "Icon=zhrebikon" "Name[ru]=Жребикон"
                "Terminal=false")
   list(FIND lines "${wanted}" found)
   if(found EQUAL -1)

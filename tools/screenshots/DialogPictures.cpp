@@ -1,12 +1,15 @@
 #include "DialogPictures.h"
 
 #include "AppearanceSource.h"
+#include "DrawTableReader.h"
 #include "FrmAbout.h"
 #include "FrmEditDraw.h"
 #include "FrmHelp.h"
 #include "FrmNew.h"
+#include "HistoryDatabase.h"
 #include "PictureFolder.h"
 #include "Pictures.h"
+#include "TablePreview.h"
 #include "UrlOpener.h"
 
 #include <QCoreApplication>
@@ -62,4 +65,13 @@ void DrawDialogPictures(PictureFolder& folder) {
         FrmEditDraw frmEditDraw({6, 49}, {3, 17, 22, 30, 41, 45, 0}, appearance);
         Save(folder, frmEditDraw, QStringLiteral("edit-draw-") + suffix);
     }
+}
+
+void DrawTablePreviewPicture(PictureFolder& folder, const QString& csvPath) {
+    const QByteArray bytes = ReadHistoryTable(csvPath);
+    TablePreview preview(bytes, lottery::ReadDrawTable(std::string_view(
+                                    bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+    preview.show();
+    QCoreApplication::processEvents();
+    folder.save(preview.grab().toImage(), QStringLiteral("import-preview.png"));
 }

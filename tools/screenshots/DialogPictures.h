@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QString>
+
 class PictureFolder;
 
 // frmNew, frmHelp and frmAbout with each background pattern: dialog-<new|help|about>-
 // <plaster|patchwork>.png.
 void DrawDialogPictures(PictureFolder& folder);
+
+// The preview of the draw table at csvPath, as "Открыть" shows it: import-preview.png.
+void DrawTablePreviewPicture(PictureFolder& folder, const QString& csvPath);

@@ -1,32 +1,24 @@
 #include "HistoryDatabase.h"
 
 #include "DrawFile.h"
+#include "DrawTableReader.h"
 
 #include <QFile>
-#include <QRegularExpression>
-#include <QStringList>
-#include <QTextStream>
-#include <vector>
+
+QByteArray ReadHistoryTable(const QString& csvPath) {
+    QFile file(csvPath);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(csvPath));
+    return file.readAll();
+}
 
 int WriteHistoryDatabase(const QString& csvPath, const QString& databasePath) {
-    QFile file(csvPath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        qFatal("cannot read %s", qPrintable(csvPath));
-    QTextStream in(&file);
-    in.readLine(); // header
-    const QRegularExpression quotedDate(QStringLiteral("^\"[^\"]*\","));
-    std::vector<lottery::DrawRecord> draws;
-    while (!in.atEnd()) {
-        // Drop the quoted date, then take the six numbers that follow it; the bonus is no part
-        // of a draw.
-        const QStringList fields = in.readLine().remove(quotedDate).split(QLatin1Char(','));
-        if (fields.size() < 6)
-            continue;
-        lottery::DrawRecord draw{};
-        for (std::size_t p = 0; p < 6; ++p)
-            draw[p] = static_cast<std::uint8_t>(fields[static_cast<int>(p)].trimmed().toInt());
-        draws.push_back(draw);
-    }
-    lottery::WriteDrawFile(databasePath.toStdString(), draws, lottery::LotteryShape{6, 49}, {});
-    return static_cast<int>(draws.size());
+    const QByteArray bytes = ReadHistoryTable(csvPath);
+    // The program's own table reader, as "Открыть" uses it.
+    const lottery::DrawTable table = lottery::ReadDrawTable(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!table.usable())
+        qFatal("%s: %s", qPrintable(csvPath), table.error.c_str());
+    lottery::WriteDrawFile(databasePath.toStdString(), table.draws, table.shape, {});
+    return static_cast<int>(table.draws.size());
 }

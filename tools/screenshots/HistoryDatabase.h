@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
-// Writes the draws of a 6/49 history CSV (header "Date,Num1..Num6,Bonus", a quoted date that
-// holds a comma) as a lottery database at databasePath. Returns the number of draws; stops the
-// tool when the CSV cannot be read.
+// The bytes of a draw table; stops the tool when it cannot be read.
+QByteArray ReadHistoryTable(const QString& csvPath);
+
+// Reads a draw table (the 6/49 history) with the program's table reader and writes its draws
+// as a lottery database at databasePath. Returns the number of draws; stops the tool when the
+// table cannot be used.
 int WriteHistoryDatabase(const QString& csvPath, const QString& databasePath);

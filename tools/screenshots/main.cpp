@@ -1,8 +1,8 @@
 // Draws every picture of the program's windows shown in docs/:
 //   zhrebikon_screenshots DOCS-FOLDER [CSV-OF-6/49-DRAWS]
-// Without the CSV the pictures of the opened history (main window and charts) are left as they are.
-// The pictures are drawn on the offscreen platform, so that they do not depend on the desktop they
-// are made on.
+// Without the CSV the pictures of the opened history (main window, charts, the import preview)
+// are left as they are. The pictures are drawn on the offscreen platform, so that they do not
+// depend on the desktop they are made on.
 #include "ChartPictures.h"
 #include "DialogPictures.h"
 #include "HistoryDatabase.h"
@@ -37,5 +37,7 @@ int main(int argc, char** argv) {
     DrawQuadraturePicture(folder);
     DrawDialogPictures(folder);
     DrawChartPictures(folder, database);
+    if (args.size() == 3 && !args[2].isEmpty())
+        DrawTablePreviewPicture(folder, args[2]);
     return folder.allSaved() ? 0 : 1;
 }

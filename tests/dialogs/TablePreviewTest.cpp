@@ -1,0 +1,60 @@
+// The preview of a draw table: what it shows, the user's changes re-read the table, and only
+// "Импортировать" gives a reading.
+#include "TablePreview.h"
+
+#include "DrawTableReader.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest>
+
+class TablePreviewTest : public QObject {
+    Q_OBJECT
+private slots:
+    void showsTheReadingAndFollowsTheUsersChanges();
+};
+
+void TablePreviewTest::showsTheReadingAndFollowsTheUsersChanges() {
+    const QByteArray text("Date,Num1,Num2,Num3,Bonus\n2020-01-01,1,5,9,4\n2020-01-08,2,6,10,3\n"
+                          "2020-01-15,3,7\n2020-01-22,4,8,12,1\n");
+    TablePreview preview(text, lottery::ReadDrawTable(text.toStdString()));
+    const auto* import = preview.findChild<QPushButton*>(QStringLiteral("btnImport"));
+    QCOMPARE(preview.findChild<QSpinBox*>(QStringLiteral("spnK"))->value(), 3);
+    QCOMPARE(preview.findChild<QLabel*>(QStringLiteral("lblDrawCount"))->text().left(2),
+             QStringLiteral("3 "));
+    QCOMPARE(preview.findChild<QTableWidget*>(QStringLiteral("grdTableRows"))->rowCount(), 4);
+    QVERIFY(preview.findChild<QPlainTextEdit*>(QStringLiteral("txtTableNotes"))
+                ->toPlainText()
+                .startsWith(QStringLiteral("строка 4: ")));
+    QVERIFY(import->isEnabled());
+
+    // The bonus column taken too: four numbers; the date column alone: nothing to import.
+    preview.findChild<QComboBox*>(QStringLiteral("cmbLastColumn"))->setCurrentIndex(4);
+    QCOMPARE(preview.reading().shape.K, 4);
+    preview.findChild<QComboBox*>(QStringLiteral("cmbFirstColumn"))->setCurrentIndex(0);
+    preview.findChild<QComboBox*>(QStringLiteral("cmbLastColumn"))->setCurrentIndex(0);
+    QVERIFY(!preview.reading().usable());
+    QVERIFY(!import->isEnabled());
+    QVERIFY(!preview.findChild<QLabel*>(QStringLiteral("lblTableError"))->isHidden());
+
+    preview.findChild<QComboBox*>(QStringLiteral("cmbLastColumn"))->setCurrentIndex(3);
+    preview.findChild<QComboBox*>(QStringLiteral("cmbFirstColumn"))->setCurrentIndex(1);
+    preview.findChild<QSpinBox*>(QStringLiteral("spnN"))->setValue(30);
+    QCOMPARE(preview.reading().shape, (lottery::LotteryShape{3, 30}));
+
+    QTimer::singleShot(0, &preview, &QDialog::reject);
+    QVERIFY(!preview.choose().has_value());
+    QTimer::singleShot(0, &preview, &QDialog::accept);
+    const auto chosen = preview.choose();
+    QVERIFY(chosen.has_value());
+    QCOMPARE(chosen->shape, (lottery::LotteryShape{3, 30}));
+    QCOMPARE(chosen->draws.size(), std::size_t{3});
+}
+
+QTEST_MAIN(TablePreviewTest)
+#include "TablePreviewTest.moc"
