@@ -170,7 +170,9 @@ DrawEdit LotteryDocument::ApplyEdit(const DrawEdit& edit) {
     draws_.erase(rest, first + edit.removeCount);
     draws_.insert(draws_.begin() + edit.first + static_cast<std::ptrdiff_t>(common),
                   edit.insert.begin() + static_cast<std::ptrdiff_t>(common), edit.insert.end());
-    StatAll();
+    // In the time of the edit rather than of the whole history.
+    UpdateStats(stats_, draws_, edit.first, inverse.insert,
+                static_cast<std::int64_t>(edit.insert.size()), shape_);
 
     const bool before = changed();
     state_ = edit.resultState != 0 ? edit.resultState : ++lastState_;
@@ -178,6 +180,47 @@ DrawEdit LotteryDocument::ApplyEdit(const DrawEdit& edit) {
     if (changed() != before)
         listener().changedFlagChanged(changed());
     return inverse;
+}
+
+bool LotteryDocument::IsValidDraw(const DrawRecord& record) const {
+    NumberSet seen;
+    for (int p = 0; p < shape_.K; ++p) {
+        const int n = record[static_cast<std::size_t>(p)];
+        if (n < 1 || n > shape_.N || seen.contains(n))
+            return false;
+        seen.add(n);
+    }
+    return true;
+}
+
+std::vector<DrawEdit> LotteryDocument::DeleteDraws(std::vector<int> indices) {
+    std::sort(indices.begin(), indices.end());
+    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+    std::erase_if(indices, [this](int i) { return i < 0 || i >= drawCount(); });
+    // The last run first, so that the indices of the earlier ones still hold; undoing puts
+    // the first run back first.
+    std::vector<DrawEdit> inverses;
+    for (auto end = indices.rbegin(); end != indices.rend();) {
+        auto run = end;
+        while (std::next(run) != indices.rend() && *std::next(run) == *run - 1)
+            ++run;
+        inverses.insert(inverses.begin(), ApplyEdit(DrawEdit{*run, *end - *run + 1, {}, 0}));
+        end = std::next(run);
+    }
+    return inverses;
+}
+
+DrawEdit LotteryDocument::ReplaceDraw(int index, const DrawRecord& record) {
+    if (index < 0 || index >= drawCount() || !IsValidDraw(record))
+        throw std::invalid_argument("not a draw of this lottery");
+    return ApplyEdit(DrawEdit{index, 1, {record}, 0});
+}
+
+DrawEdit LotteryDocument::AppendDraws(std::vector<DrawRecord> records) {
+    if (!std::all_of(records.begin(), records.end(),
+                     [this](const DrawRecord& record) { return IsValidDraw(record); }))
+        throw std::invalid_argument("not a draw of this lottery");
+    return ApplyEdit(DrawEdit{drawCount(), 0, std::move(records), 0});
 }
 
 } // namespace lottery

@@ -85,6 +85,19 @@ public:
     // inverse. Throws std::out_of_range for an edit outside the list.
     DrawEdit ApplyEdit(const DrawEdit& edit);
 
+    // --- mending the history, as edits; each returns what undoes it
+    // Removes the draws at these indices (any order; repeats and strays are ignored) with one
+    // edit per run of neighbours. The inverses are in the order to apply them.
+    std::vector<DrawEdit> DeleteDraws(std::vector<int> indices);
+    // Throws std::invalid_argument, changing nothing, unless the index is in the list and
+    // record is a valid draw.
+    DrawEdit ReplaceDraw(int index, const DrawRecord& record);
+    // Appends the records in order; throws std::invalid_argument, changing nothing, if one of
+    // them is not a valid draw.
+    DrawEdit AppendDraws(std::vector<DrawRecord> records);
+    // K distinct numbers of 1..N in positions 1..K.
+    bool IsValidDraw(const DrawRecord& record) const;
+
 private:
     DocumentListener& listener();
     // Stages of the operations above.

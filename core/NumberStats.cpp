@@ -26,7 +26,83 @@ void ChoosePartners(NumberStats& record, int self, int N) {
     }
 }
 
+// One draw's share of the counts, added (sign 1) or taken away (sign -1): as in StatAll, a
+// repeated number counts once per position in frequency but once in the partner counts.
+void Account(StatsTable& table, const DrawRecord& d, int K, int N, int sign) {
+    std::uint64_t seen = 0;
+    for (int p = 0; p < K; ++p) {
+        const int member = d[static_cast<std::size_t>(p)];
+        if (member < 1 || member > N)
+            continue;
+        table[static_cast<std::size_t>(member)].frequency += sign;
+        if (seen & (std::uint64_t{1} << member))
+            continue;
+        seen |= std::uint64_t{1} << member;
+        auto& together = table[static_cast<std::size_t>(member)].together;
+        for (int q = 0; q < K; ++q) {
+            const int partner = d[static_cast<std::size_t>(q)];
+            if (partner <= kLastTogetherIndex)
+                together[static_cast<std::size_t>(partner)] += sign;
+        }
+    }
+}
+
+bool Contains(const DrawRecord& d, int K, int n) {
+    for (int p = 0; p < K; ++p)
+        if (d[static_cast<std::size_t>(p)] == n)
+            return true;
+    return false;
+}
+
+int Clamped(int value, int highest) {
+    return value <= highest ? value : highest;
+}
+
 } // namespace
+
+void UpdateStats(StatsTable& table, std::span<const DrawRecord> draws, std::int64_t first,
+                 std::span<const DrawRecord> removed, std::int64_t inserted, LotteryShape shape) {
+    const int N = Clamped(shape.N, LotteryShape::kMaxN);
+    const int K = Clamped(shape.K, LotteryShape::kMaxK);
+    const auto after = static_cast<std::int64_t>(draws.size());
+    const auto removedCount = static_cast<std::int64_t>(removed.size());
+    const std::int64_t before = after - inserted + removedCount;
+
+    std::array<std::int64_t, LotteryShape::kMaxN + 1> last{};
+    for (int i = 1; i <= N; ++i) {
+        const NumberStats& record = table[static_cast<std::size_t>(i)];
+        last[static_cast<std::size_t>(i)] =
+            record.frequency > 0 ? before - 1 - record.drawsSince : -1;
+    }
+    for (const DrawRecord& d : removed)
+        Account(table, d, K, N, -1);
+    for (std::int64_t k = 0; k < inserted; ++k)
+        Account(table, draws[static_cast<std::size_t>(first + k)], K, N, 1);
+
+    for (int i = 1; i <= N; ++i) {
+        std::int64_t seen = last[static_cast<std::size_t>(i)];
+        if (seen >= first + removedCount) {
+            seen += inserted - removedCount;
+        } else {
+            // Before the edit only a new draw can come later; inside it, look back from its end.
+            const std::int64_t lowest = seen < first ? first : 0;
+            if (seen >= first)
+                seen = -1;
+            for (std::int64_t index = first + inserted - 1; index >= lowest; --index) {
+                if (Contains(draws[static_cast<std::size_t>(index)], K, i)) {
+                    seen = index;
+                    break;
+                }
+            }
+        }
+        NumberStats& record = table[static_cast<std::size_t>(i)];
+        record.drawsSince = static_cast<std::int32_t>(seen < 0 ? after : after - 1 - seen);
+        if (record.frequency != 0)
+            ChoosePartners(record, i, N);
+        else if (removedCount > 0)
+            record.mostWith = record.leastWith = 0;
+    }
+}
 
 void StatAll(StatsTable& table, std::span<const DrawRecord> draws, LotteryShape shape) {
     const int N = shape.N <= LotteryShape::kMaxN ? shape.N : LotteryShape::kMaxN;

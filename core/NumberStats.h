@@ -30,6 +30,14 @@ inline constexpr std::int32_t kUpperSentinelFrequency = std::numeric_limits<std:
 // keep their earlier values; they are not shown then.
 void StatAll(StatsTable& table, std::span<const DrawRecord> draws, LotteryShape shape);
 
+// Brings records 1..N from the draws before an edit to the draws after it, exactly as StatAll
+// on draws would, in time of the edit's size (plus, for a number whose last draw went, a
+// look back for the draw before). draws is the list after the edit: removed draws from
+// index first on were replaced by draws first .. first + inserted - 1. Numbers that no
+// longer come out lose their partners, as after a fresh start.
+void UpdateStats(StatsTable& table, std::span<const DrawRecord> draws, std::int64_t first,
+                 std::span<const DrawRecord> removed, std::int64_t inserted, LotteryShape shape);
+
 // Zeroes frequency, mostWith, leastWith, drawsSince and together[1..N] of records 1..N.
 void ZeroRecords(StatsTable& table, int N);
 

@@ -1,20 +1,25 @@
 #include "DrawEntryPage.h"
 
 #include "ColourValue.h"
+#include "DrawEditCommand.h"
 #include "FontSetup.h"
 #include "GlyphButton.h"
 #include "LotteryDocument.h"
 #include "Pictures.h"
 #include "PlayBall.h"
+#include "SystemBeep.h"
 #include "Transparency.h"
+#include "TypedKey.h"
 
 #include <QAbstractButton>
 #include <QContextMenuEvent>
 #include <QFont>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QUndoStack>
 
 const QString DrawEntryPage::kCaptionAtStart = QStringLiteral("Добавить  тираж");
 const QString DrawEntryPage::kCaptionRecord = QStringLiteral("Добавить тираж");
@@ -105,6 +110,49 @@ DrawEntryPage::DrawEntryPage(lottery::LotteryDocument& document, lottery::Random
     connect(bbtPlay_, &QPushButton::clicked, this, &DrawEntryPage::bbtPlayClick);
     connect(btnNewTiraz_, &QPushButton::clicked, this, &DrawEntryPage::btnNewTirazClick);
     connect(btnContinue_, &QPushButton::clicked, this, &DrawEntryPage::onContinueClicked);
+    // A focused button would take a typed blank as its own click.
+    for (QPushButton* button :
+         {static_cast<QPushButton*>(bbtTiraz_), static_cast<QPushButton*>(bbtPlay_), btnFocus_,
+          static_cast<QPushButton*>(btnNewTiraz_), static_cast<QPushButton*>(btnContinue_)})
+        button->installEventFilter(this);
+}
+
+bool DrawEntryPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    // A blank on a visible button is that button's click, unless digits wait for it.
+    if (key.key() == Qt::Key_Space && watched != btnFocus_ && typed_.pending().empty())
+        return false;
+    return typeKey(key);
+}
+
+void DrawEntryPage::keyPressEvent(QKeyEvent* event) {
+    if (!typeKey(*event))
+        QWidget::keyPressEvent(event);
+}
+
+bool DrawEntryPage::typeKey(const QKeyEvent& event) {
+    const char key = TypedEntryKey(event);
+    if (key == 0)
+        return false;
+    // While a home draw is on display, the next number starts a fresh card.
+    lottery::TypedCard card{document_.shape(), {}, 0};
+    if (!playShown_) {
+        card.marked = document_.cardSet();
+        const int count = document_.cardCount();
+        card.lastMarked =
+            count > 0 ? document_.cardNumbers()[static_cast<std::size_t>(count - 1)] : 0;
+    }
+    const lottery::TypedKeyOutcome outcome = typed_.feed(key, card);
+    if (outcome.refused)
+        SystemBeep();
+    for (int n : {outcome.mark, outcome.unmark})
+        if (n != 0)
+            Action1Execute(numbers_[static_cast<std::size_t>(n)]);
+    if (outcome.press)
+        btnNewTiraz_->click(); // does nothing while the button is disabled
+    return outcome.handled;
 }
 
 void DrawEntryPage::CreateNumberButtons() {
@@ -122,8 +170,10 @@ void DrawEntryPage::CreateNumberButtons() {
             button->setMargin(-1);
             button->setGlyph(art::ComposeBallGlyph(n, art::GlyphKind::Plain));
             button->setVisible(n <= document_.shape().N);
-            connect(button, &QPushButton::clicked, this,
-                    [this, button] { Action1Execute(button); });
+            connect(button, &QPushButton::clicked, this, [this, button] {
+                typed_.clear();
+                Action1Execute(button);
+            });
             numbers_[static_cast<std::size_t>(n)] = button;
         }
     }
@@ -231,7 +281,10 @@ void DrawEntryPage::btnNewTirazClick() {
     btnNewTiraz_->setEnabled(false);
     if (!playMode()) {
         const lottery::NumberSet recorded = document_.cardSet();
-        document_.RecordCard();
+        lottery::DrawEdit undo = document_.RecordCard();
+        if (history_ != nullptr)
+            history_->push(
+                new DrawEditCommand(document_, DrawEditCommand::RecordName(), {std::move(undo)}));
         clearDisplay(recorded);
         return;
     }
@@ -307,6 +360,7 @@ void DrawEntryPage::bbtPlayClick() {
 }
 
 void DrawEntryPage::Unvisible() {
+    typed_.clear();
     const int N = document_.shape().N;
     for (int n = 1; n <= kNumbers; ++n) {
         if (GlyphButton* button = numbers_[static_cast<std::size_t>(n)]) {

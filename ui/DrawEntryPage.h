@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BallGlyph.h"
+#include "TypedNumberEntry.h"
 
 #include <QImage>
 #include <QString>
@@ -17,8 +18,10 @@ class GlyphButton;
 class QAbstractButton;
 class QAction;
 class QContextMenuEvent;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
+class QUndoStack;
 
 // " Добавить тираж ": the card of 49 number balls, the two modes (record / play), the add
 // button and the balls of a home draw.
@@ -37,6 +40,9 @@ public:
 
     DrawEntryPage(lottery::LotteryDocument& document, lottery::RandomSource& random,
                   QWidget* parent = nullptr);
+
+    // Recorded draws go on this stack, to be undone; without one they are only recorded.
+    void setHistory(QUndoStack* history) { history_ = history; }
 
     // Start-up: creates the 49 number buttons, then the 7 ball pictures and labels.
     void CreateNumberButtons();
@@ -80,8 +86,14 @@ public:
     QLabel* ballPicture(int m) const;
     QLabel* ballLabel(int m) const;
 
+    // Typing on the card: digits, blanks, commas, Enter and Backspace. False when the key is
+    // not one of them. The window hands over keys that reach it while the page is shown.
+    bool typeKey(const QKeyEvent& event);
+
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void setGlyph(int n, art::GlyphKind kind);
@@ -93,6 +105,8 @@ private:
 
     lottery::LotteryDocument& document_;
     lottery::RandomSource& random_;
+    QUndoStack* history_ = nullptr;
+    lottery::TypedNumberEntry typed_;
 
     QLabel* imgFon2_ = nullptr;
     QLabel* imgTown_ = nullptr;

@@ -1,6 +1,7 @@
 #include "DrawListBox.h"
 
 #include <QHeaderView>
+#include <algorithm>
 
 DrawListBox::DrawListBox(QWidget* parent) : QTableView(parent) {
     horizontalHeader()->hide();
@@ -11,7 +12,8 @@ DrawListBox::DrawListBox(QWidget* parent) : QTableView(parent) {
     setShowGrid(false);
     setWordWrap(false);
     setCornerButtonEnabled(false);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several draws can be chosen for deleting, with Shift and Ctrl as usual.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -26,4 +28,14 @@ void DrawListBox::setItemHeight(int height) {
 
 int DrawListBox::itemHeight() const {
     return verticalHeader()->defaultSectionSize();
+}
+
+std::vector<int> DrawListBox::selectedRows() const {
+    std::vector<int> rows;
+    if (selectionModel() == nullptr)
+        return rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
 }

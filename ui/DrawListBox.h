@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTableView>
+#include <vector>
 
 // lbxAll: a one-column list of lines with a fixed item height. Built on a table view because
 // its rows are laid out by one uniform height, so showing or extending a history of a
@@ -12,4 +13,6 @@ public:
 
     void setItemHeight(int height);
     int itemHeight() const;
+    // The selected lines, in ascending order.
+    std::vector<int> selectedRows() const;
 };

@@ -3,7 +3,9 @@
 #include "AnalysisHooks.h"
 #include "AppearanceOptions.h"
 #include "AtomicFile.h"
+#include "DrawEditCommand.h"
 #include "DrawEntryPage.h"
+#include "DrawListMenu.h"
 #include "DrawTableWriter.h"
 #include "ErrorReport.h"
 #include "FontSetup.h"
@@ -26,6 +28,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QUndoStack>
 
 namespace {
 
@@ -66,6 +69,7 @@ FrmMain::FrmMain(StandardDialogs& dialogs, std::string optionsPath, lottery::Fil
     setCentralWidget(PageControl1_);
 
     buildMenu();
+    buildHistory();
     // A database or a draw table dropped on the window opens as through "Открыть".
     setAcceptDrops(true);
     // Client area and menu bar together make the window; it cannot be resized.
@@ -85,6 +89,8 @@ FrmMain::~FrmMain() {
     // refers to the document goes here, users first: the dialogs (they ask the appearance), the
     // appearance (it paints the pages), then the pages.
     document_.setListener(nullptr);
+    // Emptying the history on the way out must not refresh the pages.
+    history_->disconnect(this);
     qDeleteAll(findChildren<QDialog*>(Qt::FindDirectChildrenOnly));
     delete appearance_;
     delete PageControl1_;
@@ -141,6 +147,25 @@ void FrmMain::buildMenu() {
     addItem(mnuHelp, "mnuAbout", QStringLiteral("О программе"), &FrmMain::mnuAboutClick);
 }
 
+void FrmMain::buildHistory() {
+    history_ = new QUndoStack(this);
+    // Not in the main menu, whose items stay as they are: the list's context menu and the
+    // keys, window-wide (so also on the draw-entry page).
+    QAction* undo = history_->createUndoAction(this, QStringLiteral("Отменить"));
+    undo->setObjectName(QStringLiteral("actUndo"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* redo = history_->createRedoAction(this, QStringLiteral("Повторить"));
+    redo->setObjectName(QStringLiteral("actRedo"));
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    addAction(undo);
+    addAction(redo);
+    connect(history_, &QUndoStack::indexChanged, this, &FrmMain::historyMoved);
+    drawListMenu_ = new DrawListMenu(*statistics_->lbxAll(), document_, *history_, undo, redo,
+                                     *appearance_, this);
+    drawEntry_->setHistory(history_);
+}
+
 void FrmMain::FormCreate() {
     random_ = lottery::LcgRandom(lottery::SeedFromClock());
     statistics_->WriteRowTitles();
@@ -166,6 +191,13 @@ void FrmMain::showEvent(QShowEvent* event) {
     shownOnce_ = true;
     if (PageControl1_->currentIndex() == 0)
         statistics_->TabSheet1Show();
+}
+
+void FrmMain::keyPressEvent(QKeyEvent* event) {
+    // Keys that no control of the shown card took (the focus on the tabs, say) are typing.
+    if (PageControl1_->currentIndex() == 1 && drawEntry_->typeKey(*event))
+        return;
+    QMainWindow::keyPressEvent(event);
 }
 
 void FrmMain::pageChanged(int index) {
@@ -219,17 +251,24 @@ void FrmMain::importTable(const QString& path) {
         dialogs_.askYesNo(this, QStringLiteral("Таблица начинается с тиражей, которые уже есть "
                                                "в лотерее. Добавить только новые тиражи (%1)?")
                                     .arg(reading->draws.size() - *newFrom)) == ConfirmAnswer::Yes) {
-        document_.ApplyEdit({document_.drawCount(), 0,
-                             std::vector<lottery::DrawRecord>(
-                                 reading->draws.begin() + static_cast<std::ptrdiff_t>(*newFrom),
-                                 reading->draws.end())});
+        appendAsOneStep(std::vector<lottery::DrawRecord>(
+            reading->draws.begin() + static_cast<std::ptrdiff_t>(*newFrom), reading->draws.end()));
     } else {
         // An unnamed lottery, so that "Сохранить" asks for a database name: nothing is ever
         // written to the table.
         document_.StartLottery(reading->shape);
-        document_.ApplyEdit({0, 0, reading->draws});
+        appendAsOneStep(reading->draws);
     }
     statistics_->TabSheet1Show();
+}
+
+void FrmMain::appendAsOneStep(std::vector<lottery::DrawRecord> draws) {
+    const int count = static_cast<int>(draws.size());
+    if (count == 0)
+        return; // nothing new: no step, and nothing to save
+    lottery::DrawEdit undo = document_.ApplyEdit({document_.drawCount(), 0, std::move(draws)});
+    history_->push(
+        new DrawEditCommand(document_, DrawEditCommand::AppendName(count), {std::move(undo)}));
 }
 
 void FrmMain::dragEnterEvent(QDragEnterEvent* event) {
@@ -313,6 +352,8 @@ void FrmMain::lotteryStarted(lottery::LotteryShape shape) {
     statistics_->ApplyShape(shape);
     drawEntry_->lotteryStarted();
     statistics_->ResetTables();
+    // The steps of another lottery (or of the same one before opening) must not be replayed.
+    history_->clear();
 }
 
 void FrmMain::drawsReplaced() {
@@ -321,6 +362,17 @@ void FrmMain::drawsReplaced() {
 
 void FrmMain::drawsEdited(int first, int removed, int inserted) {
     statistics_->drawsEdited(first, removed, inserted);
+    // As if the history had been entered this way: a number that no longer comes out keeps
+    // none of its old partners and counts on screen.
+    if (removed > 0)
+        statistics_->ResetTables();
+}
+
+void FrmMain::historyMoved() {
+    // A step taken or undone under the user's eyes shows at once; otherwise the page shows it
+    // when it is next shown, as after adding a draw.
+    if (PageControl1_->currentIndex() == 0)
+        statistics_->TabSheet1Show();
 }
 
 void FrmMain::fileNamed(const std::string& title) {

@@ -10,11 +10,13 @@
 
 class AppearanceOptions;
 class DrawEntryPage;
+class DrawListMenu;
 class NewLotteryDialog;
 class PageControl;
 class QAction;
 class QDialog;
 class QMenu;
+class QUndoStack;
 class StandardDialogs;
 class StatisticsPage;
 
@@ -45,6 +47,9 @@ public:
     DrawEntryPage& drawEntryPage() const { return *drawEntry_; }
     AppearanceOptions& appearance() const { return *appearance_; }
     PageControl& pageControl() const { return *PageControl1_; }
+    // Every change of the draws, for undo and redo; a new or opened lottery empties it.
+    QUndoStack& history() const { return *history_; }
+    DrawListMenu& drawListMenu() const { return *drawListMenu_; }
     // The file layer under Open, the saves and the options; tests put a fault-injecting one here.
     void setFileSystem(lottery::FileSystem& fs);
 
@@ -70,6 +75,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -86,6 +92,10 @@ private:
     void importTable(const QString& path);
     void pageChanged(int index);
     void centreOnDesktop();
+    void buildHistory();
+    void historyMoved();
+    // Imported draws at the end, undone as one step.
+    void appendAsOneStep(std::vector<lottery::DrawRecord> draws);
 
     StandardDialogs& dialogs_;
     lottery::FileSystem* fileSystem_;
@@ -96,6 +106,8 @@ private:
     StatisticsPage* statistics_;
     DrawEntryPage* drawEntry_;
     AppearanceOptions* appearance_;
+    QUndoStack* history_ = nullptr;
+    DrawListMenu* drawListMenu_ = nullptr;
     QAction* mnuSave_ = nullptr;
     QDialog* frmAbout_ = nullptr;
     NewLotteryDialog* frmNew_ = nullptr;

@@ -7,14 +7,19 @@
 // ZHREBIKON_RANDOM_SESSION_SEED the seed, for looking further by hand.
 #include "AppearanceOptions.h"
 #include "ColourValue.h"
+#include "DrawEditCommand.h"
 #include "DrawEntryPage.h"
+#include "DrawListBox.h"
+#include "DrawListMenu.h"
 #include "ErrorReport.h"
 #include "FaultyFileSystem.h"
+#include "FrmEditDraw.h"
 #include "FrmNew.h"
 #include "GlyphButton.h"
 #include "OptionsFile.h"
 #include "StatisticsPage.h"
 #include "StringGrid.h"
+#include "SystemBeep.h"
 #include "WindowTesting.h"
 
 #include <QAction>
@@ -22,6 +27,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -57,11 +64,41 @@ struct Model {
     QString caption = DrawEntryPage::kCaptionAtStart;
     bool playShown = false; // the home draw is on display
     bool playFlag = false;  // the page's playShown: New and Open leave it set
-    bool changed = false;
     QString path;
     bool firstPattern = true;
     std::int32_t tableBack = 0, tableHead = 0, title = 0, tableFont = 0;
     QStringList errors;
+
+    // The history of undoable changes: each step keeps the draws and the state on its other
+    // side. States are numbered; the document is unchanged exactly in the saved one.
+    struct Step {
+        std::vector<Draw> draws;
+        std::uint64_t state;
+        QString name;
+    };
+    std::vector<Step> undo, redo;
+    std::uint64_t state = 1, savedState = 1, lastState = 1;
+
+    bool changed() const { return state != savedState; }
+    void change(const QString& name, std::vector<Draw> draws) {
+        undo.push_back({std::move(doc.draws), state, name});
+        redo.clear();
+        doc.draws = std::move(draws);
+        state = ++lastState;
+    }
+    // Undo (from undo to redo) or redo (the other way).
+    void step(std::vector<Step>& from, std::vector<Step>& to) {
+        Step back = std::move(from.back());
+        from.pop_back();
+        to.push_back({std::move(doc.draws), state, back.name});
+        doc.draws = std::move(back.draws);
+        state = back.state;
+    }
+    void startHistory() {
+        undo.clear();
+        redo.clear();
+        state = savedState = ++lastState;
+    }
 
     bool playMode() const { return caption == DrawEntryPage::kCaptionPlay; }
     bool onCard(int n) const { return std::find(card.begin(), card.end(), n) != card.end(); }
@@ -158,6 +195,21 @@ private:
     // --- the actions
     void clickNumber();
     void clickAdd();
+    // Typing on the card instead of clicking: a number, Backspace or Enter.
+    void typeNumber();
+    void typeBackspace();
+    void typeEnter();
+    // The add button, pressed by press().
+    void pressAdd(const std::function<void()>& press);
+    // The context menu of lbxAll and the history.
+    void deleteDraws();
+    void editDraw();
+    void undo();
+    void redo();
+    void undoToSaved();
+    void shortcut(Qt::Key key, Qt::KeyboardModifiers modifiers);
+    // The window asked exactly the questions the model expects since the last check.
+    void checkQuestions(int expected);
     void clickMode(bool play);
     void clickContinue();
     void switchPage();
@@ -201,6 +253,8 @@ private:
     bool statsStale_ = true;
     int trackBarChecks_ = 0;
     int largest_ = 0;
+    int beeps_ = 0;
+    int undoneToSaved_ = 0;
     std::map<QString, int> performed_;
 };
 
@@ -214,6 +268,7 @@ void RandomSessionTest::initTestCase() {
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     window_->activateWindow();
     errors_ = std::make_unique<CollectedErrors>();
+    SetBeepHandler([this] { ++beeps_; });
     const lottery::OptionsRecord& options = window_->appearance().currentRecord();
     model_.tableBack = options.tableBackColour;
     model_.tableHead = options.tableHeadColour;
@@ -222,6 +277,7 @@ void RandomSessionTest::initTestCase() {
 }
 
 void RandomSessionTest::cleanupTestCase() {
+    SetBeepHandler({});
     errors_.reset();
     window_.reset();
 }
@@ -252,8 +308,39 @@ void RandomSessionTest::clickNumber() {
 }
 
 void RandomSessionTest::clickAdd() {
+    pressAdd([this] { clickOn(page().newTirazButton()); });
+}
+
+void RandomSessionTest::typeNumber() {
+    const int n = 1 + random(model_.doc.N);
+    QString keys = QString::number(n);
+    // A separator where more digits could follow, and now and then where none can.
+    if (n * 10 <= model_.doc.N || random(4) == 0)
+        keys += random(2) == 0 ? QStringLiteral(" ") : QStringLiteral(",");
+    if (model_.playFlag)
+        resetCardAfterDisplay();
+    const bool refused = model_.onCard(n);
+    if (!refused && static_cast<int>(model_.card.size()) < model_.doc.K)
+        model_.card.push_back(n);
+    const int beepsBefore = beeps_;
+    QTest::keyClicks(page().focusButton(), keys);
+    QCOMPARE(beeps_ - beepsBefore, refused ? 1 : 0);
+}
+
+void RandomSessionTest::typeBackspace() {
+    // The ticket of a home draw on display is no card to take numbers back from.
+    if (!model_.playFlag && !model_.card.empty())
+        model_.card.pop_back();
+    QTest::keyClick(page().focusButton(), Qt::Key_Backspace);
+}
+
+void RandomSessionTest::typeEnter() {
+    pressAdd([this] { QTest::keyClick(page().focusButton(), Qt::Key_Return); });
+}
+
+void RandomSessionTest::pressAdd(const std::function<void()>& press) {
     const bool enabled = static_cast<int>(model_.card.size()) == model_.doc.K && !model_.playShown;
-    clickOn(page().newTirazButton());
+    press();
     if (!enabled)
         return;
     if (model_.playMode()) {
@@ -276,10 +363,150 @@ void RandomSessionTest::clickAdd() {
     }
     Draw draw{};
     std::copy(model_.card.begin(), model_.card.end(), draw.begin());
-    model_.doc.draws.push_back(draw);
+    std::vector<Draw> draws = model_.doc.draws;
+    draws.push_back(draw);
+    model_.change(DrawEditCommand::RecordName(), std::move(draws));
     model_.card.clear();
-    model_.changed = true;
     statsStale_ = true;
+    return;
+}
+
+void RandomSessionTest::deleteDraws() {
+    DrawListBox* list = stats().lbxAll();
+    const int count = static_cast<int>(model_.doc.draws.size());
+    std::vector<int> rows;
+    list->clearSelection();
+    if (count > 0 && random(8) == 0) {
+        list->selectAll();
+        for (int row = 0; row < count; ++row)
+            rows.push_back(row);
+    } else if (count > 0) {
+        for (int pick = random(3); pick >= 0; --pick) {
+            const int row = random(count);
+            list->selectionModel()->select(list->model()->index(row, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            if (std::find(rows.begin(), rows.end(), row) == rows.end())
+                rows.push_back(row);
+        }
+    }
+    std::sort(rows.begin(), rows.end());
+    QCOMPARE(list->selectedRows(), rows);
+    TriggerAsUser(window_->drawListMenu().deleteAction()); // disabled with nothing selected
+    if (rows.empty())
+        return;
+    std::vector<Draw> draws;
+    for (int row = 0; row < count; ++row)
+        if (!std::binary_search(rows.begin(), rows.end(), row))
+            draws.push_back(model_.doc.draws[static_cast<std::size_t>(row)]);
+    model_.change(DrawEditCommand::DeleteName(static_cast<int>(rows.size())), std::move(draws));
+    statsStale_ = true;
+}
+
+void RandomSessionTest::editDraw() {
+    const int count = static_cast<int>(model_.doc.draws.size());
+    if (count == 0)
+        return;
+    const int row = random(count);
+    DrawListBox* list = stats().lbxAll();
+    list->selectionModel()->select(list->model()->index(row, 0),
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    const Draw before = model_.doc.draws[static_cast<std::size_t>(row)];
+    std::vector<int> marked(before.begin(), before.begin() + model_.doc.K);
+    // Take out one or two numbers and put others in; now and then cancel instead.
+    const bool confirm = random(5) != 0;
+    std::vector<int> clicks;
+    for (int out = random(2); out >= 0 && !marked.empty(); --out) {
+        const int n = marked[static_cast<std::size_t>(random(static_cast<int>(marked.size())))];
+        marked.erase(std::find(marked.begin(), marked.end(), n));
+        clicks.push_back(n);
+    }
+    while (static_cast<int>(marked.size()) < model_.doc.K) {
+        const int n = 1 + random(model_.doc.N);
+        if (std::find(marked.begin(), marked.end(), n) != marked.end())
+            continue;
+        marked.push_back(n);
+        clicks.push_back(n);
+    }
+    bool worked = false;
+    std::function<void()> work = [&] {
+        auto* dialog = qobject_cast<FrmEditDraw*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            QTimer::singleShot(1, work);
+            return;
+        }
+        for (int n : clicks)
+            clickOn(dialog->numberButton(n));
+        worked = dialog->marked() == marked && dialog->okButton()->isEnabled();
+        clickOn(confirm ? dialog->okButton() : dialog->cancelButton());
+    };
+    QVERIFY(window_->drawListMenu().editAction()->isEnabled()); // else no dialog comes
+    QTimer::singleShot(0, work);
+    TriggerAsUser(window_->drawListMenu().editAction());
+    QVERIFY2(worked, "the edit dialog did not take the clicks");
+    window_->activateWindow();
+    Draw after{};
+    std::copy(marked.begin(), marked.end(), after.begin());
+    if (!confirm || std::equal(marked.begin(), marked.end(), before.begin()))
+        return;
+    std::vector<Draw> draws = model_.doc.draws;
+    draws[static_cast<std::size_t>(row)] = after;
+    model_.change(DrawEditCommand::EditName(), std::move(draws));
+    statsStale_ = true;
+}
+
+void RandomSessionTest::undo() {
+    if (random(2) == 0)
+        shortcut(Qt::Key_Z, Qt::ControlModifier);
+    else
+        TriggerAsUser(action("actUndo"));
+    if (model_.undo.empty())
+        return;
+    model_.step(model_.undo, model_.redo);
+    statsStale_ = true;
+}
+
+void RandomSessionTest::shortcut(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    // A window-wide key reaches the window the user works in; a dialog just closed may leave
+    // the platform thinking it still has the focus.
+    const auto focused = [this] {
+        return QApplication::activeWindow() == window_.get() &&
+               QGuiApplication::focusWindow() == window_->windowHandle();
+    };
+    if (!focused()) {
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitFor(focused));
+    }
+    QTest::keyClick(window_.get(), key, modifiers);
+}
+
+void RandomSessionTest::redo() {
+    const int way = random(3);
+    if (way == 0)
+        shortcut(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    else if (way == 1)
+        shortcut(Qt::Key_Y, Qt::ControlModifier);
+    else
+        TriggerAsUser(action("actRedo"));
+    if (model_.redo.empty())
+        return;
+    model_.step(model_.redo, model_.undo);
+    statsStale_ = true;
+}
+
+void RandomSessionTest::undoToSaved() {
+    const auto saved = std::find_if(model_.undo.begin(), model_.undo.end(),
+                                    [this](const auto& s) { return s.state == model_.savedState; });
+    if (saved == model_.undo.end())
+        return;
+    for (auto steps = model_.undo.end() - saved; steps > 0; --steps)
+        undo();
+    QVERIFY(!model_.changed());
+    ++undoneToSaved_;
+}
+
+void RandomSessionTest::checkQuestions(int expected) {
+    QCOMPARE(static_cast<int>(dialogs_.questions.size()), expected);
+    dialogs_.questions.clear();
 }
 
 void RandomSessionTest::clickMode(bool play) {
@@ -323,7 +550,7 @@ void RandomSessionTest::moveTrackBar() {
 }
 
 void RandomSessionTest::scriptDiscardQuestion() {
-    if (!model_.changed)
+    if (!model_.changed())
         return;
     if (random(2) == 0) {
         dialogs_.answers.push_back(ConfirmAnswer::No);
@@ -350,11 +577,12 @@ void RandomSessionTest::scriptSave() {
 
 void RandomSessionTest::recordSave(const QString& path) {
     model_.path = path;
-    model_.changed = false;
+    model_.savedState = model_.state;
     saved_[path] = model_.doc;
 }
 
 void RandomSessionTest::newLottery() {
+    const int asked = model_.changed() ? 1 : 0;
     scriptDiscardQuestion();
     const bool confirm = random(6) != 0;
     const int K = 1 + random(7);
@@ -381,6 +609,7 @@ void RandomSessionTest::newLottery() {
     };
     QTimer::singleShot(0, work);
     TriggerAsUser(action("mnuNew"));
+    checkQuestions(asked);
     QVERIFY2(worked, "frmNew did not take the shape");
     window_->activateWindow();
     if (!confirm)
@@ -388,7 +617,7 @@ void RandomSessionTest::newLottery() {
     model_.doc = Snapshot{K, N, {}};
     model_.card.clear();
     model_.playShown = false;
-    model_.changed = false;
+    model_.startHistory();
     model_.path.clear();
     statsStale_ = true;
 }
@@ -396,12 +625,12 @@ void RandomSessionTest::newLottery() {
 void RandomSessionTest::save() {
     // Now and then the folder takes no new file: the existing file is rewritten in place.
     lottery::test::FaultyFileSystem lockedFolder;
-    if (model_.changed && QFile::exists(model_.path) && random(3) == 0) {
+    if (model_.changed() && QFile::exists(model_.path) && random(3) == 0) {
         lockedFolder.failCreatingOpens(EACCES);
         window_->setFileSystem(lockedFolder);
         ++performed_[QStringLiteral("Save in place")];
     }
-    if (model_.changed)
+    if (model_.changed())
         scriptSave();
     TriggerAsUser(action("mnuSave")); // disabled when nothing changed: then nothing happens
     window_->setFileSystem(lottery::SystemFileSystem());
@@ -419,6 +648,7 @@ void RandomSessionTest::saveAs() {
 }
 
 void RandomSessionTest::open() {
+    const int asked = model_.changed() ? 1 : 0;
     scriptDiscardQuestion();
     const int choice = random(10);
     if (choice == 0 || saved_.empty()) {
@@ -434,11 +664,12 @@ void RandomSessionTest::open() {
         model_.doc = it->second;
         model_.card.clear();
         model_.playShown = false;
-        model_.changed = false;
+        model_.startHistory();
         model_.path = it->first;
         statsStale_ = true;
     }
     TriggerAsUser(action("mnuOpen"));
+    checkQuestions(asked);
 }
 
 void RandomSessionTest::chooseColour() {
@@ -488,7 +719,7 @@ void RandomSessionTest::failingSave() {
     FaultyFileSystem faulty;
     faulty.failCall(fault.op, 1, fault.errnoValue);
     window_->setFileSystem(faulty);
-    const bool viaSaveAs = !model_.changed || model_.path.isEmpty() || random(2) == 0;
+    const bool viaSaveAs = !model_.changed() || model_.path.isEmpty() || random(2) == 0;
     QString target = model_.path;
     if (viaSaveAs) {
         target = folder_.filePath(QStringLiteral("session-%1.dat").arg(random(6)));
@@ -565,7 +796,20 @@ void RandomSessionTest::checkAll(const QString& where) {
     QCOMPARE(table[static_cast<std::size_t>(s.N + 1)].frequency, lottery::kUpperSentinelFrequency);
 
     // Menu, title and list.
-    QCOMPARE(action("mnuSave")->isEnabled(), model_.changed);
+    QCOMPARE(action("mnuSave")->isEnabled(), model_.changed());
+    // Undo and redo name the step they would take.
+    const auto named = [](const QString& prefix, const std::vector<Model::Step>& steps) {
+        return steps.empty() ? prefix : prefix + QLatin1Char(' ') + steps.back().name;
+    };
+    QCOMPARE(action("actUndo")->text(), named(QStringLiteral("Отменить"), model_.undo));
+    QCOMPARE(action("actUndo")->isEnabled(), !model_.undo.empty());
+    QCOMPARE(action("actRedo")->text(), named(QStringLiteral("Повторить"), model_.redo));
+    QCOMPARE(action("actRedo")->isEnabled(), !model_.redo.empty());
+    // The first and the last line of the list show their draws.
+    for (std::size_t row : {std::size_t{0}, s.draws.size() - 1})
+        if (row < s.draws.size())
+            QCOMPARE(stats().lbxAll()->model()->index(static_cast<int>(row), 0).data().toString(),
+                     QString::fromStdString(lottery::DrawLine(doc.draws()[row], s.K)));
     QCOMPARE(QString::fromStdString(doc.filePath()), model_.path);
     QCOMPARE(stats().lbxAll()->model()->rowCount(), static_cast<int>(s.draws.size()));
     QCOMPARE(action("mnuFon1")->isChecked(), model_.firstPattern);
@@ -596,8 +840,19 @@ void RandomSessionTest::checkAll(const QString& where) {
 
     // The statistics page, when it is the one shown.
     if (window_->pageControl().currentIndex() == 0) {
-        for (int c = 1; c <= s.N; ++c)
+        // Partners only for numbers that came out, the draws since only once any did: the
+        // same after mending the history as had it been entered that way.
+        const auto shown = [](bool written, int value) {
+            return written ? QString::number(value) : QString();
+        };
+        const bool anyOut = !expected_->mostFrequent.empty();
+        for (int c = 1; c <= s.N; ++c) {
+            const bool partners = expected_->frequency[c] > 0 && s.K > 1;
             QCOMPARE(stats().grdAll()->cell(c, 1), QString::number(expected_->frequency[c]));
+            QCOMPARE(stats().grdAll()->cell(c, 2), shown(partners, expected_->mostWith[c]));
+            QCOMPARE(stats().grdAll()->cell(c, 3), shown(partners, expected_->leastWith[c]));
+            QCOMPARE(stats().grdAll()->cell(c, 4), shown(anyOut, expected_->drawsSince[c]));
+        }
         for (int slot = 0; slot < 5; ++slot) {
             const auto text = [](const std::vector<int>& list, int at) {
                 return at < static_cast<int>(list.size()) ? QString::number(list[at])
@@ -622,21 +877,48 @@ void RandomSessionTest::aLongRandomSessionKeepsDocumentStatisticsAndWindowInStep
         if (onCardPage && model_.playShown && random(2) == 0) {
             name = QStringLiteral("Далее ...");
             clickContinue();
-        } else if (onCardPage && roll < 560) {
+        } else if (onCardPage && roll < 420) {
             name = QStringLiteral("number click");
             clickNumber();
-        } else if (onCardPage && roll < 700) {
+        } else if (onCardPage && roll < 500) {
+            name = QStringLiteral("typed number");
+            typeNumber();
+        } else if (onCardPage && roll < 515) {
+            name = QStringLiteral("typed Backspace");
+            typeBackspace();
+        } else if (onCardPage && roll < 630) {
             name = QStringLiteral("add button");
             clickAdd();
-        } else if (onCardPage && roll < 730) {
+        } else if (onCardPage && roll < 670) {
+            name = QStringLiteral("typed Enter");
+            typeEnter();
+        } else if (onCardPage && roll < 700) {
             name = QStringLiteral("Тираж");
             clickMode(false);
-        } else if (onCardPage && roll < 760) {
+        } else if (onCardPage && roll < 730) {
             name = QStringLiteral("Розыгрыш");
             clickMode(true);
-        } else if (!onCardPage && roll < 500) {
+        } else if (!onCardPage && roll < 420) {
             name = QStringLiteral("track bar");
             moveTrackBar();
+        } else if (!onCardPage && roll < 460) {
+            name = QStringLiteral("delete");
+            deleteDraws();
+        } else if (!onCardPage && roll < 500) {
+            name = QStringLiteral("edit");
+            editDraw();
+        } else if (!onCardPage && roll < 730) {
+            name = QStringLiteral("page switch");
+            switchPage();
+        } else if (roll < 770) {
+            name = QStringLiteral("undo");
+            undo();
+        } else if (roll < 795) {
+            name = QStringLiteral("redo");
+            redo();
+        } else if (roll < 800) {
+            name = QStringLiteral("undo to saved");
+            undoToSaved();
         } else if (roll < 868) {
             name = QStringLiteral("page switch");
             switchPage();
@@ -672,6 +954,13 @@ void RandomSessionTest::aLongRandomSessionKeepsDocumentStatisticsAndWindowInStep
         if (QTest::currentTestFailed())
             QFAIL(qPrintable(QStringLiteral("step %1 (%2)").arg(step).arg(name)));
     }
+    // Closing asks about unsaved changes, also when they were undone or redone past the save.
+    const bool changed = model_.changed();
+    if (changed)
+        dialogs_.answers.push_back(ConfirmAnswer::No);
+    window_->close();
+    checkQuestions(changed ? 1 : 0);
+    QVERIFY(!window_->isVisible());
     for (const auto& [path, snapshot] : saved_)
         checkSavedFile(path);
     // Failed saves left no temporaries behind.
@@ -684,9 +973,9 @@ void RandomSessionTest::aLongRandomSessionKeepsDocumentStatisticsAndWindowInStep
     for (const auto& [name, count] : performed_)
         counts << QStringLiteral("%1 %2").arg(name).arg(count);
     qInfo("%d actions in %.1f s, %zu files saved, largest document %d draws, %d track bar "
-          "checks: %s",
+          "checks, %d beeps, %d times undone to the saved state: %s",
           actions, static_cast<double>(clock.elapsed()) / 1000.0, saved_.size(), largest_,
-          trackBarChecks_, qPrintable(counts.join(QStringLiteral(", "))));
+          trackBarChecks_, beeps_, undoneToSaved_, qPrintable(counts.join(QStringLiteral(", "))));
     QVERIFY(actions >= kDefaultActions || std::getenv("ZHREBIKON_RANDOM_SESSION_ACTIONS"));
     qInfo("seed %u", Seed());
 }

@@ -3,6 +3,7 @@
 #include "AppearanceSource.h"
 #include "DrawTableReader.h"
 #include "FrmAbout.h"
+#include "FrmEditDraw.h"
 #include "FrmHelp.h"
 #include "FrmNew.h"
 #include "HistoryDatabase.h"
@@ -61,6 +62,8 @@ void DrawDialogPictures(PictureFolder& folder) {
         Save(folder, frmNew, QStringLiteral("new-") + suffix);
         Save(folder, frmHelp, QStringLiteral("help-") + suffix);
         Save(folder, frmAbout, QStringLiteral("about-") + suffix);
+        FrmEditDraw frmEditDraw({6, 49}, {3, 17, 22, 30, 41, 45, 0}, appearance);
+        Save(folder, frmEditDraw, QStringLiteral("edit-draw-") + suffix);
     }
 }
 

@@ -1,0 +1,90 @@
+// The context menu of the list of past draws, the names of the undo steps and a refused
+// typed number, on the real main window.
+#include "DrawEntryPage.h"
+#include "DrawListBox.h"
+#include "DrawListMenu.h"
+#include "StatisticsPage.h"
+#include "SystemBeep.h"
+#include "WindowTesting.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+
+namespace {
+
+// "text" for each item, "-" for a separator, "(text)" for a disabled one.
+QStringList Items(QMenu& menu) {
+    QStringList items;
+    for (const QAction* action : menu.actions())
+        items << (action->isSeparator() ? QStringLiteral("-")
+                  : action->isEnabled() ? action->text()
+                                        : QLatin1Char('(') + action->text() + QLatin1Char(')'));
+    return items;
+}
+
+// Keys as typed; '\n' is Enter.
+void Type(QWidget* widget, const char* keys) {
+    for (; *keys != 0; ++keys) {
+        if (*keys == '\n')
+            QTest::keyClick(widget, Qt::Key_Return);
+        else
+            QTest::keyClick(widget, *keys);
+    }
+}
+
+} // namespace
+
+class MendingHistoryTest : public QObject {
+    Q_OBJECT
+private slots:
+    void theMenuNamesWhatItDoesForOneAndForSeveralDraws() {
+        MainWindowFixture f;
+        f.window->pageControl().setCurrentIndex(1);
+        QPushButton* focus = f.window->drawEntryPage().focusButton();
+        // Typed, each draw ended by Enter; the 4 waits for a second digit until the blank.
+        Type(focus, "1 2 3 4 5 6\n10,20,30,40,45,49\n7 8 9 4 11 12\n");
+        QCOMPARE(f.document().drawCount(), 3);
+        QCOMPARE(f.document().drawLine(2), std::string("7  8  9  4  11  12  "));
+        f.showStatisticsPage();
+
+        DrawListBox* list = f.window->statisticsPage().lbxAll();
+        DrawListMenu& menu = f.window->drawListMenu();
+        list->selectRow(1);
+        QCOMPARE(Items(*menu.menuForSelection()),
+                 (QStringList{"Удалить тираж", "Изменить тираж...", "-",
+                              "Отменить добавление тиража", "(Повторить)"}));
+        list->selectionModel()->select(list->model()->index(2, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QCOMPARE(Items(*menu.menuForSelection()).mid(0, 2),
+                 (QStringList{"Удалить тиражи (2)", "(Изменить тираж...)"}));
+
+        // The Delete key on the list deletes what is selected.
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(f.document().drawCount(), 1);
+        QCOMPARE(Items(*menu.menuForSelection()),
+                 (QStringList{"(Удалить тираж)", "(Изменить тираж...)", "-",
+                              "Отменить удаление тиражей (2)", "(Повторить)"}));
+        menu.menuForSelection()->actions()[3]->trigger();
+        QCOMPARE(f.document().drawCount(), 3);
+        QCOMPARE(Items(*menu.menuForSelection()).mid(3),
+                 (QStringList{"Отменить добавление тиража", "Повторить удаление тиражей (2)"}));
+    }
+
+    void aRefusedTypedNumberBeepsAndDoesNothingElse() {
+        MainWindowFixture f;
+        f.window->pageControl().setCurrentIndex(1);
+        int beeps = 0;
+        SetBeepHandler([&beeps] { ++beeps; });
+        QPushButton* focus = f.window->drawEntryPage().focusButton();
+        Type(focus, "7 7 0 ");
+        SetBeepHandler({});
+        QCOMPARE(beeps, 2);
+        QCOMPARE(f.document().cardCount(), 1);
+        QVERIFY(f.document().cardSet().contains(7));
+    }
+};
+
+ZHREBIKON_UI_TEST_MAIN(MendingHistoryTest)
+#include "MendingHistoryTest.moc"
