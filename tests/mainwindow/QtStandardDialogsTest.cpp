@@ -117,7 +117,8 @@ void QtStandardDialogsTest::theSaveDialogFiltersDatabasesAppendsDatAndAsksBefore
     });
     const auto chosen = dialogs.chooseFileToSave(nullptr);
     QCOMPARE(name, QStringLiteral("dlgSave"));
-    QCOMPARE(filters, (QStringList{"Файлы баз данных лотерей (*.dat)", "Таблицы тиражей (*.csv *.txt)"}));
+    QCOMPARE(filters,
+             (QStringList{"Файлы баз данных лотерей (*.dat)", "Таблицы тиражей (*.csv *.txt)"}));
     QCOMPARE(suffix, QStringLiteral("dat"));
     QVERIFY(confirmsOverwrite);
     QVERIFY(chosen.has_value());
@@ -162,7 +163,8 @@ void QtStandardDialogsTest::theOpenDialogPassesANameThatDoesNotExist() {
         static_cast<QDialog*>(dialog)->accept();
     });
     const auto chosen = dialogs.chooseFileToOpen(nullptr);
-    QCOMPARE(filters, (QStringList{"Файлы баз данных лотерей (*.dat)", "Таблицы тиражей (*.csv *.txt)"}));
+    QCOMPARE(filters,
+             (QStringList{"Файлы баз данных лотерей (*.dat)", "Таблицы тиражей (*.csv *.txt)"}));
     QVERIFY(chosen.has_value());
     QCOMPARE(*chosen, dir.filePath("missing.dat"));
 }
