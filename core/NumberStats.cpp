@@ -105,8 +105,8 @@ void UpdateStats(StatsTable& table, std::span<const DrawRecord> draws, std::int6
 }
 
 void StatAll(StatsTable& table, std::span<const DrawRecord> draws, LotteryShape shape) {
-    const int N = shape.N <= LotteryShape::kMaxN ? shape.N : LotteryShape::kMaxN;
-    const int K = shape.K <= LotteryShape::kMaxK ? shape.K : LotteryShape::kMaxK;
+    const int N = Clamped(shape.N, LotteryShape::kMaxN);
+    const int K = Clamped(shape.K, LotteryShape::kMaxK);
     for (int i = 1; i <= N; ++i) {
         NumberStats& record = table[static_cast<std::size_t>(i)];
         record.frequency = 0;
@@ -115,30 +115,18 @@ void StatAll(StatsTable& table, std::span<const DrawRecord> draws, LotteryShape 
             record.together[static_cast<std::size_t>(j)] = 0;
     }
 
-    // One pass: each draw adds its K numbers to the partner counts of every distinct number
-    // it contains (so a repeated number counts once per position, as in a per-number scan),
-    // and the last draw containing a number gives its drawsSince.
+    // One pass: each draw adds its share of the counts, and the last draw containing a
+    // number gives its drawsSince.
     std::array<std::int64_t, LotteryShape::kMaxN + 1> lastSeen;
     lastSeen.fill(-1);
     const auto drawCount = static_cast<std::int64_t>(draws.size());
     for (std::int64_t index = 0; index < drawCount; ++index) {
         const DrawRecord& d = draws[static_cast<std::size_t>(index)];
-        std::uint64_t seen = 0;
+        Account(table, d, K, N, 1);
         for (int p = 0; p < K; ++p) {
             const int member = d[static_cast<std::size_t>(p)];
-            if (member < 1 || member > N)
-                continue;
-            table[static_cast<std::size_t>(member)].frequency += 1;
-            if (seen & (std::uint64_t{1} << member))
-                continue;
-            seen |= std::uint64_t{1} << member;
-            lastSeen[static_cast<std::size_t>(member)] = index;
-            auto& together = table[static_cast<std::size_t>(member)].together;
-            for (int q = 0; q < K; ++q) {
-                const int partner = d[static_cast<std::size_t>(q)];
-                if (partner <= kLastTogetherIndex)
-                    together[static_cast<std::size_t>(partner)] += 1;
-            }
+            if (member >= 1 && member <= N)
+                lastSeen[static_cast<std::size_t>(member)] = index;
         }
     }
 
