@@ -86,9 +86,10 @@ int main(int argc, char** argv) {
         else
             plain.push_back(std::atoi(argv[i]));
     }
-    if (smoke)
+    if (smoke) {
         cases = {{8, 6, 4}, {10, 5, 3}};
-    else if (plain.size() == 3)
+        patience = patience != 0 ? patience : 100'000;
+    } else if (plain.size() == 3)
         cases = {{plain[0], plain[1], plain[2]}};
     else
         for (int K = 5; K <= 7; ++K)
