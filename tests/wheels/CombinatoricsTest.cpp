@@ -1,6 +1,5 @@
 #include "wheels/Combinatorics.h"
 
-#include "wheels/RussianCount.h"
 #include "wheels/WheelBounds.h"
 
 #include <gtest/gtest.h>
@@ -37,13 +36,4 @@ TEST(WheelBounds, KnownValues) {
     EXPECT_EQ(SchoenheimBound(8, 6, 4), 7u);
     EXPECT_EQ(CountingBound(7, 3, 2, 3), 3u);
     EXPECT_EQ(WheelLowerBound(8, 6, 4, 4), 7u);
-}
-
-TEST(RussianCount, AgreesWithTheNumber) {
-    const char* expected[] = {"0 билетов", "1 билет",     "2 билета",   "4 билета",
-                              "5 билетов", "11 билетов",  "12 билетов", "21 билет",
-                              "22 билета", "111 билетов", "101 билет"};
-    const unsigned long long counts[] = {0, 1, 2, 4, 5, 11, 12, 21, 22, 111, 101};
-    for (int i = 0; i < 11; ++i)
-        EXPECT_EQ(RussianCount(counts[i], "билет", "билета", "билетов"), expected[i]);
 }
