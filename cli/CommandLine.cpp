@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "WheelCommand.h"
 #include "storage/AtomicFile.h"
 #include "storage/DrawFile.h"
 #include "storage/IoError.h"
@@ -12,6 +13,9 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -115,24 +119,40 @@ int Export(const QString& databasePath, const QString& outPath) {
     return 0;
 }
 
-const QString kHelp = QStringLiteral(
-    "Жребикон: статистика числовых лотерей «K из N».\n\n"
-    "  Zhrebikon [FILE]\n"
-    "      Открывает окно; FILE (база лотереи .dat или таблица тиражей .csv, .txt)\n"
-    "      открывается, как через «Открыть».\n"
-    "  Zhrebikon --import TABLE OUT.dat [--shape K/N]\n"
-    "      Читает таблицу тиражей и записывает базу лотереи, без окна. Печатает, что\n"
-    "      взято: лотерею, число тиражей, столбцы, порядок и строки, которые не взяты.\n"
-    "      --shape задаёт лотерею (например 6/49) вместо найденной.\n"
-    "  Zhrebikon --export FILE.dat OUT.csv\n"
-    "      Записывает тиражи базы таблицей CSV, без окна.\n"
-    "  Zhrebikon --help | --version\n\n"
-    "Файл записывается целиком или не записывается вовсе. Код выхода 0 — сделано,\n"
-    "1 — не удалось (причина напечатана), 2 — неверные аргументы.\n");
+QString HelpText() {
+    return QStringLiteral(
+               "Жребикон: статистика числовых лотерей «K из N».\n\n"
+               "  Zhrebikon [FILE]\n"
+               "      Открывает окно; FILE (база лотереи .dat или таблица тиражей .csv, .txt)\n"
+               "      открывается, как через «Открыть».\n"
+               "  Zhrebikon --import TABLE OUT.dat [--shape K/N]\n"
+               "      Читает таблицу тиражей и записывает базу лотереи, без окна. Печатает, что\n"
+               "      взято: лотерею, число тиражей, столбцы, порядок и строки, которые не взяты.\n"
+               "      --shape задаёт лотерею (например 6/49) вместо найденной.\n"
+               "  Zhrebikon --export FILE.dat OUT.csv\n"
+               "      Записывает тиражи базы таблицей CSV, без окна.\n") +
+           QString::fromUtf8(kWheelHelp) +
+           QStringLiteral(
+               "  Zhrebikon --help | --version\n\n"
+               "Файл записывается целиком или не записывается вовсе. Код выхода 0 — сделано,\n"
+               "1 — не удалось (причина напечатана), 2 — неверные аргументы.\n");
+}
 
 } // namespace
 
 CommandLine RunCommandLine(int argc, char** argv) {
+    // The wheel commands read their own arguments, without Qt.
+    const std::vector<std::string> plain(argv + std::min(argc, 1), argv + argc);
+    for (const std::string& arg : plain) {
+        const std::string name = arg.substr(0, arg.find('='));
+        if (name == "--wheel" || name == "--check-wheel") {
+            CommandLine command;
+            command.finished = name == "--wheel" ? RunWheel(plain, std::cout, std::cerr)
+                                                 : RunCheckWheel(plain, std::cout, std::cerr);
+            return command;
+        }
+    }
+
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -173,7 +193,7 @@ CommandLine RunCommandLine(int argc, char** argv) {
                 QStringLiteral("; см. --help\n"));
         command.finished = kMisused;
     } else if (parser.isSet(helpOption)) {
-        Print(stdout, kHelp);
+        Print(stdout, HelpText());
         command.finished = 0;
     } else if (parser.isSet(versionOption)) {
         Print(stdout, QCoreApplication::applicationName() + QLatin1Char(' ') +
