@@ -3,7 +3,7 @@
 //   build/bench/wheels/wheel_bench V K T           one case "T если T"
 //   build/bench/wheels/wheel_bench --smoke         two tiny cases (the test suite runs this)
 // Options: --threads N (1 by default: the speed on one core), --seed S, --patience STEPS,
-// --seconds S (10 by default).
+// --seconds S (10 by default), --trace (every smaller wheel as found).
 // Every wheel is proven by the verifier; a wheel with holes ends the run with exit code 1.
 #include "wheels/WheelBounds.h"
 #include "wheels/WheelSearch.h"
@@ -16,6 +16,8 @@
 #include <vector>
 
 namespace {
+
+bool trace = false;
 
 struct Case {
     int v, K, t;
@@ -48,7 +50,11 @@ bool RunCase(const Case& c, int threads, std::uint64_t seed, std::uint64_t patie
     options.patience = patience;
     options.secondsLimit = seconds;
     double foundAt = 0;
-    options.onProgress = [&](const wheels::WheelProgress& progress) { foundAt = progress.seconds; };
+    options.onProgress = [&](const wheels::WheelProgress& progress) {
+        foundAt = progress.seconds;
+        if (trace)
+            std::printf("  %.2f s: %zu\n", progress.seconds, progress.bestSize);
+    };
     const wheels::WheelResult result = wheels::FindWheel(problem, options);
     const bool proven = wheels::VerifyWheel(result.tickets, problem.numbers, c.t, c.t, 1, 1).holds;
     const int record = KnownRecord(c);
@@ -81,6 +87,8 @@ int main(int argc, char** argv) {
             patience = std::strtoull(argv[++i], nullptr, 10);
         else if (arg == "--seconds" && i + 1 < argc)
             seconds = std::atof(argv[++i]);
+        else if (arg == "--trace")
+            trace = true;
         else if (arg == "--smoke")
             smoke = true;
         else

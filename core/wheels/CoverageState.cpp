@@ -85,15 +85,16 @@ long CoverageState::Price(std::size_t index, int out, int in) {
     losing_.clear();
     gaining_.clear();
     long delta = 0;
-    ForEachSubset(kept, t_ - 1, [&](Mask inside) {
-        ForEachSubset(rest, m_ - t_, [&](Mask others) {
+    ListSubsets(kept, t_ - 1, keptParts_);
+    ListSubsets(rest, m_ - t_, restParts_);
+    for (const Mask inside : keptParts_)
+        for (const Mask others : restParts_) {
             const auto lost = static_cast<std::uint32_t>(ColexRank(inside | others | Bit(out)));
             const auto won = static_cast<std::uint32_t>(ColexRank(inside | others | Bit(in)));
             losing_.push_back(lost);
             gaining_.push_back(won);
             delta += (coverers_[lost] == 1) - (coverers_[won] == 0);
-        });
-    });
+        }
     return delta;
 }
 

@@ -49,6 +49,7 @@ private:
     std::size_t movedBlock_ = 0;
     Mask movedTo_ = 0;
     std::vector<std::uint32_t> losing_, gaining_;
+    std::vector<Mask> keptParts_, restParts_; // scratch of Price
 };
 
 } // namespace wheels

@@ -2,6 +2,8 @@
 
 #include "wheels/Combinatorics.h"
 
+#include <vector>
+
 // Visiting every subset of a given size of a mask, without building a list.
 namespace wheels {
 
@@ -25,6 +27,12 @@ template <typename Visit> void ForEachSubset(Mask from, int size, Visit&& visit)
         positions[count++] = Lowest(from);
     if (size >= 0 && size <= count)
         detail::WalkSubsets(positions, count, size, Mask{0}, visit);
+}
+
+// Every subset of `from` with `size` positions, into out (cleared first).
+inline void ListSubsets(Mask from, int size, std::vector<Mask>& out) {
+    out.clear();
+    ForEachSubset(from, size, [&](Mask subset) { out.push_back(subset); });
 }
 
 } // namespace wheels
