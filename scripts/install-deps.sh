@@ -12,9 +12,10 @@ packages=(
   clang libclang-rt-14-dev
 )
 if [ "${1:-}" = packaging ]; then
-  # dpkg-shlibdeps and dpkg-parsechangelog, the package's checkers, and what the installed
-  # package's triggers run (the MIME database, the menu's cache).
-  packages+=(dpkg-dev lintian desktop-file-utils appstream shared-mime-info gzip)
+  # dpkg-shlibdeps and dpkg-parsechangelog, the package's checkers, what the installed
+  # package's triggers run (the MIME database, the menu's cache), and gio to start the
+  # installed menu entry as a desktop does.
+  packages+=(dpkg-dev lintian desktop-file-utils appstream shared-mime-info gzip libglib2.0-bin)
 fi
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi

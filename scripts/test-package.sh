@@ -60,6 +60,31 @@ if command -v man > /dev/null; then
   man -L ru -w zhrebikon | grep -q "/ru/" || { echo "no Russian manual page found" >&2; exit 1; }
 fi
 
+echo "== the menu entry starts the installed program (gio launch, virtual X server)"
+# The program is started as the desktop starts it, in an empty folder (no User.opt there);
+# its main window is found by its title, and the program is ended by its window's process id.
+mkdir -p "$work/launch"
+cat > "$work/launch.sh" <<'INSIDE'
+set -euo pipefail
+cd "$1"
+QT_QPA_PLATFORM=xcb gio launch /usr/share/applications/zhrebikon.desktop
+id=""
+for _ in $(seq 1 200); do
+  id="$(xwininfo -root -tree 2>/dev/null | grep 'Velkora' | awk '{print $1}' | head -n 1 || true)"
+  [ -n "$id" ] && break
+  sleep 0.1
+done
+[ -n "$id" ] || { echo "no window with the program's title appeared" >&2; exit 1; }
+pid="$(xprop -id "$id" _NET_WM_PID | awk '{print $3}')"
+title="$(xprop -id "$id" _NET_WM_NAME | sed -e 's/^[^=]*= "//' -e 's/"$//' -e 's/\\"/"/g')"
+program="$(readlink "/proc/$pid/exe")"
+kill "$pid"
+echo "window $id of $program: [$title]"
+[ "$title" = ' "Жребикон"  от  Velkora  -  Безымянный' ] || { echo "wrong title" >&2; exit 1; }
+[ "$program" = /usr/libexec/zhrebikon/Zhrebikon ] || { echo "not the installed program" >&2; exit 1; }
+INSIDE
+xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/launch.sh" "$work/launch"
+
 tables=()
 if [ -d "$history_dir" ]; then
   while IFS= read -r -d '' table; do tables+=("$table"); done \
