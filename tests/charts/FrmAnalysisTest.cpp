@@ -50,7 +50,8 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         for (FrmAnalysis::Chart chart :
-             {FrmAnalysis::Frequency, FrmAnalysis::Overdue, FrmAnalysis::Pairs}) {
+             {FrmAnalysis::Frequency, FrmAnalysis::Overdue, FrmAnalysis::Pairs,
+              FrmAnalysis::Randomness}) {
             window.showChart(chart);
             QVERIFY(!window.grab().isNull());
         }
