@@ -1,8 +1,8 @@
 #include "AuditCommand.h"
 
-#include "DrawFile.h"
 #include "audit/AuditWording.h"
 #include "audit/RandomnessAudit.h"
+#include "storage/DrawFile.h"
 
 #include <charconv>
 #include <cmath>

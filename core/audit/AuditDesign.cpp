@@ -1,6 +1,6 @@
 #include "audit/AuditDesign.h"
 
-#include "ChanceMath.h"
+#include "chance/ChanceMath.h"
 
 #include <algorithm>
 #include <cmath>

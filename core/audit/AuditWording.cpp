@@ -1,5 +1,7 @@
 #include "audit/AuditWording.h"
 
+#include "wording/RussianCount.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -33,18 +35,7 @@ const char* FigureNoun(TestKind kind) {
 } // namespace
 
 std::string Count(long long count, const char* one, const char* few, const char* many) {
-    // Russian takes the first form after 1, the second after 2..4, the third otherwise, and the
-    // third after 11..14 whatever the last digit.
-    const long long tens = count % 100;
-    const long long units = count % 10;
-    const char* form = many;
-    if (tens < 11 || tens > 14) {
-        if (units == 1)
-            form = one;
-        else if (units >= 2 && units <= 4)
-            form = few;
-    }
-    return std::to_string(count) + " " + form;
+    return ::wording::CountOf(count, {one, few, many});
 }
 
 std::string Decimal(double value, int decimals) {
@@ -52,13 +43,7 @@ std::string Decimal(double value, int decimals) {
     if (value != 0 && std::fabs(value) < 0.1)
         decimals = std::max(
             decimals, std::min(6, 1 - static_cast<int>(std::floor(std::log10(std::fabs(value))))));
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    std::string result = text;
-    for (char& c : result)
-        if (c == '.')
-            c = ',';
-    return result;
+    return ::wording::GroupedDecimal(value, decimals);
 }
 
 std::string PValue(double p) {

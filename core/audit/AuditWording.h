@@ -7,7 +7,7 @@
 // The audit in Russian words (UTF-8), the same on the command line and in the window.
 namespace lottery::audit::wording {
 
-// "1 тираж", "3 тиража", "12 тиражей": the count and the word form Russian takes after it.
+// "1 тираж", "3 тиража", "3 622 тиража": the count and the word form that agrees with it.
 std::string Count(long long count, const char* one, const char* few, const char* many);
 // A figure with a decimal comma; small figures keep two significant digits.
 std::string Decimal(double value, int decimals = 2);

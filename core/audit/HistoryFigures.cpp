@@ -1,6 +1,6 @@
 #include "audit/HistoryFigures.h"
 
-#include "ChanceMath.h"
+#include "chance/ChanceMath.h"
 
 #include <bit>
 #include <vector>

@@ -1,9 +1,9 @@
 #include "audit/RandomnessAudit.h"
 
-#include "ChanceMath.h"
 #include "audit/FairDraws.h"
 #include "audit/HistoryFigures.h"
 #include "audit/TestPower.h"
+#include "chance/ChanceMath.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DrawRecord.h"
-#include "LotteryShape.h"
 #include "audit/AuditDesign.h"
+#include "lottery/DrawRecord.h"
+#include "lottery/LotteryShape.h"
 
 #include <functional>
 #include <span>

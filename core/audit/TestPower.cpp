@@ -1,6 +1,6 @@
 #include "audit/TestPower.h"
 
-#include "ChanceMath.h"
+#include "chance/ChanceMath.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 #include "AuditCommand.h"
 
-#include "DrawFile.h"
 #include "RandomDraws.h"
 #include "TempDir.h"
 #include "audit/AuditDesign.h"
+#include "storage/DrawFile.h"
 
 #include <gtest/gtest.h>
 #include <random>

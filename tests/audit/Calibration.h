@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LotteryShape.h"
 #include "audit/RandomnessAudit.h"
+#include "lottery/LotteryShape.h"
 
 #include <array>
 #include <vector>

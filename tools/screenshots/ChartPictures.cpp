@@ -3,10 +3,11 @@
 #include "AppearanceSource.h"
 #include "FrmAnalysis.h"
 #include "FrmTicketCheck.h"
-#include "LotteryDocument.h"
 #include "PictureFolder.h"
 #include "Pictures.h"
 #include "RandomnessTab.h"
+#include "lottery/LotteryDocument.h"
+#include "storage/DocumentFile.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
@@ -30,7 +31,7 @@ void DrawChartPictures(PictureFolder& folder, const QString& database) {
     if (database.isEmpty())
         return;
     lottery::LotteryDocument document;
-    document.Open(database.toStdString());
+    OpenDocument(document, database.toStdString());
     const PlasterAppearance appearance;
 
     FrmAnalysis analysis(document, appearance);

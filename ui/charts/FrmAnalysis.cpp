@@ -5,11 +5,11 @@
 #include "ChartExport.h"
 #include "ChartReadings.h"
 #include "DialogControls.h"
-#include "LotteryDocument.h"
 #include "NumberBarChart.h"
 #include "PairHeatMap.h"
 #include "RandomnessTab.h"
 #include "TiledBackground.h"
+#include "lottery/LotteryDocument.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

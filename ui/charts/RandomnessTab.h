@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DrawRecord.h"
-#include "LotteryShape.h"
 #include "audit/RandomnessAudit.h"
+#include "lottery/DrawRecord.h"
+#include "lottery/LotteryShape.h"
 
 #include <QFutureWatcher>
 #include <QWidget>
