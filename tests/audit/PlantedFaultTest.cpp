@@ -68,3 +68,33 @@ TEST(PlantedFault, EachTestCatchesItsOwnKind) {
 
 } // namespace
 } // namespace lottery::audit
+
+namespace lottery::audit {
+namespace {
+
+// "Заметит" for the frequency test is a formula; planting exactly the favoured number it names
+// in many histories, the test alone at 1 % catches it about half the time.
+TEST(PlantedFault, TheFavouredNumberItClaimsToSeeIsCaughtHalfTheTime) {
+    constexpr int kDraws = 1500;
+    constexpr int kHistories = 240;
+    AuditOptions options;
+    options.fewestRuns = options.mostRuns = 1; // the gaps' simulation is not looked at here
+    std::mt19937 rng(29);
+    const double favour = AuditHistory(test::RandomDraws(rng, kShape, kDraws), kShape, options)
+                              .tests[Slot(TestKind::Frequency)]
+                              .visible.size;
+    // Putting the number in a share q of the draws gives it the chance K/N (1 + favour).
+    std::bernoulli_distribution forced(favour * kShape.K / (kShape.N - kShape.K));
+    int caught = 0;
+    for (int h = 0; h < kHistories; ++h) {
+        std::vector<DrawRecord> draws = test::RandomDraws(rng, kShape, kDraws);
+        for (DrawRecord& draw : draws)
+            if (forced(rng))
+                PutIn(draw, 17, rng);
+        caught += AuditHistory(draws, kShape, options).tests[Slot(TestKind::Frequency)].p < kLevel;
+    }
+    EXPECT_NEAR(caught, kHistories / 2, kHistories / 7) << "favour " << favour;
+}
+
+} // namespace
+} // namespace lottery::audit
