@@ -13,7 +13,7 @@ bool ShowsAsCount(TestKind kind) {
 }
 
 std::string Percent(double share) {
-    return Decimal(share * 100, share < 0.1 ? 1 : 0) + " %";
+    return Decimal(share * 100, share < 0.1 ? 1 : 0) + "\u00A0%"; // never split from its figure
 }
 
 // What the figure of a figure test counts, in the genitive after "сдвиг".
@@ -97,7 +97,7 @@ std::string ChanceText(const TestResult& test) {
     if (!test.applicable)
         return "—";
     const std::string spread =
-        "разброс " + Decimal(test.chanceMean, 1) + " ± " + Decimal(test.chanceSpread, 1);
+        "разброс " + Decimal(test.chanceMean, 1) + "\u00A0±\u00A0" + Decimal(test.chanceSpread, 1);
     return ShowsAsCount(test.kind) ? spread
                                    : "в среднем " + Decimal(test.chanceFigure, 2) + "; " + spread;
 }
@@ -110,7 +110,7 @@ std::string PText(const TestResult& test) {
     // No simulated history went as far: p is at most its smallest possible value.
     if (test.p * (test.runs + 1) < 1.5)
         return "не больше " + Decimal(test.p, 4);
-    return PValue(test.p) + " ± " + Decimal(test.pError, 3);
+    return PValue(test.p) + "\u00A0±\u00A0" + Decimal(test.pError, 3);
 }
 
 std::string VisibilityText(const TestResult& test, const AuditReport& report) {

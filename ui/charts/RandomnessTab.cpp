@@ -45,10 +45,11 @@ RandomnessTab::RandomnessTab(QWidget* parent) : QWidget(parent), progressTimer_(
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setWordWrap(true);
-    table_->setColumnWidth(Test, 270);
+    table_->setFocusPolicy(Qt::NoFocus); // a report to read, with nothing to pick
+    table_->setColumnWidth(Test, 255);
     table_->setColumnWidth(Figure, 140);
     table_->setColumnWidth(Chance, 150);
-    table_->setColumnWidth(PValue, 90);
+    table_->setColumnWidth(PValue, 120);
     table_->horizontalHeader()->setStretchLastSection(true);
 
     scope_ = new QLabel;
