@@ -179,7 +179,7 @@ void FrmAnalysis::redraw() {
         lottery::OverdueFigureOf(*index_, draws, chart_readings::kOverdueListed), all));
     const lottery::PairFigure pairs = lottery::PairFigureOf(*index_, draws);
     pairs_->setFigure(pairs, chart_readings::PairTitle(pairs, all));
-    const auto& history = document_.draws();
+    const auto history = document_.draws();
     randomness_->setHistory(
         {history.end() - static_cast<std::ptrdiff_t>(std::clamp(draws, 0LL, all)), history.end()},
         document_.shape());

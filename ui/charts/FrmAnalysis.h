@@ -20,7 +20,8 @@ class QTabBar;
 class TiledBackground;
 
 // "Анализ тиражей": frequencies, waiting times and pairs of the numbers, each beside what pure
-// chance gives, for all draws or only the last few. It reads the document each time it opens.
+// chance gives, and the randomness tests, for all draws or only the last few. It reads the
+// document each time it opens.
 class FrmAnalysis : public QDialog {
     Q_OBJECT
 public:
