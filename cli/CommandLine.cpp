@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "AuditCommand.h"
 #include "WheelCommand.h"
 #include "storage/AtomicFile.h"
 #include "storage/DrawFile.h"
@@ -12,8 +13,11 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
+#include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -133,24 +137,45 @@ QString HelpText() {
                "      Записывает тиражи базы таблицей CSV, без окна.\n") +
            QString::fromUtf8(kWheelHelp) +
            QStringLiteral(
+               "  Zhrebikon --audit FILE.dat [--last M] [--json]\n"
+               "      Проверяет, похожи ли тиражи базы на честную случайную лотерею: частота\n"
+               "      чисел, пары, повторы из прошлого тиража, промежутки, соседние числа, сумма,\n"
+               "      чётные и малые числа, и общий итог на уровне 99 %. --last M — только\n"
+               "      последние M тиражей; --json — то же для программ. База только читается.\n"
                "  Zhrebikon --help | --version\n\n"
                "Файл записывается целиком или не записывается вовсе. Код выхода 0 — сделано,\n"
                "1 — не удалось (причина напечатана), 2 — неверные аргументы.\n");
 }
 
+// The first argument naming a command of plain C++ decides which one runs; nullopt when none
+// does.
+std::optional<int> RunPlainCommand(const std::vector<std::string>& plain) {
+    for (const std::string& arg : plain) {
+        const std::string name = arg.substr(0, arg.find('='));
+        if (name == "--wheel")
+            return RunWheel(plain, std::cout, std::cerr);
+        if (name == "--check-wheel")
+            return RunCheckWheel(plain, std::cout, std::cerr);
+        if (name == "--audit") {
+            // The audit reads the arguments around its own name.
+            std::vector<std::string> rest;
+            std::copy_if(plain.begin(), plain.end(), std::back_inserter(rest),
+                         [&arg](const std::string& other) { return &other != &arg; });
+            return RunAudit(rest, std::cout, std::cerr);
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 CommandLine RunCommandLine(int argc, char** argv) {
-    // The wheel commands read their own arguments, without Qt.
+    // The commands of plain C++ read their own arguments, without Qt.
     const std::vector<std::string> plain(argv + std::min(argc, 1), argv + argc);
-    for (const std::string& arg : plain) {
-        const std::string name = arg.substr(0, arg.find('='));
-        if (name == "--wheel" || name == "--check-wheel") {
-            CommandLine command;
-            command.finished = name == "--wheel" ? RunWheel(plain, std::cout, std::cerr)
-                                                 : RunCheckWheel(plain, std::cout, std::cerr);
-            return command;
-        }
+    if (const std::optional<int> finished = RunPlainCommand(plain)) {
+        CommandLine command;
+        command.finished = finished;
+        return command;
     }
 
     QStringList arguments;
