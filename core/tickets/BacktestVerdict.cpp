@@ -1,0 +1,49 @@
+#include "tickets/BacktestVerdict.h"
+
+#include "tickets/RussianWords.h"
+
+#include <algorithm>
+
+namespace lottery {
+
+std::string PercentText(double probability) {
+    const double percent = probability * 100;
+    if (percent < 0.001)
+        return "меньше 0,001 %";
+    int decimals = 3;
+    if (percent >= 10)
+        decimals = 0;
+    else if (percent >= 1)
+        decimals = 1;
+    else if (percent >= 0.1)
+        decimals = 2;
+    return russian::Decimal(percent, decimals) + " %";
+}
+
+std::string BacktestVerdict(const Backtest& backtest) {
+    if (backtest.ways.empty() || backtest.range.size() == 0)
+        return "Нет тиражей для проверки.";
+    const auto best = std::min_element(
+        backtest.ways.begin(), backtest.ways.end(),
+        [](const WayOutcome& a, const WayOutcome& b) { return a.pValue < b.pValue; });
+    const auto count = static_cast<long long>(backtest.ways.size());
+    const std::string correction =
+        count == 1
+            ? std::string()
+            : " (с поправкой на " + russian::CountOf(count, "способ", "способа", "способов") +
+                  " — " + PercentText(best->adjustedP) + ")";
+    const std::string odds = "случай даёт такой перевес или больший в " +
+                             PercentText(best->pValue) + " проверок" + correction;
+    if (!backtest.anyBetter()) {
+        if (best->hits <= best->chance.expectedHits)
+            return "Ни один способ не угадал больше номеров, чем в среднем даёт случай.";
+        return "Ни один способ не угадал больше, чем объясняет случай: у лучшего, «" +
+               ChoiceWayName(best->way, backtest.K) + "», " + odds + ".";
+    }
+    return "Способ «" + ChoiceWayName(best->way, backtest.K) +
+           "» угадал больше номеров, чем обычно даёт случай: " + odds +
+           ". Такое бывает и при честных тиражах, раз в двадцать проверок; будущий тираж от "
+           "прошлых не зависит.";
+}
+
+} // namespace lottery
