@@ -143,11 +143,14 @@ Backtest RunBacktest(std::span<const std::uint64_t> drawMasks, LotteryShape shap
             if (outcome.way == ChoiceWay::SameSet) {
                 for (const Ticket& ticket : request.set)
                     play(outcome, ticket.mask(), draw);
-            } else if (outcome.way == ChoiceWay::Random) {
-                play(outcome, TicketSet::RandomTicket(shape, random).mask(), draw);
-            } else {
-                play(outcome, past.choose(outcome.way, K).mask(), draw);
+                continue;
             }
+            const Ticket ticket = outcome.way == ChoiceWay::Random
+                                      ? TicketSet::RandomTicket(shape, random)
+                                      : past.choose(outcome.way, K);
+            play(outcome, ticket.mask(), draw);
+            if (request.keepChoices)
+                outcome.choices.push_back(ticket);
         }
         past.add(draw, i);
     }

@@ -34,6 +34,7 @@ struct WayOutcome {
     GroupChance chance;             // the same under chance, with 95 % bands
     double pValue = 1;              // P(chance matches at least `hits`)
     double adjustedP = 1;           // the same, corrected for the ways tried (Holm)
+    std::vector<Ticket> choices;    // the ticket played in each draw, when asked for
 };
 
 struct Backtest {
@@ -49,6 +50,7 @@ struct BacktestRequest {
     std::vector<ChoiceWay> ways{std::begin(kAllChoiceWays), std::end(kAllChoiceWays)};
     std::span<const Ticket> set; // for SameSet; left out when empty
     std::uint32_t seed = 1;      // for Random: the same request, the same tickets
+    bool keepChoices = false;    // fill WayOutcome::choices (not for SameSet)
 };
 
 // Plays every way over the range. The choice for draw i reads draws 0..i-1 and nothing else.

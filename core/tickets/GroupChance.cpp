@@ -63,15 +63,16 @@ GroupChance ChanceOfGroup(std::span<const Ticket> group, LotteryShape shape, lon
         const double pm = p[static_cast<std::size_t>(m)];
         const double mean = pm * T * D;
         chance.expected.push_back(mean);
-        if (group.size() <= 1 || mean < kNormalFrom) {
-            chance.bands.push_back(BinomialBand(draws * static_cast<long long>(group.size()), pm));
-            continue;
-        }
         double perDraw = T * pm * (1 - pm);
         for (int j = 0; j <= K; ++j)
             perDraw +=
                 pairsSharing[static_cast<std::size_t>(j)] * (BothMatch(j, m, K, N) - pm * pm);
-        chance.bands.push_back(NormalBand(mean, std::sqrt(std::max(perDraw, 0.0) * D)));
+        const double deviation = std::sqrt(std::max(perDraw, 0.0) * D);
+        chance.deviations.push_back(deviation);
+        // One ticket a draw gives a binomial count exactly; rare levels are far from normal.
+        chance.bands.push_back(group.size() <= 1 || mean < kNormalFrom
+                                   ? BinomialBand(draws * static_cast<long long>(group.size()), pm)
+                                   : NormalBand(mean, deviation));
     }
 
     // Numbers matched in one draw: the sum over the K drawn numbers of how many tickets hold

@@ -27,8 +27,10 @@ std::string ShapeText(int K, int N) {
     return std::to_string(K) + " из " + std::to_string(N);
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == ',' || c == ';';
+// Numbers of a ticket may be parted by commas and semicolons too, as people type them; an
+// amount keeps its decimal comma.
+bool IsBlank(char c, bool commas) {
+    return c == ' ' || c == '\t' || (commas && (c == ',' || c == ';'));
 }
 
 std::string_view Trimmed(std::string_view text) {
@@ -39,14 +41,14 @@ std::string_view Trimmed(std::string_view text) {
     return text;
 }
 
-std::vector<std::string_view> Words(std::string_view text) {
+std::vector<std::string_view> Words(std::string_view text, bool commas) {
     std::vector<std::string_view> words;
     std::size_t i = 0;
     while (i < text.size()) {
-        while (i < text.size() && IsBlank(text[i]))
+        while (i < text.size() && IsBlank(text[i], commas))
             ++i;
         const std::size_t start = i;
-        while (i < text.size() && !IsBlank(text[i]))
+        while (i < text.size() && !IsBlank(text[i], commas))
             ++i;
         if (i > start)
             words.push_back(text.substr(start, i - start));
@@ -91,7 +93,7 @@ std::string AmountText(Kopecks kopecks) {
 
 // The shape named by our header, or the reason it cannot be read.
 std::optional<LotteryShape> HeaderShape(std::string_view line) {
-    const auto words = Words(line.substr(kHeaderStart.size()));
+    const auto words = Words(line.substr(kHeaderStart.size()), false);
     if (words.size() != 3 || words[1] != "из")
         return std::nullopt;
     const auto K = Whole(words[0]);
@@ -107,7 +109,7 @@ std::optional<LotteryShape> HeaderShape(std::string_view line) {
 // The reason a ticket line is refused, or the ticket.
 std::string ReadTicket(std::string_view line, LotteryShape shape, Ticket& ticket) {
     std::vector<int> numbers;
-    for (const std::string_view word : Words(line)) {
+    for (const std::string_view word : Words(line, true)) {
         const auto number = Whole(word);
         if (!number)
             return "«" + std::string(word) + "» — не номер";
@@ -157,7 +159,7 @@ TicketFileRead ReadOwnFormat(std::string_view bytes) {
         }
         if (line.empty() || line.front() == '#')
             continue;
-        const auto words = Words(line);
+        const auto words = Words(line, false);
         if (words.front() == kPriceWord) {
             if (priced)
                 return refuse("цена указана второй раз");
