@@ -53,6 +53,13 @@ std::string Decimal(double value, int decimals) {
     return (negative || negativeFraction ? "−" : "") + GroupDigits(whole) + fraction;
 }
 
+std::string Expected(double value) {
+    if (value == 0 || std::fabs(value) >= 1)
+        return Decimal(value, 1);
+    const int decimals = 1 - static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    return Decimal(value, decimals);
+}
+
 std::string Amount(double kopecks) {
     const double rounded = std::round(kopecks);
     return Decimal(rounded / 100, std::fmod(rounded, 100) == 0 ? 0 : 2);
