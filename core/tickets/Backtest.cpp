@@ -153,6 +153,12 @@ Backtest RunBacktest(std::span<const std::uint64_t> drawMasks, LotteryShape shap
                 outcome.choices.push_back(ticket);
         }
         past.add(draw, i);
+        if (request.progress && (i - backtest.range.first) % 4096 == 4095 &&
+            !request.progress(static_cast<double>(i - backtest.range.first + 1) /
+                              static_cast<double>(draws))) {
+            backtest.cancelled = true;
+            return backtest;
+        }
     }
 
     // Any one ticket stands for the one-ticket ways: chance treats every ticket alike.

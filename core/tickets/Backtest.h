@@ -4,6 +4,7 @@
 #include "tickets/DrawMasks.h"
 #include "tickets/GroupChance.h"
 #include "tickets/Ticket.h"
+#include "tickets/WorkProgress.h"
 
 #include <cstdint>
 #include <span>
@@ -41,6 +42,7 @@ struct Backtest {
     int K = 0;
     DrawRange range;
     std::vector<WayOutcome> ways;
+    bool cancelled = false; // stopped through the progress: nothing to read
     static constexpr double kLevel = 0.05;
     bool anyBetter() const;
 };
@@ -50,7 +52,8 @@ struct BacktestRequest {
     std::vector<ChoiceWay> ways{std::begin(kAllChoiceWays), std::end(kAllChoiceWays)};
     std::span<const Ticket> set; // for SameSet; left out when empty
     std::uint32_t seed = 1;      // for Random: the same request, the same tickets
-    bool keepChoices = false;    // fill WayOutcome::choices (not for SameSet)
+    WorkProgress progress;
+    bool keepChoices = false; // fill WayOutcome::choices (not for SameSet)
 };
 
 // Plays every way over the range. The choice for draw i reads draws 0..i-1 and nothing else.

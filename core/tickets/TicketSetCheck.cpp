@@ -4,6 +4,7 @@
 #include "tickets/BestHits.h"
 
 #include <algorithm>
+#include <atomic>
 #include <stdexcept>
 #include <thread>
 
@@ -15,6 +16,8 @@ constexpr long long kWorthAThread = 1LL << 22;
 // Match counts of a block of draws go to one byte each of a 64-bit word; a block must not
 // reach 256 draws.
 constexpr long long kBlock = 255;
+// Draws between two looks at the progress: some hundredths of a second for a big set.
+constexpr long long kChunk = kBlock * 256;
 
 struct Partial {
     std::vector<long long> perTicket;
@@ -79,7 +82,8 @@ void Count(std::span<const Ticket> tickets, const std::uint64_t* draws, long lon
 
 TicketSetCheck CheckTicketSet(std::span<const Ticket> tickets,
                               std::span<const std::uint64_t> drawMasks, LotteryShape shape,
-                              DrawRange range, const TicketMoney& money, int listed) {
+                              DrawRange range, const TicketMoney& money, int listed,
+                              const WorkProgress& progress) {
     for (const Ticket& ticket : tickets)
         if (!ticket.fits(shape))
             throw std::invalid_argument("ticket does not fit the lottery");
@@ -96,18 +100,30 @@ TicketSetCheck CheckTicketSet(std::span<const Ticket> tickets,
     Partial whole = fresh();
     const long long first = check.range.first;
     const long long last = check.range.last;
+    std::atomic<bool> stop = false;
+    // Each thread counts its draws chunk by chunk; only the calling one asks the progress.
+    const auto run = [&](long long from, long long to, Partial& partial, bool asks) {
+        for (long long chunk = from; chunk < to && !stop; chunk += kChunk) {
+            Count(tickets, drawMasks.data(), chunk, std::min(to, chunk + kChunk), K, partial);
+            if (asks && progress &&
+                !progress(static_cast<double>(std::min(to, chunk + kChunk) - from) /
+                          static_cast<double>(to - from)))
+                stop = true;
+        }
+    };
     if (check.tickets * check.range.size() >= kWorthAThread && check.range.size() >= 2) {
         const long long middle = first + check.range.size() / 2;
         Partial later = fresh();
-        std::thread helper([&] { Count(tickets, drawMasks.data(), middle, last, K, later); });
-        Count(tickets, drawMasks.data(), first, middle, K, whole);
+        std::thread helper([&] { run(middle, last, later, false); });
+        run(first, middle, whole, true);
         helper.join();
         for (std::size_t i = 0; i < whole.perTicket.size(); ++i)
             whole.perTicket[i] += later.perTicket[i];
         whole.best.merge(later.best);
     } else {
-        Count(tickets, drawMasks.data(), first, last, K, whole);
+        run(first, last, whole, true);
     }
+    check.cancelled = stop;
 
     check.perTicket = std::move(whole.perTicket);
     check.best = whole.best.sorted();

@@ -4,6 +4,7 @@
 #include "tickets/DrawMasks.h"
 #include "tickets/Ticket.h"
 #include "tickets/TicketMoney.h"
+#include "tickets/WorkProgress.h"
 
 #include <cstdint>
 #include <optional>
@@ -37,6 +38,7 @@ struct TicketSetCheck {
     std::vector<long long> perTicket;  // ticket t, level m at t * (K + 1) + m
     std::vector<SetHit> best;          // most matches first, the latest draw first among equals
     std::optional<MoneyFigures> money; // when the set has prices
+    bool cancelled = false;            // stopped through the progress: the figures are partial
 
     long long ticketMatches(long long ticket, int m) const {
         return perTicket[static_cast<std::size_t>(ticket * (K + 1) + m)];
@@ -48,6 +50,7 @@ struct TicketSetCheck {
 // Splits the work between two threads when there is enough of it.
 TicketSetCheck CheckTicketSet(std::span<const Ticket> tickets,
                               std::span<const std::uint64_t> drawMasks, LotteryShape shape,
-                              DrawRange range, const TicketMoney& money = {}, int listed = 20);
+                              DrawRange range, const TicketMoney& money = {}, int listed = 20,
+                              const WorkProgress& progress = {});
 
 } // namespace lottery
