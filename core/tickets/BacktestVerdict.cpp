@@ -30,7 +30,7 @@ std::string BacktestVerdict(const Backtest& backtest) {
     const std::string correction =
         count == 1
             ? std::string()
-            : " (с поправкой на " + russian::CountOf(count, "способ", "способа", "способов") +
+            : " (с поправкой Холма на " + russian::CountOf(count, "способ", "способа", "способов") +
                   " — " + PercentText(best->adjustedP) + ")";
     const std::string odds = "случай даёт такой перевес или больший в " +
                              PercentText(best->pValue) + " проверок" + correction;
