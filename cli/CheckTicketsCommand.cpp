@@ -1,10 +1,11 @@
 #include "CheckTicketsCommand.h"
 
-#include "DrawFile.h"
+#include "storage/DrawFile.h"
 #include "tickets/DrawMasks.h"
-#include "tickets/RussianWords.h"
+#include "tickets/FigureText.h"
 #include "tickets/TicketFile.h"
 #include "tickets/TicketSetCheck.h"
+#include "wording/RussianCount.h"
 
 #include <cstdio>
 #include <fstream>
@@ -12,8 +13,6 @@
 #include <optional>
 
 namespace {
-
-namespace russian = lottery::russian;
 
 constexpr int kFailed = 1;
 constexpr int kMisused = 2;
@@ -84,25 +83,26 @@ std::string Padded(const std::string& text, std::size_t width) {
 
 void PrintText(const lottery::TicketSet& set, const lottery::TicketSetCheck& check,
                std::ostream& out) {
-    out << "Набор: " << russian::CountOf(check.tickets, "билет", "билета", "билетов")
+    out << "Набор: " << wording::CountOf(check.tickets, {"билет", "билета", "билетов"})
         << ", лотерея " << int{set.shape().K} << " из " << int{set.shape().N} << "; "
-        << russian::CountOf(check.range.size(), "тираж", "тиража", "тиражей") << "\n\n";
+        << wording::CountOf(check.range.size(), {"тираж", "тиража", "тиражей"}) << "\n\n";
     out << "Совпало   Сколько раз   Случайно в среднем\n";
     for (int m = 0; m <= check.K; ++m)
-        out << Padded(std::to_string(m), 7) << Padded(russian::Grouped(check.matches[m]), 14)
-            << Padded(russian::Expected(check.expected[m]), 21) << "\n";
+        out << Padded(std::to_string(m), 7) << Padded(wording::GroupedNumber(check.matches[m]), 14)
+            << Padded(lottery::ExpectedText(check.expected[m]), 21) << "\n";
     if (!check.best.empty()) {
         out << "\nЛучшие совпадения:\n";
         for (const lottery::SetHit& hit : check.best)
             out << "  билет " << hit.ticket + 1 << " (" << set.at(hit.ticket).text()
-                << ") в тираже № " << russian::Grouped(hit.draw + 1) << ": "
-                << russian::CountOf(hit.matches, "совпадение", "совпадения", "совпадений") << "\n";
+                << ") в тираже № " << wording::GroupedNumber(hit.draw + 1) << ": "
+                << wording::CountOf(hit.matches, {"совпадение", "совпадения", "совпадений"})
+                << "\n";
     }
     if (check.money)
-        out << "\nПотрачено " << russian::Amount(check.money->spent) << ", выиграно "
-            << russian::Amount(check.money->won) << ", итог "
-            << russian::Amount(check.money->balance()) << "; случай даёт в среднем "
-            << russian::Amount(check.money->expectedBalance) << ".\n";
+        out << "\nПотрачено " << lottery::AmountText(check.money->spent) << ", выиграно "
+            << lottery::AmountText(check.money->won) << ", итог "
+            << lottery::AmountText(check.money->balance()) << "; случай даёт в среднем "
+            << lottery::AmountText(check.money->expectedBalance) << ".\n";
     out << "\nНикакой способ выбора не меняет того, сколько билет стоит в среднем.\n";
 }
 

@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the draw-file reader. Whatever it accepts must be a usable lottery,
 // and writing it back must give exactly the whole records that were read.
-#include "DrawFile.h"
-#include "IoError.h"
-#include "LotteryDocument.h"
+#include "lottery/LotteryDocument.h"
+#include "storage/DrawFile.h"
+#include "storage/IoError.h"
 
 #include <cstdlib>
 #include <cstring>

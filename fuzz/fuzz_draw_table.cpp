@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the draw-table reader. Whatever it accepts must be draws of a shape
 // this program keeps, and writing them out as a table must read back to the same draws.
-#include "DrawTableReader.h"
-#include "DrawTableWriter.h"
+#include "tables/DrawTableReader.h"
+#include "tables/DrawTableWriter.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the options reader: short input is "missing"; anything else must
 // keep every field, and writing it back must be stable (system colours in their one form).
-#include "OptionsFile.h"
+#include "storage/OptionsFile.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,9 +1,9 @@
 // Writes a small seed corpus for the fuzz targets with the program's own encoders:
 // make_corpus <draw-dir> <options-dir> [<table-dir>]
-#include "DrawFile.h"
-#include "DrawTableWriter.h"
-#include "OptionsFile.h"
-#include "RandomSource.h"
+#include "lottery/RandomSource.h"
+#include "storage/DrawFile.h"
+#include "storage/OptionsFile.h"
+#include "tables/DrawTableWriter.h"
 
 #include <fstream>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "AppearanceSource.h"
-#include "OptionsFile.h"
+#include "storage/OptionsFile.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "ColourValue.h"
 
-#include "OptionsFile.h"
+#include "storage/OptionsFile.h"
 
 namespace {
 

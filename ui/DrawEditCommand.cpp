@@ -1,6 +1,6 @@
 #include "DrawEditCommand.h"
 
-#include "LotteryDocument.h"
+#include "lottery/LotteryDocument.h"
 
 DrawEditCommand::DrawEditCommand(lottery::LotteryDocument& document, const QString& name,
                                  std::vector<lottery::DrawEdit> inverse)

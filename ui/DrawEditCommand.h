@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DrawEdit.h"
+#include "lottery/DrawEdit.h"
 
 #include <QString>
 #include <QUndoCommand>

@@ -4,12 +4,12 @@
 #include "DrawEditCommand.h"
 #include "FontSetup.h"
 #include "GlyphButton.h"
-#include "LotteryDocument.h"
 #include "Pictures.h"
 #include "PlayBall.h"
 #include "SystemBeep.h"
 #include "Transparency.h"
 #include "TypedKey.h"
+#include "lottery/LotteryDocument.h"
 
 #include <QAbstractButton>
 #include <QContextMenuEvent>

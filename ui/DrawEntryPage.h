@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BallGlyph.h"
-#include "TypedNumberEntry.h"
+#include "lottery/TypedNumberEntry.h"
 
 #include <QImage>
 #include <QString>

@@ -3,7 +3,7 @@
 #include "DrawEditCommand.h"
 #include "DrawListBox.h"
 #include "FrmEditDraw.h"
-#include "LotteryDocument.h"
+#include "lottery/LotteryDocument.h"
 
 #include <QAction>
 #include <QItemSelectionModel>

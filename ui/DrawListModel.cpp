@@ -1,6 +1,6 @@
 #include "DrawListModel.h"
 
-#include "LotteryDocument.h"
+#include "lottery/LotteryDocument.h"
 
 #include <QSize>
 #include <algorithm>

@@ -2,20 +2,21 @@
 
 #include "AnalysisHooks.h"
 #include "AppearanceOptions.h"
-#include "AtomicFile.h"
 #include "DrawEditCommand.h"
 #include "DrawEntryPage.h"
 #include "DrawListMenu.h"
-#include "DrawTableWriter.h"
 #include "ErrorReport.h"
 #include "FontSetup.h"
-#include "HistoryContinuation.h"
 #include "NewLotteryDialog.h"
 #include "PageControl.h"
 #include "Pictures.h"
 #include "StandardDialogs.h"
 #include "StatisticsPage.h"
 #include "TableImport.h"
+#include "storage/AtomicFile.h"
+#include "storage/DocumentFile.h"
+#include "tables/DrawTableWriter.h"
+#include "tables/HistoryContinuation.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -234,7 +235,7 @@ void FrmMain::openPath(const QString& path) {
         return;
     }
     // All or nothing: a file that cannot be used leaves document and title as they were.
-    document_.Open(path.toStdString(), *fileSystem_);
+    OpenDocument(document_, path.toStdString(), *fileSystem_);
     statistics_->TabSheet1Show();
 }
 
@@ -295,7 +296,7 @@ void FrmMain::mnuSaveClick() {
         mnuSaveAsClick();
         return;
     }
-    document_.Save(*fileSystem_);
+    SaveDocument(document_, *fileSystem_);
 }
 
 void FrmMain::mnuSaveAsClick() {
@@ -311,7 +312,7 @@ void FrmMain::mnuSaveAsClick() {
             std::span(reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size()), *fileSystem_);
         return;
     }
-    document_.SaveAs(chosen->toStdString(), *fileSystem_);
+    SaveDocumentAs(document_, chosen->toStdString(), *fileSystem_);
 }
 
 void FrmMain::mnuExitClick() {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DocumentListener.h"
-#include "LotteryDocument.h"
-#include "OptionsFile.h"
-#include "RandomSource.h"
+#include "lottery/DocumentListener.h"
+#include "lottery/LotteryDocument.h"
+#include "lottery/RandomSource.h"
+#include "storage/OptionsFile.h"
 
 #include <QMainWindow>
 #include <string>

@@ -3,10 +3,10 @@
 #include "DrawListBox.h"
 #include "DrawListModel.h"
 #include "FontSetup.h"
-#include "LotteryDocument.h"
 #include "Pictures.h"
 #include "StringGrid.h"
 #include "Transparency.h"
+#include "lottery/LotteryDocument.h"
 
 #include <QContextMenuEvent>
 #include <QLabel>

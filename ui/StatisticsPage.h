@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DrawListBox.h"
-#include "LotteryShape.h"
+#include "lottery/LotteryShape.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,8 +1,8 @@
 #include "TableImport.h"
 
-#include "DrawTableReader.h"
-#include "IoError.h"
 #include "TablePreview.h"
+#include "storage/IoError.h"
+#include "tables/DrawTableReader.h"
 
 #include <QFile>
 #include <QFileInfo>

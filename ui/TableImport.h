@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DrawTable.h"
+#include "tables/DrawTable.h"
 
 #include <QString>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "TypedKey.h"
 
-#include "TypedNumberEntry.h"
+#include "lottery/TypedNumberEntry.h"
 
 #include <QKeyEvent>
 

@@ -1,7 +1,7 @@
 #include "BenchData.h"
 
-#include "DrawFile.h"
 #include "RandomDraws.h"
+#include "storage/DrawFile.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DrawRecord.h"
+#include "lottery/DrawRecord.h"
 
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
 #include "BenchData.h"
-#include "ChartFigures.h"
+#include "chance/ChartFigures.h"
 
 #include <benchmark/benchmark.h>
 

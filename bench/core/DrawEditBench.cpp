@@ -1,5 +1,6 @@
 #include "BenchData.h"
-#include "LotteryDocument.h"
+#include "lottery/LotteryDocument.h"
+#include "storage/DocumentFile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -10,7 +11,7 @@ namespace {
 LotteryDocument& MillionDocument() {
     static LotteryDocument document = [] {
         LotteryDocument doc;
-        doc.Open(MillionDrawFile());
+        OpenDocument(doc, MillionDrawFile());
         return doc;
     }();
     return document;

@@ -1,5 +1,5 @@
 #include "BenchData.h"
-#include "DrawFile.h"
+#include "storage/DrawFile.h"
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>

@@ -1,5 +1,5 @@
 #include "BenchData.h"
-#include "DrawTableReader.h"
+#include "tables/DrawTableReader.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,11 +1,12 @@
 #include "HistoryBench.h"
 
 #include "BenchData.h"
-#include "DrawFile.h"
-#include "DrawTableReader.h"
 #include "HistoryCsv.h"
-#include "LotteryDocument.h"
-#include "NumberStats.h"
+#include "lottery/LotteryDocument.h"
+#include "lottery/NumberStats.h"
+#include "storage/DocumentFile.h"
+#include "storage/DrawFile.h"
+#include "tables/DrawTableReader.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -53,8 +54,8 @@ void BM_HistoryOpenAndSave(benchmark::State& state, std::vector<DrawRecord> draw
     WriteDrawFile(path, draws, {6, 49}, TrailerReserved{});
     LotteryDocument doc;
     for (auto _ : state) {
-        doc.Open(path);
-        doc.Save();
+        OpenDocument(doc, path);
+        SaveDocument(doc);
     }
 }
 

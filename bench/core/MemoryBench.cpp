@@ -1,5 +1,6 @@
 #include "BenchData.h"
-#include "LotteryDocument.h"
+#include "lottery/LotteryDocument.h"
+#include "storage/DocumentFile.h"
 
 #include <benchmark/benchmark.h>
 #include <fstream>
@@ -54,7 +55,7 @@ void BM_MemoryOfMillionDrawDocument(benchmark::State& state) {
         state.ResumeTiming();
         {
             LotteryDocument doc;
-            doc.Open(path);
+            OpenDocument(doc, path);
             state.PauseTiming();
             kept = ResidentMegabytes() - before;
             peak = peakReset ? PeakMegabytes() - before : -1.0;

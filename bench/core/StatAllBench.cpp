@@ -1,6 +1,6 @@
 #include "BenchData.h"
-#include "NumberStats.h"
 #include "ReferenceStats.h"
+#include "lottery/NumberStats.h"
 
 #include <benchmark/benchmark.h>
 #include <span>

@@ -1,4 +1,4 @@
-#include "RandomSource.h"
+#include "lottery/RandomSource.h"
 #include "tickets/Backtest.h"
 #include "tickets/TicketSet.h"
 #include "tickets/TicketSetCheck.h"

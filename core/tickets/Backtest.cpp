@@ -1,8 +1,9 @@
 #include "tickets/Backtest.h"
 
-#include "RandomSource.h"
-#include "tickets/RussianWords.h"
+#include "lottery/RandomSource.h"
+#include "tickets/FigureText.h"
 #include "tickets/TicketSet.h"
+#include "wording/RussianCount.h"
 
 #include <algorithm>
 #include <bit>
@@ -81,7 +82,7 @@ void Holm(std::vector<WayOutcome>& ways) {
 } // namespace
 
 std::string ChoiceWayName(ChoiceWay way, int K) {
-    const std::string numbers = russian::CountOf(K, "номер", "номера", "номеров");
+    const std::string numbers = wording::CountOf(K, {"номер", "номера", "номеров"});
     switch (way) {
     case ChoiceWay::MostFrequent:
         return K == 1 ? "самый частый номер" : numbers + " — самые частые";

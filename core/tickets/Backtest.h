@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LotteryShape.h"
+#include "lottery/LotteryShape.h"
 #include "tickets/DrawMasks.h"
 #include "tickets/GroupChance.h"
 #include "tickets/Ticket.h"

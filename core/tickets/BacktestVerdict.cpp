@@ -1,24 +1,11 @@
 #include "tickets/BacktestVerdict.h"
 
-#include "tickets/RussianWords.h"
+#include "tickets/FigureText.h"
+#include "wording/RussianCount.h"
 
 #include <algorithm>
 
 namespace lottery {
-
-std::string PercentText(double probability) {
-    const double percent = probability * 100;
-    if (percent < 0.001)
-        return "меньше 0,001 %";
-    int decimals = 3;
-    if (percent >= 10)
-        decimals = 0;
-    else if (percent >= 1)
-        decimals = 1;
-    else if (percent >= 0.1)
-        decimals = 2;
-    return russian::Decimal(percent, decimals) + " %";
-}
 
 std::string BacktestVerdict(const Backtest& backtest) {
     if (backtest.ways.empty() || backtest.range.size() == 0)
@@ -28,10 +15,10 @@ std::string BacktestVerdict(const Backtest& backtest) {
         [](const WayOutcome& a, const WayOutcome& b) { return a.pValue < b.pValue; });
     const auto count = static_cast<long long>(backtest.ways.size());
     const std::string correction =
-        count == 1
-            ? std::string()
-            : " (с поправкой Холма на " + russian::CountOf(count, "способ", "способа", "способов") +
-                  " — " + PercentText(best->adjustedP) + ")";
+        count == 1 ? std::string()
+                   : " (с поправкой Холма на " +
+                         wording::CountOf(count, {"способ", "способа", "способов"}) + " — " +
+                         PercentText(best->adjustedP) + ")";
     const std::string odds = "случай даёт такой перевес или больший в " +
                              PercentText(best->pValue) + " проверок" + correction;
     if (!backtest.anyBetter()) {

@@ -10,7 +10,4 @@ namespace lottery {
 // chance explains, once the number of ways tried is taken into account.
 std::string BacktestVerdict(const Backtest& backtest);
 
-// A probability as percent with a decimal comma: "43 %", "2,5 %", "меньше 0,001 %".
-std::string PercentText(double probability);
-
 } // namespace lottery

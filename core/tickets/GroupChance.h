@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ChanceMath.h"
-#include "LotteryShape.h"
+#include "chance/ChanceMath.h"
+#include "lottery/LotteryShape.h"
 #include "tickets/Ticket.h"
 
 #include <span>

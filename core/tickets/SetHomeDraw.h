@@ -1,8 +1,8 @@
 #pragma once
 
-#include "LotteryShape.h"
-#include "RandomSource.h"
-#include "SimulatedDraw.h"
+#include "lottery/LotteryShape.h"
+#include "lottery/RandomSource.h"
+#include "lottery/SimulatedDraw.h"
 #include "tickets/Ticket.h"
 
 #include <cstdint>

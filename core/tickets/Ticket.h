@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LotteryShape.h"
+#include "lottery/LotteryShape.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,9 +1,10 @@
 #include "tickets/TicketFile.h"
 
-#include "AtomicFile.h"
-#include "DrawTableReader.h"
-#include "IoError.h"
-#include "tickets/RussianWords.h"
+#include "storage/AtomicFile.h"
+#include "storage/IoError.h"
+#include "tables/DrawTableReader.h"
+#include "tickets/FigureText.h"
+#include "wording/RussianCount.h"
 
 #include <cerrno>
 #include <charconv>
@@ -122,8 +123,8 @@ std::string ReadTicket(std::string_view line, LotteryShape shape, Ticket& ticket
     }
     if (static_cast<int>(numbers.size()) != shape.K)
         return "в билете " +
-               russian::CountOf(static_cast<long long>(numbers.size()), "номер", "номера",
-                                "номеров") +
+               wording::CountOf(static_cast<long long>(numbers.size()),
+                                {"номер", "номера", "номеров"}) +
                ", а нужно " + std::to_string(shape.K);
     ticket = *Ticket::FromNumbers(numbers);
     return {};
@@ -178,7 +179,7 @@ TicketFileRead ReadOwnFormat(std::string_view bytes) {
             const auto slot = static_cast<std::size_t>(*level);
             if (prizeGiven[slot])
                 return refuse("выигрыш за " +
-                              russian::CountOf(*level, "совпадение", "совпадения", "совпадений") +
+                              wording::CountOf(*level, {"совпадение", "совпадения", "совпадений"}) +
                               " указан второй раз");
             money.prizes[slot] = *prize;
             prizeGiven[slot] = true;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileSystem.h"
-#include "LotteryShape.h"
+#include "lottery/LotteryShape.h"
+#include "storage/FileSystem.h"
 #include "tickets/TicketSet.h"
 
 #include <cstddef>

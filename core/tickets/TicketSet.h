@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LotteryShape.h"
-#include "RandomSource.h"
+#include "lottery/LotteryShape.h"
+#include "lottery/RandomSource.h"
 #include "tickets/Ticket.h"
 #include "tickets/TicketEdit.h"
 #include "tickets/TicketMoney.h"

@@ -1,6 +1,6 @@
 #include "tickets/TicketSetCheck.h"
 
-#include "ChanceMath.h"
+#include "chance/ChanceMath.h"
 #include "tickets/BestHits.h"
 
 #include <algorithm>

@@ -4,8 +4,8 @@
 // does not fail them, but they still catch a redraw that walks the whole history.
 #include "FakeAppearance.h"
 #include "FrmAnalysis.h"
-#include "LotteryDocument.h"
 #include "OpenedHistory.h"
+#include "lottery/LotteryDocument.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>

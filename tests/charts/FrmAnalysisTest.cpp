@@ -4,10 +4,10 @@
 #include "FakeAppearance.h"
 #include "FontSetup.h"
 #include "FrmTicketCheck.h"
-#include "LotteryDocument.h"
 #include "NumberBarChart.h"
 #include "OpenedHistory.h"
 #include "PairHeatMap.h"
+#include "lottery/LotteryDocument.h"
 
 #include <QBarSet>
 #include <QChart>

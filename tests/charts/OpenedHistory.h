@@ -1,7 +1,8 @@
 #pragma once
 
-#include "DrawFile.h"
-#include "LotteryDocument.h"
+#include "lottery/LotteryDocument.h"
+#include "storage/DocumentFile.h"
+#include "storage/DrawFile.h"
 
 #include <QTemporaryDir>
 
@@ -11,5 +12,5 @@ inline void OpenDraws(lottery::LotteryDocument& document,
     QTemporaryDir folder;
     const std::string path = folder.filePath(QStringLiteral("history.dat")).toStdString();
     lottery::WriteDrawFile(path, draws, shape, lottery::TrailerReserved{});
-    document.Open(path);
+    OpenDocument(document, path);
 }

@@ -1,10 +1,11 @@
-#include "AtomicFile.h"
-#include "DrawFile.h"
 #include "FaultyFileSystem.h"
-#include "IoError.h"
-#include "LotteryDocument.h"
 #include "RecordingListener.h"
 #include "TempDir.h"
+#include "lottery/LotteryDocument.h"
+#include "storage/AtomicFile.h"
+#include "storage/DocumentFile.h"
+#include "storage/DrawFile.h"
+#include "storage/IoError.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -101,7 +102,7 @@ TEST_P(FailedSave, OfTheDocumentKeepsItsUnsavedChanges) {
     FaultyFileSystem fs;
     Arrange(fs, GetParam());
 
-    EXPECT_THROW(doc.SaveAs(dir.file("draws.dat"), fs), IoError);
+    EXPECT_THROW(SaveDocumentAs(doc, dir.file("draws.dat"), fs), IoError);
     EXPECT_TRUE(doc.changed());
     EXPECT_FALSE(doc.named());
     EXPECT_EQ(doc.drawCount(), 1);

@@ -1,4 +1,4 @@
-#include "ChanceMath.h"
+#include "chance/ChanceMath.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ChartFigures.h"
+#include "chance/ChartFigures.h"
 
 #include "RandomDraws.h"
 

@@ -1,8 +1,10 @@
-#include "DrawFile.h"
-#include "IoError.h"
-#include "LotteryDocument.h"
+#include "storage/DocumentFile.h"
+
 #include "RecordingListener.h"
 #include "TempDir.h"
+#include "lottery/LotteryDocument.h"
+#include "storage/DrawFile.h"
+#include "storage/IoError.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -23,7 +25,7 @@ TEST(DocumentSave, AFreshDocumentWithTwoDrawsIsThe21ByteExample) {
     RecordDraw(doc, {1, 2, 3, 4, 5, 6});
     RecordDraw(doc, {7, 8, 9, 10, 11, 12});
     ASSERT_TRUE(doc.changed());
-    doc.SaveAs(dir.file("two.dat"));
+    SaveDocumentAs(doc, dir.file("two.dat"));
     EXPECT_EQ(dir.read("two.dat"), (Bytes{0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x00, //
                                           0x07, 0x08, 0x09, 0x0A, 0x0B, 0x0C, 0x00, //
                                           0x06, 0x31, 0x00, 0x00, 0x00, 0x00, 0x00}));
@@ -34,7 +36,7 @@ TEST(DocumentSave, AnEmptyDocumentIsOneSevenByteTrailer) {
     TempDir dir;
     LotteryDocument doc;
     doc.StartLottery({5, 36});
-    doc.SaveAs(dir.file("empty.dat"));
+    SaveDocumentAs(doc, dir.file("empty.dat"));
     EXPECT_EQ(dir.read("empty.dat"), (Bytes{5, 36, 0, 0, 0, 0, 0}));
 }
 
@@ -44,7 +46,7 @@ TEST(DocumentSave, ASuccessfulSaveDisablesTheSaveCommand) {
     LotteryDocument doc(&listener);
     RecordDraw(doc, {1, 2, 3, 4, 5, 6});
     listener.events.clear();
-    doc.SaveAs(dir.file("a.dat"));
+    SaveDocumentAs(doc, dir.file("a.dat"));
     EXPECT_FALSE(doc.changed());
     EXPECT_EQ(listener.events,
               (std::vector<std::string>{"changedFlagChanged false", "fileNamed a.dat"}));
@@ -58,7 +60,7 @@ TEST(DocumentSave, OverAReadOnlyFileIsFileAccessDeniedAndKeepsTheChanges) {
     LotteryDocument doc;
     RecordDraw(doc, {1, 2, 3, 4, 5, 6});
     try {
-        doc.SaveAs(dir.file("ro.dat"));
+        SaveDocumentAs(doc, dir.file("ro.dat"));
         ADD_FAILURE() << "saved over a read-only file";
     } catch (const IoError& e) {
         EXPECT_EQ(e.code(), 5);
@@ -76,11 +78,11 @@ TEST(DocumentOpen, ThreeHundredDrawsRoundTrip) {
     doc.StartLottery({4, 20});
     for (int d = 0; d < 300; ++d)
         RecordDraw(doc, {d % 17 + 1, 18, 19, 20});
-    doc.SaveAs(dir.file("300.dat"));
+    SaveDocumentAs(doc, dir.file("300.dat"));
     EXPECT_EQ(dir.read("300.dat").size(), 301u * 7u);
 
     LotteryDocument other;
-    other.Open(dir.file("300.dat"));
+    OpenDocument(other, dir.file("300.dat"));
     EXPECT_EQ(other.shape(), (LotteryShape{4, 20}));
     ASSERT_EQ(other.drawCount(), 300);
     for (int d = 0; d < 300; ++d)
@@ -100,7 +102,7 @@ TEST(DocumentOpen, ATrailerOf3Of10SwitchesTheDocumentToThatLottery) {
         doc.MarkNumber(n);
     listener.events.clear();
 
-    doc.Open(dir.file("3of10.dat"));
+    OpenDocument(doc, dir.file("3of10.dat"));
 
     EXPECT_EQ(doc.shape(), (LotteryShape{3, 10}));
     EXPECT_EQ(doc.drawCount(), 2);
@@ -126,7 +128,7 @@ TEST(DocumentOpen, AnEmptyDatabaseReplacesWhateverTheDocumentHeld) {
     dir.write("empty.dat", Bytes{2, 7, 0, 0, 0, 0, 0});
     LotteryDocument doc;
     RecordDraw(doc, {1, 2, 3, 4, 5, 6});
-    doc.Open(dir.file("empty.dat"));
+    OpenDocument(doc, dir.file("empty.dat"));
     EXPECT_EQ(doc.shape(), (LotteryShape{2, 7}));
     EXPECT_EQ(doc.drawCount(), 0);
     EXPECT_FALSE(doc.changed());
@@ -141,15 +143,15 @@ TEST(DocumentOpen, ReservedBytesAndBytesAfterKSurviveOpenAndSave) {
                          2, 9, 0x11, 0x22, 0x33, 0x44, 0x55};
     dir.write("in.dat", original);
     LotteryDocument doc;
-    doc.Open(dir.file("in.dat"));
+    OpenDocument(doc, dir.file("in.dat"));
     EXPECT_EQ(doc.trailerReserved(), (TrailerReserved{0x11, 0x22, 0x33, 0x44, 0x55}));
     EXPECT_EQ(doc.drawLine(0), "9  3  ");
-    doc.SaveAs(dir.file("out.dat"));
+    SaveDocumentAs(doc, dir.file("out.dat"));
     EXPECT_EQ(dir.read("out.dat"), original);
 
     // A draw added after opening keeps the reserved bytes of the file in the trailer.
     RecordDraw(doc, {4, 5});
-    doc.SaveAs(dir.file("out.dat"));
+    SaveDocumentAs(doc, dir.file("out.dat"));
     const Bytes saved = dir.read("out.dat");
     ASSERT_EQ(saved.size(), 28u);
     EXPECT_EQ(Bytes(saved.end() - 7, saved.end()), (Bytes{2, 9, 0x11, 0x22, 0x33, 0x44, 0x55}));
@@ -200,17 +202,17 @@ TEST_P(FailedOpen, LeavesTheDocumentAndTheWindowAsTheyWere) {
     RecordingListener listener;
     LotteryDocument doc(&listener);
     RecordDraw(doc, {1, 2, 3, 4, 5, 6});
-    doc.SaveAs(dir.file("old.dat"));
+    SaveDocumentAs(doc, dir.file("old.dat"));
     RecordDraw(doc, {1, 12, 13, 14, 15, 16});
     doc.MarkNumber(33);
     const DocumentState before = DocumentState::Of(doc);
     listener.events.clear();
 
     if (c.code == 0) {
-        EXPECT_THROW(doc.Open(path), InvalidContentError);
+        EXPECT_THROW(OpenDocument(doc, path), InvalidContentError);
     } else {
         try {
-            doc.Open(path);
+            OpenDocument(doc, path);
             ADD_FAILURE() << "opened";
         } catch (const IoError& e) {
             EXPECT_EQ(e.code(), c.code);

@@ -1,7 +1,10 @@
-#include "LotteryDocument.h"
 #include "RandomDraws.h"
 #include "ReferenceStats.h"
 #include "TempDir.h"
+#include "lottery/LotteryDocument.h"
+#include "storage/DocumentFile.h"
+#include "storage/DrawFile.h"
+#include "storage/DrawFile.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -30,7 +33,7 @@ TEST(DrawEdit, DeleteReplaceAppendUndoAndRedoKeepDrawsStatisticsAndChangedExact)
     // Opened from a file, whose draws may repeat a number.
     dir.write("opened.dat", EncodeDrawFile(test::RandomDraws(rng, shape, 20, 0.2), shape, {}));
     LotteryDocument doc;
-    doc.Open(dir.file("opened.dat"));
+    OpenDocument(doc, dir.file("opened.dat"));
     std::vector<std::vector<DrawRecord>> states{{doc.draws().begin(), doc.draws().end()}};
     std::vector<std::vector<DrawEdit>> undo, redo;
     std::size_t at = 0;
@@ -57,7 +60,7 @@ TEST(DrawEdit, DeleteReplaceAppendUndoAndRedoKeepDrawsStatisticsAndChangedExact)
             else if (roll == 7)
                 undo.push_back({doc.AppendDraws(test::RandomDraws(rng, shape, 1 + rng() % 3))});
             else {
-                doc.SaveAs(dir.file("saved.dat"));
+                SaveDocumentAs(doc, dir.file("saved.dat"));
                 saved = at;
                 continue;
             }

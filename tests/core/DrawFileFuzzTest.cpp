@@ -1,5 +1,5 @@
-#include "DrawFile.h"
-#include "IoError.h"
+#include "storage/DrawFile.h"
+#include "storage/IoError.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -1,7 +1,7 @@
-#include "DrawFile.h"
 #include "FaultyFileSystem.h"
-#include "IoError.h"
 #include "TempDir.h"
+#include "storage/DrawFile.h"
+#include "storage/IoError.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "DrawRecord.h"
+#include "lottery/DrawRecord.h"
 
 #include <gtest/gtest.h>
 #include <string>

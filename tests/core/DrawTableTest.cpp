@@ -1,8 +1,8 @@
-#include "DrawTableReader.h"
-#include "DrawTableWriter.h"
-#include "HistoryContinuation.h"
 #include "HistoryCsv.h"
 #include "RandomDraws.h"
+#include "tables/DrawTableReader.h"
+#include "tables/DrawTableWriter.h"
+#include "tables/HistoryContinuation.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,9 +1,10 @@
-#include "DrawFile.h"
 #include "HistoryCsv.h"
-#include "LotteryDocument.h"
-#include "NumberStats.h"
 #include "ReferenceStats.h"
 #include "TempDir.h"
+#include "lottery/LotteryDocument.h"
+#include "lottery/NumberStats.h"
+#include "storage/DocumentFile.h"
+#include "storage/DrawFile.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,7 @@ TEST(RealHistory, OpensAndGivesTheStatisticsOfTheLiteralLoop) {
     test::TempDir dir;
     WriteDrawFile(dir.file("649.dat"), *draws, {6, 49}, TrailerReserved{});
     LotteryDocument doc;
-    doc.Open(dir.file("649.dat"));
+    OpenDocument(doc, dir.file("649.dat"));
     ASSERT_EQ(doc.drawCount(), static_cast<std::int32_t>(draws->size()));
 
     StatsTable reference{};

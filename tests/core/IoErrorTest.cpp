@@ -1,4 +1,4 @@
-#include "IoError.h"
+#include "storage/IoError.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>

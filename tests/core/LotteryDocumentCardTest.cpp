@@ -1,4 +1,4 @@
-#include "LotteryDocument.h"
+#include "lottery/LotteryDocument.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

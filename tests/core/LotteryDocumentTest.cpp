@@ -1,8 +1,9 @@
-#include "LotteryDocument.h"
+#include "lottery/LotteryDocument.h"
 
-#include "PathParts.h"
 #include "RecordingListener.h"
 #include "TempDir.h"
+#include "storage/DocumentFile.h"
+#include "storage/PathParts.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -39,7 +40,7 @@ TEST(LotteryDocumentTitle, IsUnnamedUntilSavedUnderAName) {
     RecordingListener listener;
     LotteryDocument doc(&listener);
     EXPECT_FALSE(doc.named());
-    doc.SaveAs(dir.file("draws.dat"));
+    SaveDocumentAs(doc, dir.file("draws.dat"));
     EXPECT_TRUE(doc.named());
     EXPECT_EQ(doc.fileTitle(), "draws.dat");
     EXPECT_EQ(listener.events, (std::vector<std::string>{"fileNamed draws.dat"}));
@@ -124,7 +125,7 @@ TEST(LotteryDocumentDraws, EveryEditIsUndoneAndRedoneExactlyByTheEditItReturns) 
                                              static_cast<std::uint8_t>(pick(5, 8)),
                                              static_cast<std::uint8_t>(pick(9, 12))});
         if (pick(0, 9) == 0)
-            doc.SaveAs(dir.file("edits.dat"));
+            SaveDocumentAs(doc, dir.file("edits.dat"));
         const std::vector<DrawRecord> before = model;
         const StatsTable statsBefore = doc.stats();
         const bool changedBefore = doc.changed();
@@ -153,7 +154,7 @@ TEST(LotteryDocumentDraws, UndoingBackToTheSavedStateMakesTheDocumentUnchanged) 
     RecordingListener listener;
     LotteryDocument doc(&listener);
     RecordDraw(doc, {1, 2, 3, 4, 5, 6});
-    doc.SaveAs(dir.file("a.dat"));
+    SaveDocumentAs(doc, dir.file("a.dat"));
     const DrawEdit undo = doc.ApplyEdit(DrawEdit{1, 0, {DrawRecord{7, 8, 9, 10, 11, 12}}});
     EXPECT_TRUE(doc.changed());
     listener.events.clear();
@@ -164,7 +165,7 @@ TEST(LotteryDocumentDraws, UndoingBackToTheSavedStateMakesTheDocumentUnchanged) 
     const DrawEdit undoAgain = doc.ApplyEdit(redo);
     EXPECT_TRUE(doc.changed());
     // Saved while the second draw is there: undoing it is now the unsaved change.
-    doc.Save();
+    SaveDocument(doc);
     doc.ApplyEdit(undoAgain);
     EXPECT_TRUE(doc.changed());
 }
@@ -180,7 +181,7 @@ TEST(LotteryDocumentOperations, StartLotteryGivesAnEmptyUnnamedUnchangedDocument
     EXPECT_EQ(doc.stats()[1].frequency, 2);
     EXPECT_EQ(doc.stats()[2].drawsSince, 1);
     EXPECT_EQ(doc.stats()[10].drawsSince, 2);
-    doc.SaveAs(dir.file("old.dat"));
+    SaveDocumentAs(doc, dir.file("old.dat"));
     RecordDraw(doc, {1, 6, 7});
     doc.MarkNumber(9);
     listener.events.clear();
@@ -216,7 +217,7 @@ TEST(LotteryDocumentOperations, StartLotteryForgetsTheReservedBytesOfAnOpenedFil
     test::TempDir dir;
     dir.write("a.dat", {6, 49, 1, 2, 3, 4, 5});
     LotteryDocument doc;
-    doc.Open(dir.file("a.dat"));
+    OpenDocument(doc, dir.file("a.dat"));
     ASSERT_EQ(doc.trailerReserved(), (TrailerReserved{1, 2, 3, 4, 5}));
     doc.StartLottery({6, 49});
     EXPECT_EQ(doc.trailerReserved(), TrailerReserved{});

@@ -1,4 +1,4 @@
-#include "NumberSet.h"
+#include "lottery/NumberSet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "NumberStats.h"
+#include "lottery/NumberStats.h"
 
-#include "DrawFile.h"
 #include "RandomDraws.h"
 #include "ReferenceStats.h"
+#include "storage/DrawFile.h"
 
 #include <gtest/gtest.h>
 #include <random>

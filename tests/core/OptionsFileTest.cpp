@@ -1,8 +1,8 @@
-#include "OptionsFile.h"
+#include "storage/OptionsFile.h"
 
 #include "FaultyFileSystem.h"
-#include "IoError.h"
 #include "TempDir.h"
+#include "storage/IoError.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DrawRecord.h"
-#include "LotteryShape.h"
+#include "lottery/DrawRecord.h"
+#include "lottery/LotteryShape.h"
 
 #include <random>
 #include <vector>

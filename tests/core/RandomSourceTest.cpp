@@ -1,4 +1,4 @@
-#include "RandomSource.h"
+#include "lottery/RandomSource.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>

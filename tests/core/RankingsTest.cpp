@@ -1,5 +1,5 @@
-#include "NumberStats.h"
 #include "ReferenceStats.h"
+#include "lottery/NumberStats.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DrawRecord.h"
-#include "LotteryShape.h"
-#include "NumberStats.h"
+#include "lottery/DrawRecord.h"
+#include "lottery/LotteryShape.h"
+#include "lottery/NumberStats.h"
 
 #include <span>
 

@@ -1,4 +1,4 @@
-#include "SimulatedDraw.h"
+#include "lottery/SimulatedDraw.h"
 
 #include "ScriptedRandom.h"
 

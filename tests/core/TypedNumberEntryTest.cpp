@@ -1,4 +1,4 @@
-#include "TypedNumberEntry.h"
+#include "lottery/TypedNumberEntry.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

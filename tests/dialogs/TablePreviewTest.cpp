@@ -2,7 +2,7 @@
 // "Импортировать" gives a reading.
 #include "TablePreview.h"
 
-#include "DrawTableReader.h"
+#include "tables/DrawTableReader.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // Draw tables through the file commands: Open and the preview make an unnamed lottery, an
 // updated table adds only its new draws, and Save As to a table writes a copy and nothing else.
-#include "DrawTableReader.h"
 #include "WindowTesting.h"
+#include "tables/DrawTableReader.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -3,12 +3,12 @@
 #include "AppearanceOptions.h"
 
 #include "ColourValue.h"
-#include "IoError.h"
 #include "PageFixture.h"
 #include "Pictures.h"
 #include "StatisticsPage.h"
 #include "StringGrid.h"
 #include "WindowTesting.h"
+#include "storage/IoError.h"
 
 #include <QAction>
 #include <QDir>

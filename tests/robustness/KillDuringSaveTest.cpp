@@ -1,8 +1,8 @@
 // A save interrupted at any moment (the process killed outright) must leave on disk either
 // the previous file or the new one, whole.
-#include "DrawFile.h"
-#include "RandomSource.h"
 #include "TempDir.h"
+#include "lottery/RandomSource.h"
+#include "storage/DrawFile.h"
 
 #include <chrono>
 #include <cstdio>

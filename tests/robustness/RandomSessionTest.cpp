@@ -16,11 +16,11 @@
 #include "FrmEditDraw.h"
 #include "FrmNew.h"
 #include "GlyphButton.h"
-#include "OptionsFile.h"
 #include "StatisticsPage.h"
 #include "StringGrid.h"
 #include "SystemBeep.h"
 #include "WindowTesting.h"
+#include "storage/OptionsFile.h"
 
 #include <QAction>
 #include <QApplication>

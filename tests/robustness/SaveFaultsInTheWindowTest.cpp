@@ -4,6 +4,7 @@
 #include "ErrorReport.h"
 #include "FaultyFileSystem.h"
 #include "WindowTesting.h"
+#include "storage/DrawFile.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,8 +1,8 @@
 // The list of past draws: lines built from the document when asked for.
 #include "DrawListModel.h"
 
-#include "LotteryDocument.h"
 #include "WindowTesting.h"
+#include "lottery/LotteryDocument.h"
 
 #include <QAbstractItemView>
 #include <QSignalSpy>

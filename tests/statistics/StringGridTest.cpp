@@ -2,8 +2,8 @@
 #include "StringGrid.h"
 
 #include "FontSetup.h"
-#include "OptionsFile.h"
 #include "WindowTesting.h"
+#include "storage/OptionsFile.h"
 
 #include <QImage>
 #include <QScrollBar>

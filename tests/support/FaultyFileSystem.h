@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileSystem.h"
+#include "storage/FileSystem.h"
 
 #include <array>
 #include <string>

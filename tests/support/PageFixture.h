@@ -2,8 +2,8 @@
 
 #include "BallGlyph.h"
 #include "DrawEntryPage.h"
-#include "LotteryDocument.h"
 #include "RecordingListener.h"
+#include "lottery/LotteryDocument.h"
 
 #include <QStringList>
 #include <memory>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DocumentListener.h"
-#include "LotteryDocument.h"
+#include "lottery/DocumentListener.h"
+#include "lottery/LotteryDocument.h"
 
 #include <string>
 #include <vector>

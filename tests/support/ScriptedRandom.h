@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RandomSource.h"
+#include "lottery/RandomSource.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,9 +2,9 @@
 
 #include "DrawEntryPage.h"
 #include "ErrorReport.h"
-#include "LotteryDocument.h"
 #include "PageControl.h"
 #include "StringGrid.h"
+#include "lottery/LotteryDocument.h"
 
 #include <QAbstractButton>
 #include <QAction>

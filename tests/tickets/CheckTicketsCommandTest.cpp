@@ -1,8 +1,8 @@
 #include "CheckTicketsCommand.h"
 
-#include "DrawFile.h"
 #include "TempDir.h"
 #include "TicketTesting.h"
+#include "storage/DrawFile.h"
 #include "tickets/TicketFile.h"
 
 #include <gtest/gtest.h>

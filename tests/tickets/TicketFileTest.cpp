@@ -1,10 +1,11 @@
 #include "tickets/TicketFile.h"
 
 #include "FaultyFileSystem.h"
-#include "RandomSource.h"
 #include "TempDir.h"
 #include "TicketTesting.h"
-#include "tickets/RussianWords.h"
+#include "lottery/RandomSource.h"
+#include "tickets/FigureText.h"
+#include "wording/RussianCount.h"
 
 #include <gtest/gtest.h>
 
@@ -146,14 +147,10 @@ TEST(TicketSet, EveryEditIsUndoneByWhatItReturns) {
     }
 }
 
-TEST(RussianWords, NumberFormsAndOneSeparator) {
-    const char* const expected[] = {"0 билетов",  "1 билет",  "2 билета",  "5 билетов",
-                                    "11 билетов", "21 билет", "104 билета"};
-    const long long counts[] = {0, 1, 2, 5, 11, 21, 104};
-    for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(russian::CountOf(counts[i], "билет", "билета", "билетов"), expected[i]);
-    EXPECT_EQ(russian::Grouped(1234567), "1\u2009234\u2009567");
-    EXPECT_EQ(russian::Amount(-123456), "−1\u2009234,56");
+TEST(FigureText, AmountsAndSmallExpectationsKeepTheirDigits) {
+    EXPECT_EQ(AmountText(-123456), "−1" + std::string(wording::kGroupSeparator) + "234,56");
+    EXPECT_EQ(AmountText(500), "5");
+    EXPECT_EQ(ExpectedText(0.000777), "0,00078");
 }
 
 } // namespace

@@ -3,9 +3,10 @@
 #include "AppearanceSource.h"
 #include "FrmAnalysis.h"
 #include "FrmTicketCheck.h"
-#include "LotteryDocument.h"
 #include "PictureFolder.h"
 #include "Pictures.h"
+#include "lottery/LotteryDocument.h"
+#include "storage/DocumentFile.h"
 
 #include <QCoreApplication>
 
@@ -28,7 +29,7 @@ void DrawChartPictures(PictureFolder& folder, const QString& database) {
     if (database.isEmpty())
         return;
     lottery::LotteryDocument document;
-    document.Open(database.toStdString());
+    OpenDocument(document, database.toStdString());
     const PlasterAppearance appearance;
 
     FrmAnalysis analysis(document, appearance);

@@ -1,7 +1,6 @@
 #include "DialogPictures.h"
 
 #include "AppearanceSource.h"
-#include "DrawTableReader.h"
 #include "FrmAbout.h"
 #include "FrmEditDraw.h"
 #include "FrmHelp.h"
@@ -11,6 +10,7 @@
 #include "Pictures.h"
 #include "TablePreview.h"
 #include "UrlOpener.h"
+#include "tables/DrawTableReader.h"
 
 #include <QCoreApplication>
 

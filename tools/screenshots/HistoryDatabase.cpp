@@ -1,7 +1,7 @@
 #include "HistoryDatabase.h"
 
-#include "DrawFile.h"
-#include "DrawTableReader.h"
+#include "storage/DrawFile.h"
+#include "tables/DrawTableReader.h"
 
 #include <QFile>
 

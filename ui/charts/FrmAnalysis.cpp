@@ -5,10 +5,10 @@
 #include "ChartExport.h"
 #include "ChartReadings.h"
 #include "DialogControls.h"
-#include "LotteryDocument.h"
 #include "NumberBarChart.h"
 #include "PairHeatMap.h"
 #include "TiledBackground.h"
+#include "lottery/LotteryDocument.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

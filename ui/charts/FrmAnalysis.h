@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HistoryIndex.h"
+#include "chance/HistoryIndex.h"
 
 #include <QDialog>
 #include <memory>

@@ -3,10 +3,10 @@
 #include "AppearanceSource.h"
 #include "ChanceWording.h"
 #include "ChartExport.h"
-#include "ChartFigures.h"
 #include "DialogControls.h"
-#include "LotteryDocument.h"
 #include "TiledBackground.h"
+#include "chance/ChartFigures.h"
+#include "lottery/LotteryDocument.h"
 
 #include <QHeaderView>
 #include <QLabel>

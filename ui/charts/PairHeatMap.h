@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ChartFigures.h"
+#include "chance/ChartFigures.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DrawRecord.h"
-#include "LotteryShape.h"
-#include "TypedNumberEntry.h"
+#include "lottery/DrawRecord.h"
+#include "lottery/LotteryShape.h"
+#include "lottery/TypedNumberEntry.h"
 
 #include <QDialog>
 #include <array>

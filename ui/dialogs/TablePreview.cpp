@@ -1,8 +1,8 @@
 #include "TablePreview.h"
 
-#include "DrawTableReader.h"
-#include "DrawTableSummary.h"
-#include "LotteryShape.h"
+#include "lottery/LotteryShape.h"
+#include "tables/DrawTableReader.h"
+#include "tables/DrawTableSummary.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

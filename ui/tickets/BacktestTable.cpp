@@ -1,11 +1,10 @@
 #include "BacktestTable.h"
 
 #include "tickets/BacktestVerdict.h"
-#include "tickets/RussianWords.h"
+#include "tickets/FigureText.h"
+#include "wording/RussianCount.h"
 
 #include <QHeaderView>
-
-namespace russian = lottery::russian;
 
 namespace {
 
@@ -22,8 +21,8 @@ QTableWidgetItem* Cell(const QString& text, const QString& tip = {}) {
 }
 
 QString Band(const lottery::CountBand& band) {
-    return Text(russian::Grouped(band.low)) + QStringLiteral("–") +
-           Text(russian::Grouped(band.high));
+    return Text(wording::GroupedNumber(band.low)) + QStringLiteral("–") +
+           Text(wording::GroupedNumber(band.high));
 }
 
 } // namespace
@@ -56,15 +55,15 @@ void BacktestTable::show(const lottery::Backtest& backtest) {
             const auto level = static_cast<std::size_t>(m);
             // The count above, what chance gives below.
             setItem(row, m + 1,
-                    Cell(Text(russian::Grouped(way.matches[level])) + QStringLiteral("\n") +
-                             Text(russian::Expected(way.chance.expected[level])),
+                    Cell(Text(wording::GroupedNumber(way.matches[level])) + QStringLiteral("\n") +
+                             Text(lottery::ExpectedText(way.chance.expected[level])),
                          QStringLiteral("95 % случайных исходов: %1")
                              .arg(Band(way.chance.bands[level]))));
         }
-        setItem(row, K + 2, Cell(Text(russian::Grouped(way.hits))));
+        setItem(row, K + 2, Cell(Text(wording::GroupedNumber(way.hits))));
         setItem(row, K + 3,
-                Cell(Text(russian::Decimal(way.chance.expectedHits, 1)) + QStringLiteral("\n") +
-                     Band(way.chance.hitsBand)));
+                Cell(Text(wording::GroupedDecimal(way.chance.expectedHits, 1)) +
+                     QStringLiteral("\n") + Band(way.chance.hitsBand)));
         setItem(row, K + 4,
                 Cell(Text(lottery::PercentText(way.pValue)) + QStringLiteral("\nс поправкой ") +
                      Text(lottery::PercentText(way.adjustedP))));

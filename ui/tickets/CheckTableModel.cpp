@@ -1,12 +1,11 @@
 #include "CheckTableModel.h"
 
-#include "tickets/RussianWords.h"
+#include "tickets/FigureText.h"
+#include "wording/RussianCount.h"
 
 #include <QBrush>
 #include <QColor>
 #include <QFont>
-
-namespace russian = lottery::russian;
 
 CheckTableModel::CheckTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -71,14 +70,14 @@ QVariant CheckTableModel::data(const QModelIndex& index, int role) const {
     const auto level = static_cast<std::size_t>(m);
     switch (row) {
     case ChancePerTicket:
-        return QString::fromStdString(russian::Expected(check.expected[level] / tickets));
+        return QString::fromStdString(lottery::ExpectedText(check.expected[level] / tickets));
     case ChanceForSet:
-        return QString::fromStdString(russian::Expected(check.expected[level]));
+        return QString::fromStdString(lottery::ExpectedText(check.expected[level]));
     case Total:
-        return QString::fromStdString(russian::Grouped(check.matches[level]));
+        return QString::fromStdString(wording::GroupedNumber(check.matches[level]));
     default:
         return draws > 0 ? QString::fromStdString(
-                               russian::Grouped(check.ticketMatches(row - FirstTicket, m)))
+                               wording::GroupedNumber(check.ticketMatches(row - FirstTicket, m)))
                          : QString();
     }
 }

@@ -1,0 +1,71 @@
+#include "lottery/TypedNumberEntry.h"
+
+namespace lottery {
+namespace {
+
+int Value(const std::string& digits) {
+    int value = 0;
+    for (char digit : digits)
+        value = value * 10 + (digit - '0');
+    return value;
+}
+
+// No number is written with a leading zero, and every number that starts with the digits
+// of v is at least 10 v.
+bool MustWait(int value, int N) {
+    return value != 0 && value * 10 <= N;
+}
+
+} // namespace
+
+TypedKeyOutcome TypedNumberEntry::complete(const TypedCard& card) {
+    TypedKeyOutcome outcome;
+    outcome.handled = true;
+    const int n = Value(pending_);
+    pending_.clear();
+    if (n < 1 || n > card.shape.N || card.marked.contains(n))
+        outcome.refused = true;
+    else if (card.marked.count() < card.shape.K)
+        outcome.mark = n; // a full card ignores it, as it ignores a click
+    return outcome;
+}
+
+TypedKeyOutcome TypedNumberEntry::feed(char key, const TypedCard& card) {
+    TypedKeyOutcome outcome;
+    if (key >= '0' && key <= '9') {
+        pending_ += key;
+        if (MustWait(Value(pending_), card.shape.N)) {
+            outcome.handled = true;
+            return outcome;
+        }
+        return complete(card);
+    }
+    if (key == ' ' || key == ',') {
+        if (pending_.empty()) {
+            outcome.handled = true;
+            return outcome;
+        }
+        return complete(card);
+    }
+    if (key == kEnter) {
+        const bool typed = !pending_.empty();
+        if (typed)
+            outcome = complete(card);
+        outcome.handled = true;
+        const int count = card.marked.count() + (outcome.mark != 0 ? 1 : 0);
+        // "… 4" and Enter marks the 4 and adds the draw; a refused last number adds nothing.
+        outcome.press = count == card.shape.K && (!typed || outcome.mark != 0);
+        return outcome;
+    }
+    if (key == kBackspace) {
+        outcome.handled = true;
+        if (!pending_.empty())
+            pending_.pop_back(); // a digit not yet taken is taken back first
+        else
+            outcome.unmark = card.lastMarked;
+        return outcome;
+    }
+    return outcome;
+}
+
+} // namespace lottery

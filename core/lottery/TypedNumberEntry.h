@@ -1,0 +1,47 @@
+#pragma once
+
+#include "lottery/LotteryShape.h"
+#include "lottery/NumberSet.h"
+
+#include <string>
+
+namespace lottery {
+
+// What the card looks like to the keyboard: the shape, the marked numbers and the number
+// marked last (0 when nothing is marked).
+struct TypedCard {
+    LotteryShape shape;
+    NumberSet marked;
+    int lastMarked = 0;
+};
+
+// What one key asks the card to do. At most one of mark/unmark is set; press may follow a
+// mark that fills the card.
+struct TypedKeyOutcome {
+    bool handled = false; // the key belongs to number entry
+    bool refused = false; // a typed number outside 1..N or already marked: beep, nothing else
+    int mark = 0;         // mark this number, as a click on its ball would
+    int unmark = 0;       // unmark this number (Backspace)
+    bool press = false;   // press the add / play button of the full card
+};
+
+// Turns typed digits, separators, Enter and Backspace into card actions. A number is
+// complete when a blank, comma or Enter follows it, or as soon as no larger number of the
+// lottery starts with the digits typed so far (in 6/49 "5" at once, "4" waits).
+class TypedNumberEntry {
+public:
+    static constexpr char kEnter = '\n';
+    static constexpr char kBackspace = '\b';
+
+    TypedKeyOutcome feed(char key, const TypedCard& card);
+    // Forgets digits typed so far (a click, a new lottery, the page left).
+    void clear() { pending_.clear(); }
+    const std::string& pending() const { return pending_; }
+
+private:
+    TypedKeyOutcome complete(const TypedCard& card);
+
+    std::string pending_;
+};
+
+} // namespace lottery

@@ -1,0 +1,67 @@
+#include "tables/DrawOrder.h"
+
+#include <algorithm>
+
+namespace lottery {
+namespace {
+
+// Indices (into keys, readable ones only) of a longest non-decreasing run of keys read
+// oldest first; everything else is out of place.
+std::vector<bool> InPlace(std::span<const OrderKey> keys, bool newestFirst) {
+    const auto valueAt = [&](std::size_t i) { return newestFirst ? -keys[i].key : keys[i].key; };
+    std::vector<std::size_t> tails;   // index of the smallest tail of each run length
+    std::vector<long long> tailValue; // its value, for the binary search
+    std::vector<std::size_t> parent(keys.size(), SIZE_MAX);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (!keys[i].readable)
+            continue;
+        const long long value = valueAt(i);
+        const std::size_t length = static_cast<std::size_t>(
+            std::upper_bound(tailValue.begin(), tailValue.end(), value) - tailValue.begin());
+        if (length > 0)
+            parent[i] = tails[length - 1];
+        if (length == tails.size()) {
+            tails.push_back(i);
+            tailValue.push_back(value);
+        } else {
+            tails[length] = i;
+            tailValue[length] = value;
+        }
+    }
+    std::vector<bool> inPlace(keys.size(), false);
+    for (std::size_t i = tails.empty() ? SIZE_MAX : tails.back(); i != SIZE_MAX; i = parent[i])
+        inPlace[i] = true;
+    return inPlace;
+}
+
+} // namespace
+
+OrderFinding FindOrder(std::span<const OrderKey> keys, bool dates) {
+    OrderFinding finding;
+    std::size_t up = 0, down = 0;
+    const OrderKey* previous = nullptr;
+    for (const OrderKey& key : keys) {
+        if (!key.readable)
+            continue;
+        if (previous != nullptr) {
+            up += key.key > previous->key;
+            down += key.key < previous->key;
+        }
+        previous = &key;
+    }
+    finding.decided = up != down;
+    finding.newestFirst = down > up;
+    const std::string what = dates ? "дата" : "номер тиража";
+    const std::vector<bool> inPlace =
+        finding.decided ? InPlace(keys, finding.newestFirst) : std::vector<bool>();
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const std::string quoted = "«" + std::string(keys[i].text) + "»";
+        if (!keys[i].readable)
+            finding.warnings.push_back({keys[i].line, what + " " + quoted + " не читается"});
+        else if (finding.decided && !inPlace[i])
+            finding.warnings.push_back({keys[i].line, what + " " + quoted + " не на своём месте"});
+    }
+    return finding;
+}
+
+} // namespace lottery

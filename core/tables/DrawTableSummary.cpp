@@ -1,0 +1,67 @@
+#include "tables/DrawTableSummary.h"
+
+#include <cstdint>
+
+namespace lottery {
+namespace {
+
+std::string ColumnName(const DrawTable& table, int column) {
+    const std::string number = std::to_string(column + 1);
+    if (column < 0 || static_cast<std::size_t>(column) >= table.columnNames.size() ||
+        table.columnNames[static_cast<std::size_t>(column)].empty())
+        return number;
+    return number + " «" + table.columnNames[static_cast<std::size_t>(column)] + "»";
+}
+
+void AppendNotes(std::string& out, const char* title, const std::vector<TableNote>& notes,
+                 std::size_t maxNotes) {
+    out += std::string(title) + std::to_string(notes.size()) + "\n";
+    for (std::size_t i = 0; i < notes.size() && i < maxNotes; ++i)
+        out += "  строка " + std::to_string(notes[i].line) + ": " + notes[i].text + "\n";
+    if (notes.size() > maxNotes)
+        out += "  … и ещё " + std::to_string(notes.size() - maxNotes) + "\n";
+}
+
+} // namespace
+
+std::string OrderText(const DrawTable& table) {
+    const std::string basis =
+        table.orderColumn < 0 ? std::string()
+                              : std::string(table.orderByDate ? " (по датам, столбец "
+                                                              : " (по номерам тиражей, столбец ") +
+                                    ColumnName(table, table.orderColumn) + ")";
+    switch (table.order) {
+    case TableOrder::OldestFirst:
+        return "старые сначала" + basis;
+    case TableOrder::NewestFirst:
+        return "новые сначала, перевёрнуто" + basis;
+    case TableOrder::AsListed:
+        break;
+    }
+    return "как в таблице (ни даты, ни номера тиража не говорят о порядке)";
+}
+
+std::string NumberColumnsText(const DrawTable& table) {
+    if (table.firstColumn < 0)
+        return "—";
+    if (table.firstColumn == table.lastColumn)
+        return ColumnName(table, table.firstColumn);
+    return ColumnName(table, table.firstColumn) + " – " + ColumnName(table, table.lastColumn);
+}
+
+std::string DrawTableSummary(const DrawTable& table, std::size_t maxNotes) {
+    std::string out;
+    if (!table.usable())
+        out += "Таблицу взять нельзя. " + table.error + "\n";
+    else
+        out += "Лотерея: " + std::to_string(table.shape.K) + " из " +
+               std::to_string(table.shape.N) + "\nТиражей: " + std::to_string(table.draws.size()) +
+               "\nСтолбцы с числами: " + NumberColumnsText(table) +
+               "\nПорядок: " + OrderText(table) +
+               "\nСтрок заголовка: " + std::to_string(table.headerLines) + "\n";
+    AppendNotes(out, "Строк, которые не взяты: ", table.refused, maxNotes);
+    AppendNotes(out, "Предупреждений: ", table.warnings, maxNotes);
+    return out;
+}
+
+} // namespace lottery
