@@ -107,29 +107,6 @@ std::optional<LotteryShape> HeaderShape(std::string_view line) {
     return shape;
 }
 
-// The reason a ticket line is refused, or the ticket.
-std::string ReadTicket(std::string_view line, LotteryShape shape, Ticket& ticket) {
-    std::vector<int> numbers;
-    for (const std::string_view word : Words(line, true)) {
-        const auto number = Whole(word);
-        if (!number)
-            return "«" + std::string(word) + "» — не номер";
-        if (*number < 1 || *number > shape.N)
-            return "номера " + std::string(word) + " нет в лотерее " + ShapeText(shape.K, shape.N);
-        for (const int seen : numbers)
-            if (seen == *number)
-                return "номер " + std::to_string(seen) + " повторяется";
-        numbers.push_back(static_cast<int>(*number));
-    }
-    if (static_cast<int>(numbers.size()) != shape.K)
-        return "в билете " +
-               wording::CountOf(static_cast<long long>(numbers.size()),
-                                {"номер", "номера", "номеров"}) +
-               ", а нужно " + std::to_string(shape.K);
-    ticket = *Ticket::FromNumbers(numbers);
-    return {};
-}
-
 TicketFileRead ReadOwnFormat(std::string_view bytes) {
     TicketFileRead result;
     std::vector<Ticket> tickets;
@@ -185,7 +162,7 @@ TicketFileRead ReadOwnFormat(std::string_view bytes) {
             prizeGiven[slot] = true;
         } else {
             Ticket ticket;
-            if (const std::string reason = ReadTicket(line, shape, ticket); !reason.empty())
+            if (const std::string reason = ParseTicket(line, shape, ticket); !reason.empty())
                 return refuse(reason);
             if (tickets.size() == TicketSet::kMostTickets)
                 return refuse("в наборе больше " + std::to_string(TicketSet::kMostTickets) +
@@ -235,6 +212,28 @@ TicketFileRead ReadTable(std::string_view bytes, std::optional<LotteryShape> lot
 }
 
 } // namespace
+
+std::string ParseTicket(std::string_view line, LotteryShape shape, Ticket& ticket) {
+    std::vector<int> numbers;
+    for (const std::string_view word : Words(line, true)) {
+        const auto number = Whole(word);
+        if (!number)
+            return "«" + std::string(word) + "» — не номер";
+        if (*number < 1 || *number > shape.N)
+            return "номера " + std::string(word) + " нет в лотерее " + ShapeText(shape.K, shape.N);
+        for (const int seen : numbers)
+            if (seen == *number)
+                return "номер " + std::to_string(seen) + " повторяется";
+        numbers.push_back(static_cast<int>(*number));
+    }
+    if (static_cast<int>(numbers.size()) != shape.K)
+        return "в билете " +
+               wording::CountOf(static_cast<long long>(numbers.size()),
+                                {"номер", "номера", "номеров"}) +
+               ", а нужно " + std::to_string(shape.K);
+    ticket = *Ticket::FromNumbers(numbers);
+    return {};
+}
 
 std::string TicketFileHeader(LotteryShape shape) {
     return std::string(kHeaderStart) + ' ' + ShapeText(shape.K, shape.N);

@@ -20,6 +20,10 @@ struct TicketFileRead {
     bool usable() const { return error.empty(); }
 };
 
+// One ticket as typed or as a line of the file: K distinct numbers of 1..N parted by blanks,
+// commas or semicolons. Returns the reason (Russian) it is refused, or empty with the ticket set.
+std::string ParseTicket(std::string_view text, LotteryShape shape, Ticket& ticket);
+
 // The first line of our own format, "# Жребикон: набор билетов 6 из 49".
 std::string TicketFileHeader(LotteryShape shape);
 

@@ -44,32 +44,33 @@ TicketEdit TicketSet::Apply(const TicketEdit& edit) {
     return inverse;
 }
 
-TicketEdit TicketSet::Add(std::vector<Ticket> tickets) {
-    return Apply({static_cast<int>(tickets_.size()), 0, std::move(tickets), std::nullopt});
+TicketEdit TicketSet::EditToAdd(std::vector<Ticket> tickets) const {
+    return {static_cast<int>(tickets_.size()), 0, std::move(tickets), std::nullopt};
 }
 
-TicketEdit TicketSet::AddRandom(std::size_t count, RandomSource& random) {
+std::vector<Ticket> TicketSet::RandomTickets(LotteryShape shape, std::size_t count,
+                                             RandomSource& random) {
     if (count > kMostTickets)
         throw std::invalid_argument("too many tickets");
     std::vector<Ticket> tickets;
     tickets.reserve(count);
     for (std::size_t i = 0; i < count; ++i)
-        tickets.push_back(RandomTicket(shape_, random));
-    return Add(std::move(tickets));
+        tickets.push_back(RandomTicket(shape, random));
+    return tickets;
 }
 
-TicketEdit TicketSet::Replace(std::size_t index, const Ticket& ticket) {
+TicketEdit TicketSet::EditToReplace(std::size_t index, const Ticket& ticket) const {
     if (index >= tickets_.size())
         throw std::out_of_range("no such ticket");
-    return Apply({static_cast<int>(index), 1, {ticket}, std::nullopt});
+    return {static_cast<int>(index), 1, {ticket}, std::nullopt};
 }
 
-TicketEdit TicketSet::Delete(std::vector<std::size_t> indices) {
+TicketEdit TicketSet::EditToDelete(std::vector<std::size_t> indices) const {
     std::erase_if(indices, [this](std::size_t index) { return index >= tickets_.size(); });
     std::sort(indices.begin(), indices.end());
     indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
     if (indices.empty())
-        return Apply({});
+        return {};
     // One edit from the first deleted ticket to the last, keeping those between.
     TicketEdit edit;
     edit.first = static_cast<int>(indices.front());
@@ -80,17 +81,24 @@ TicketEdit TicketSet::Delete(std::vector<std::size_t> indices) {
         else
             edit.insert.push_back(tickets_[i]);
     }
-    return Apply(edit);
+    return edit;
 }
 
-TicketEdit TicketSet::Sort() {
+TicketEdit TicketSet::EditToSort() const {
     std::vector<Ticket> sorted = tickets_;
     std::stable_sort(sorted.begin(), sorted.end());
-    return Apply({0, static_cast<int>(tickets_.size()), std::move(sorted), std::nullopt});
+    return {0, static_cast<int>(tickets_.size()), std::move(sorted), std::nullopt};
 }
 
-TicketEdit TicketSet::SetMoney(const TicketMoney& money) {
-    return Apply({0, 0, {}, money});
+TicketEdit TicketSet::EditToSetMoney(const TicketMoney& money) const {
+    return {0, 0, {}, money};
+}
+
+TicketEdit TicketSet::EditToTake(const TicketSet& other) const {
+    if (other.shape_ != shape_)
+        throw std::invalid_argument("a set of another lottery");
+    return {0, static_cast<int>(tickets_.size()),
+            std::vector<Ticket>(other.tickets_.begin(), other.tickets_.end()), other.money_};
 }
 
 Ticket TicketSet::RandomTicket(LotteryShape shape, RandomSource& random) {

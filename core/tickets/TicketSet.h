@@ -34,17 +34,35 @@ public:
     // negative amount or a set that would grow past kMostTickets; nothing changes then.
     TicketEdit Apply(const TicketEdit& edit);
 
-    // The usual edits; each applies and returns what undoes it.
-    TicketEdit Add(std::vector<Ticket> tickets);
-    TicketEdit AddRandom(std::size_t count, RandomSource& random);
-    TicketEdit Replace(std::size_t index, const Ticket& ticket);
+    // The usual edits, made but not applied, for an undo history that applies them itself.
+    TicketEdit EditToAdd(std::vector<Ticket> tickets) const;
+    TicketEdit EditToReplace(std::size_t index, const Ticket& ticket) const;
     // The tickets at these indices (any order; repeats and strays ignored) as one edit.
-    TicketEdit Delete(std::vector<std::size_t> indices);
-    TicketEdit Sort();
-    TicketEdit SetMoney(const TicketMoney& money);
+    TicketEdit EditToDelete(std::vector<std::size_t> indices) const;
+    TicketEdit EditToSort() const;
+    TicketEdit EditToSetMoney(const TicketMoney& money) const;
+    // Every ticket and the prices of another set of the same shape: opening a file.
+    TicketEdit EditToTake(const TicketSet& other) const;
+
+    // The same, applied; each returns what undoes it.
+    TicketEdit Add(std::vector<Ticket> tickets) { return Apply(EditToAdd(std::move(tickets))); }
+    TicketEdit AddRandom(std::size_t count, RandomSource& random) {
+        return Add(RandomTickets(shape_, count, random));
+    }
+    TicketEdit Replace(std::size_t index, const Ticket& ticket) {
+        return Apply(EditToReplace(index, ticket));
+    }
+    TicketEdit Delete(std::vector<std::size_t> indices) {
+        return Apply(EditToDelete(std::move(indices)));
+    }
+    TicketEdit Sort() { return Apply(EditToSort()); }
+    TicketEdit SetMoney(const TicketMoney& money) { return Apply(EditToSetMoney(money)); }
 
     // K distinct numbers of 1..N drawn like the home draw draws its balls.
     static Ticket RandomTicket(LotteryShape shape, RandomSource& random);
+    // Throws std::invalid_argument for more than kMostTickets.
+    static std::vector<Ticket> RandomTickets(LotteryShape shape, std::size_t count,
+                                             RandomSource& random);
 
 private:
     LotteryShape shape_;
