@@ -28,6 +28,7 @@ public:
     bool empty() const { return tickets_.empty(); }
     const Ticket& at(std::size_t index) const { return tickets_.at(index); }
     const TicketMoney& money() const { return money_; }
+    bool operator==(const TicketSet&) const = default;
 
     // Applies the edit and returns its exact inverse. Throws std::out_of_range for a range
     // outside the set and std::invalid_argument for a ticket that does not fit the shape, a
