@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -30,7 +31,14 @@ struct TicketMoney {
                    ? prizes[static_cast<std::size_t>(matches)]
                    : 0;
     }
-    bool operator==(const TicketMoney&) const = default;
+    // Levels not named win nothing, named or not.
+    bool operator==(const TicketMoney& other) const {
+        const std::size_t levels = std::max(prizes.size(), other.prizes.size());
+        for (std::size_t m = 0; m < levels; ++m)
+            if (prize(static_cast<int>(m)) != other.prize(static_cast<int>(m)))
+                return false;
+        return price == other.price;
+    }
 };
 
 } // namespace lottery

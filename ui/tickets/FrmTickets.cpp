@@ -19,7 +19,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -46,8 +45,8 @@ QPushButton* Button(const QString& name, const QString& text, QWidget* parent) {
 
 FrmTickets::FrmTickets(TicketSetHost& host, QWidget* parent)
     : QWidget(parent, Qt::Window), host_(host), saved_(host.ticketSet()), lblSet_(new QLabel(this)),
-      listModel_(new TicketListModel(this)), tblTickets_(new QTableView(this)),
-      edtTicket_(new QLineEdit(this)),
+      lblRefused_(new QLabel(this)), listModel_(new TicketListModel(this)),
+      tblTickets_(new QTableView(this)), edtTicket_(new QLineEdit(this)),
       btnAdd_(Button(QStringLiteral("btnAddTicket"), QStringLiteral("Добавить"), this)),
       btnReplace_(Button(QStringLiteral("btnReplaceTicket"), QStringLiteral("Заменить"), this)),
       btnCard_(Button(QStringLiteral("btnAddCard"), QStringLiteral("Карточку"), this)),
@@ -65,6 +64,9 @@ FrmTickets::FrmTickets(TicketSetHost& host, QWidget* parent)
     QFont bold = lblSet_->font();
     bold.setBold(true);
     lblSet_->setFont(bold);
+    lblRefused_->setObjectName(QStringLiteral("lblRefused"));
+    lblRefused_->setWordWrap(true);
+    lblRefused_->setStyleSheet(QStringLiteral("color: #b00000"));
 
     listModel_->setSet(&host_.ticketSet());
     tblTickets_->setObjectName(QStringLiteral("tblTickets"));
@@ -110,6 +112,7 @@ FrmTickets::FrmTickets(TicketSetHost& host, QWidget* parent)
     left->addWidget(lblSet_);
     left->addWidget(tblTickets_, 1);
     left->addLayout(entry);
+    left->addWidget(lblRefused_);
     left->addLayout(more);
     left->addWidget(prices_);
     left->addLayout(files);
@@ -177,6 +180,7 @@ void FrmTickets::refreshSet() {
     btnDelete_->setEnabled(false);
     btnReplace_->setEnabled(false);
     btnSort_->setEnabled(set.size() > 1);
+    lblRefused_->clear();
     showTitle();
 }
 
@@ -214,7 +218,8 @@ std::vector<std::size_t> FrmTickets::selectedRows() const {
 }
 
 void FrmTickets::refuse(const QString& reason) {
-    QMessageBox::warning(this, windowTitle(), reason);
+    // Said beside the entry, not in a box: what was typed stays there to be put right.
+    lblRefused_->setText(reason);
 }
 
 void FrmTickets::addTyped() {

@@ -45,6 +45,8 @@ public:
     TicketListModel* listModel() const { return listModel_; }
     QTableView* ticketList() const { return tblTickets_; }
     QLineEdit* ticketEntry() const { return edtTicket_; }
+    // Why the last thing asked for was not done; empty after a change went through.
+    QLabel* refusal() const { return lblRefused_; }
     QTabWidget* tabs() const { return tabs_; }
     TicketCheckPanel* checkPanel() const { return checkPanel_; }
     BacktestPanel* backtestPanel() const { return backtestPanel_; }
@@ -71,6 +73,7 @@ private:
     QString setPath_;
     lottery::TicketSet saved_; // the set as last opened or saved, to tell unsaved changes
     QLabel* lblSet_;
+    QLabel* lblRefused_;
     TicketListModel* listModel_;
     QTableView* tblTickets_;
     QLineEdit* edtTicket_;
