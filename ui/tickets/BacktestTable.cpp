@@ -42,8 +42,8 @@ void BacktestTable::show(const lottery::Backtest& backtest) {
     QStringList headers{QStringLiteral("Способ")};
     for (int m = 0; m <= K; ++m)
         headers << QString::number(m);
-    headers << QStringLiteral("Угадано номеров") << QStringLiteral("Случайно (95 %)")
-            << QStringLiteral("Случай даёт столько или больше");
+    headers << QStringLiteral("Угадано\nномеров") << QStringLiteral("Случайно\n(95 %)")
+            << QStringLiteral("Бывает случайно\n(с поправкой)");
     setHorizontalHeaderLabels(headers);
     setRowCount(static_cast<int>(backtest.ways.size()));
     for (int row = 0; row < rowCount(); ++row) {
@@ -65,10 +65,13 @@ void BacktestTable::show(const lottery::Backtest& backtest) {
                 Cell(Text(wording::GroupedDecimal(way.chance.expectedHits, 1)) +
                      QStringLiteral("\n") + Band(way.chance.hitsBand)));
         setItem(row, K + 4,
-                Cell(Text(lottery::PercentText(way.pValue)) + QStringLiteral("\nс поправкой ") +
-                     Text(lottery::PercentText(way.adjustedP))));
+                Cell(Text(lottery::PercentText(way.pValue)) + QStringLiteral("\n(") +
+                         Text(lottery::PercentText(way.adjustedP)) + QStringLiteral(")"),
+                     QStringLiteral("Как часто случай даёт столько угаданных номеров или больше; "
+                                    "в скобках — с поправкой Холма на число способов")));
     }
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    horizontalHeader()->setMinimumSectionSize(24);
     resizeRowsToContents();
 }

@@ -86,6 +86,6 @@ QVariant CheckTableModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || !check_)
         return {};
     if (section == 0)
-        return QStringLiteral("Совпало номеров:");
+        return QStringLiteral("Совпало номеров");
     return QString::number(section - 1);
 }

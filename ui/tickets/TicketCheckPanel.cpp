@@ -51,6 +51,7 @@ TicketCheckPanel::TicketCheckPanel(TicketSetHost& host, QWidget* parent)
     tblCheck_->verticalHeader()->hide();
     tblCheck_->setSelectionMode(QAbstractItemView::NoSelection);
     tblCheck_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tblCheck_->setWordWrap(false);
     lstBest_->setObjectName(QStringLiteral("lstBest"));
     lblMoney_->setObjectName(QStringLiteral("lblMoney"));
     lblMoney_->setWordWrap(true);
@@ -169,4 +170,5 @@ void TicketCheckPanel::check() {
         summary += QStringLiteral(" Цены не заданы: деньги не считаются.");
     lblMoney_->setText(summary);
     model_->show(set, std::move(result));
+    tblCheck_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
 }
