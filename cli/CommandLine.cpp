@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "AuditCommand.h"
+#include "CheckTicketsCommand.h"
 #include "WheelCommand.h"
 #include "storage/AtomicFile.h"
 #include "storage/DrawFile.h"
@@ -142,6 +143,11 @@ QString HelpText() {
                "      чисел, пары, повторы из прошлого тиража, промежутки, соседние числа, сумма,\n"
                "      чётные и малые числа, и общий итог на уровне 99 %. --last M — только\n"
                "      последние M тиражей; --json — то же для программ. База только читается.\n"
+               "  Zhrebikon --check-tickets TICKETS FILE.dat [--json]\n"
+               "      Проверяет набор билетов (.tickets или таблица билетов) по всем тиражам\n"
+               "      базы: сколько раз совпало 0, 1, ..., K номеров и сколько даёт случай, а\n"
+               "      если у набора есть цены — потрачено, выиграно и итог. --json печатает\n"
+               "      {\"tickets\": n, \"draws\": d, \"matches\": {...}, \"expected\": {...}}.\n"
                "  Zhrebikon --help | --version\n\n"
                "Файл записывается целиком или не записывается вовсе. Код выхода 0 — сделано,\n"
                "1 — не удалось (причина напечатана), 2 — неверные аргументы.\n");
@@ -156,12 +162,13 @@ std::optional<int> RunPlainCommand(const std::vector<std::string>& plain) {
             return RunWheel(plain, std::cout, std::cerr);
         if (name == "--check-wheel")
             return RunCheckWheel(plain, std::cout, std::cerr);
-        if (name == "--audit") {
-            // The audit reads the arguments around its own name.
+        if (name == "--audit" || name == "--check-tickets") {
+            // These read the arguments around their own name.
             std::vector<std::string> rest;
             std::copy_if(plain.begin(), plain.end(), std::back_inserter(rest),
                          [&arg](const std::string& other) { return &other != &arg; });
-            return RunAudit(rest, std::cout, std::cerr);
+            return name == "--audit" ? RunAudit(rest, std::cout, std::cerr)
+                                     : RunCheckTickets(rest, std::cout, std::cerr);
         }
     }
     return std::nullopt;
