@@ -60,6 +60,17 @@ DrawFileContent DecodeDrawFile(std::span<const std::uint8_t> bytes) {
     return SplitAndCheck(std::move(records));
 }
 
+bool IsDrawFileContent(std::span<const std::uint8_t> bytes) {
+    // A text's last record holds printable characters where the trailer's K (1..7) would be,
+    // so no table passes; anything that decodes is a database.
+    try {
+        DecodeDrawFile(bytes);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 DrawFileContent ReadDrawFile(const std::string& path, FileSystem& fs) {
     // The records are read straight into their final place: no second copy of a large file.
     std::vector<DrawRecord> records;

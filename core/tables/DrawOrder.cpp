@@ -1,6 +1,7 @@
 #include "tables/DrawOrder.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace lottery {
 namespace {
@@ -36,7 +37,7 @@ std::vector<bool> InPlace(std::span<const OrderKey> keys, bool newestFirst) {
 
 } // namespace
 
-OrderFinding FindOrder(std::span<const OrderKey> keys, bool dates) {
+OrderFinding FindOrder(std::span<const OrderKey> keys) {
     OrderFinding finding;
     std::size_t up = 0, down = 0;
     const OrderKey* previous = nullptr;
@@ -51,15 +52,13 @@ OrderFinding FindOrder(std::span<const OrderKey> keys, bool dates) {
     }
     finding.decided = up != down;
     finding.newestFirst = down > up;
-    const std::string what = dates ? "дата" : "номер тиража";
     const std::vector<bool> inPlace =
         finding.decided ? InPlace(keys, finding.newestFirst) : std::vector<bool>();
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        const std::string quoted = "«" + std::string(keys[i].text) + "»";
         if (!keys[i].readable)
-            finding.warnings.push_back({keys[i].line, what + " " + quoted + " не читается"});
+            finding.unreadable.push_back(i);
         else if (finding.decided && !inPlace[i])
-            finding.warnings.push_back({keys[i].line, what + " " + quoted + " не на своём месте"});
+            finding.outOfPlace.push_back(i);
     }
     return finding;
 }

@@ -13,14 +13,16 @@ struct TableLine {
     std::string_view text;
 };
 
-// The table as UTF-8: a byte-order mark is dropped, and a text that is not valid UTF-8 is
-// taken as Windows-1251, the code page older Russian tables come in.
-std::string TableTextAsUtf8(std::string_view bytes);
+// The table as UTF-8: a byte-order mark is dropped, UTF-16 with its byte-order mark is
+// converted, and a text that is not valid UTF-8 is taken as Windows-1251, the code page older
+// Russian tables come in. Valid UTF-8 is returned as a view of bytes (a big table is not
+// copied); anything converted goes to storage, which the view then points into.
+std::string_view TableTextAsUtf8(std::string_view bytes, std::string& storage);
 
 // True for bytes no text table holds (NUL and other control characters).
 bool LooksBinary(std::string_view bytes);
 
-// The non-blank lines, LF or CRLF ended.
+// The non-blank lines, ended by LF, CRLF or CR alone, mixed as they come.
 std::vector<TableLine> SplitTableLines(std::string_view text);
 
 // Splits a line at sep, honouring double quotes; a blank separator takes a run of blanks as

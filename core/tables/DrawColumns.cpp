@@ -1,0 +1,306 @@
+#include "tables/DrawColumns.h"
+
+#include <algorithm>
+#include <array>
+#include <bitset>
+#include <map>
+
+namespace lottery {
+namespace {
+
+// The highest value taken for a lottery number while looking for the columns: the limits of
+// what this program keeps are applied later, so that a 5/69 table is refused as such.
+constexpr int kLargestBall = 99;
+// No draw is wider than this.
+constexpr int kWidestRun = 16;
+
+const TableField* FieldAt(const TableRowFields& row, int column) {
+    return static_cast<std::size_t>(column) < row.size() ? &row[static_cast<std::size_t>(column)]
+                                                         : nullptr;
+}
+
+bool SmallNumber(const TableField* field) {
+    return field != nullptr && field->kind == TableField::Kind::Number && field->value >= 1 &&
+           field->value <= kLargestBall;
+}
+
+// A running draw number or a counter: it rises (or falls) from row to row.
+bool Counter(std::span<const TableRowFields> rows, int column) {
+    int up = 0, down = 0, pairs = 0;
+    long long previous = -1;
+    for (const TableRowFields& row : rows) {
+        const TableField* field = FieldAt(row, column);
+        if (field == nullptr || field->kind != TableField::Kind::Number)
+            continue;
+        if (previous >= 0) {
+            ++pairs;
+            up += field->value > previous;
+            down += field->value < previous;
+        }
+        previous = field->value;
+    }
+    return pairs >= 3 && (up * 10 >= pairs * 9 || down * 10 >= pairs * 9);
+}
+
+double Share(std::size_t part, std::size_t whole) {
+    return whole == 0 ? 0.0 : static_cast<double>(part) / static_cast<double>(whole);
+}
+
+// The rows with a small number in every column of first..last, as values by column.
+std::vector<std::vector<int>> FullRows(std::span<const TableRowFields> rows, int first, int last) {
+    std::vector<std::vector<int>> full;
+    for (const TableRowFields& row : rows) {
+        std::vector<int> values;
+        for (int c = first; c <= last; ++c) {
+            const TableField* field = FieldAt(row, c);
+            if (!SmallNumber(field))
+                break;
+            values.push_back(static_cast<int>(field->value));
+        }
+        if (static_cast<int>(values.size()) == last - first + 1)
+            full.push_back(std::move(values));
+    }
+    return full;
+}
+
+bool Distinct(const std::vector<int>& values, std::size_t count) {
+    std::bitset<kLargestBall + 1> seen;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (seen.test(static_cast<std::size_t>(values[i])))
+            return false;
+        seen.set(static_cast<std::size_t>(values[i]));
+    }
+    return true;
+}
+
+// How far from `first` a run of single columns holds distinct numbers in nearly every row that
+// has them: the widest such window, its rows being at least half of the sample.
+int WidestCleanRun(std::span<const TableRowFields> rows, int first, int runEnd) {
+    int last = first;
+    for (int b = first + 1; b <= runEnd && b - first < kWidestRun; ++b) {
+        const auto full = FullRows(rows, first, b);
+        const auto clean = std::count_if(full.begin(), full.end(),
+                                         [&](const auto& v) { return Distinct(v, v.size()); });
+        if (full.size() * 2 < rows.size() ||
+            Share(static_cast<std::size_t>(clean), full.size()) < 0.9)
+            break;
+        last = b;
+    }
+    return last;
+}
+
+// The draw's columns end where the values say they end: one step at a time, the last column
+// goes when it repeats a number of its row far more often than the others do (another drum),
+// when it breaks a run sorted in nearly every row, or when its range is another; an unsorted
+// run also loses a first column of another range. Named columns are never cut.
+void CutToTheDraw(std::span<const TableRowFields> rows, int& first, int& last, int protectedTo) {
+    while (last > first) {
+        const auto full = FullRows(rows, first, last);
+        if (full.empty())
+            return;
+        const int width = last - first + 1;
+        const std::size_t lastAt = static_cast<std::size_t>(width - 1);
+        std::size_t repeatRows = 0, lastInvolved = 0;
+        std::vector<std::size_t> ascendingTo(static_cast<std::size_t>(width), 0);
+        std::vector<int> top(static_cast<std::size_t>(width), 0);
+        for (const auto& v : full) {
+            if (!Distinct(v, v.size())) {
+                ++repeatRows;
+                lastInvolved += std::count(v.begin(), v.end() - 1, v[lastAt]) > 0;
+            }
+            std::size_t rising = 1;
+            while (rising < v.size() && v[rising] > v[rising - 1])
+                ++rising;
+            for (std::size_t i = 0; i < rising; ++i)
+                ++ascendingTo[i];
+            for (std::size_t i = 0; i < v.size(); ++i)
+                top[i] = std::max(top[i], v[i]);
+        }
+        if (last <= protectedTo)
+            return;
+        const bool anotherDrum = lastInvolved >= 2 && lastInvolved * 10 >= repeatRows * 7;
+        // The longest prefix rising in nearly every row, and whether the column after it
+        // breaks the order often.
+        std::size_t sortedWidth = 1;
+        while (sortedWidth < static_cast<std::size_t>(width) &&
+               Share(ascendingTo[sortedWidth], full.size()) >= 0.95)
+            ++sortedWidth;
+        const bool sortedRunEnds =
+            sortedWidth >= 2 && sortedWidth < static_cast<std::size_t>(width) &&
+            Share(full.size() - ascendingTo[sortedWidth], full.size()) >= 0.2;
+        const int othersTop = *std::max_element(top.begin(), top.end() - 1);
+        const bool otherRange = top[lastAt] * 4 < othersTop * 3;
+        if (sortedRunEnds) {
+            last = first + static_cast<int>(sortedWidth) - 1;
+            continue;
+        }
+        if (anotherDrum || otherRange) {
+            --last;
+            continue;
+        }
+        const int restTop = *std::max_element(top.begin() + 1, top.end());
+        if (sortedWidth < 2 && first > protectedTo && top[0] * 4 < restTop * 3) {
+            ++first;
+            continue;
+        }
+        return;
+    }
+}
+
+} // namespace
+
+bool RowNumbers(std::span<const TableField> fields, int first, int last, std::span<int> out,
+                int& count) {
+    count = 0;
+    for (int c = first; c <= last; ++c) {
+        if (static_cast<std::size_t>(c) >= fields.size())
+            return false;
+        const TableField& field = fields[static_cast<std::size_t>(c)];
+        if (!field.isNumeric())
+            return false;
+        for (int i = 0; i < field.count; ++i, ++count)
+            if (static_cast<std::size_t>(count) < out.size())
+                out[static_cast<std::size_t>(count)] =
+                    field.kind == TableField::Kind::Number
+                        ? static_cast<int>(std::min(field.value, 100000LL))
+                        : field.numbers[static_cast<std::size_t>(i)];
+    }
+    return true;
+}
+
+ColumnSpan FitSpan(std::span<const TableRowFields> body, int first, int last) {
+    ColumnSpan span;
+    span.first = first;
+    span.last = last;
+    std::map<int, int> clean; // count of numbers -> rows with that many, distinct and in range
+    std::array<int, 64> numbers{};
+    for (const TableRowFields& row : body) {
+        int count = 0;
+        if (!RowNumbers(row, first, last, numbers, count) || count == 0 ||
+            count > static_cast<int>(numbers.size()))
+            continue;
+        std::bitset<kLargestBall + 1> seen;
+        bool ok = true;
+        for (int i = 0; i < count && ok; ++i) {
+            const int n = numbers[static_cast<std::size_t>(i)];
+            ok = n >= 1 && n <= kLargestBall && !seen.test(static_cast<std::size_t>(n));
+            if (ok)
+                seen.set(static_cast<std::size_t>(n));
+        }
+        clean[count] += ok;
+    }
+    for (const auto& [count, rows] : clean)
+        if (rows > span.support)
+            span.support = rows, span.K = count;
+    return span;
+}
+
+std::vector<ColumnSpan> DrawSpanCandidates(std::span<const TableRowFields> body,
+                                           const std::vector<ColumnRole>& roles, int columns,
+                                           int namedColumns) {
+    const auto roleOf = [&](int c) {
+        return static_cast<std::size_t>(c) < roles.size() ? roles[static_cast<std::size_t>(c)]
+                                                          : ColumnRole::Other;
+    };
+    const auto countOf = [&](int c, auto test) {
+        return static_cast<std::size_t>(
+            std::count_if(body.begin(), body.end(), [&](const auto& row) {
+                const TableField* field = FieldAt(row, c);
+                return field != nullptr && test(*field);
+            }));
+    };
+    std::vector<ColumnSpan> spans;
+    std::vector<bool> single(static_cast<std::size_t>(columns), false);
+    for (int c = 0; c < columns; ++c) {
+        const ColumnRole role = roleOf(c);
+        if (role == ColumnRole::Extra || role == ColumnRole::DrawNo || role == ColumnRole::Date)
+            continue;
+        const std::size_t packed =
+            countOf(c, [](const TableField& f) { return f.kind == TableField::Kind::Numbers; });
+        if (packed * 2 >= body.size()) {
+            ColumnSpan span = FitSpan(body, c, c);
+            span.packed = true;
+            span.named = role == ColumnRole::Drawn;
+            spans.push_back(span);
+            continue;
+        }
+        const std::size_t small = countOf(c, [](const TableField& f) { return SmallNumber(&f); });
+        // A column the header names as drawn may rise by chance in a short table.
+        single[static_cast<std::size_t>(c)] =
+            Share(small, body.size()) >= 0.5 && (role == ColumnRole::Drawn || !Counter(body, c));
+    }
+    // Runs of single columns: from each start, as wide as the rows stay clean, then cut to the
+    // draw. Columns the header names as drawn numbers are kept whole.
+    for (int a = 0; a < columns; ++a) {
+        if (!single[static_cast<std::size_t>(a)])
+            continue;
+        // Columns the header names together are one draw: none starts in their middle.
+        if (a > 0 && roleOf(a) == ColumnRole::Drawn && roleOf(a - 1) == ColumnRole::Drawn &&
+            single[static_cast<std::size_t>(a - 1)])
+            continue;
+        int runEnd = a;
+        while (runEnd + 1 < columns && single[static_cast<std::size_t>(runEnd + 1)])
+            ++runEnd;
+        int first = a;
+        int last = WidestCleanRun(body, a, runEnd);
+        const bool named = roleOf(a) == ColumnRole::Drawn;
+        int namedTo = a;
+        while (named && namedTo + 1 <= runEnd && roleOf(namedTo + 1) == ColumnRole::Drawn)
+            ++namedTo;
+        if (named && namedTo < namedColumns) {
+            last = namedTo; // the header's own cells say where the draw ends
+        } else if (named) {
+            // The header's last cell stands over the columns after it: the values decide.
+            last = std::clamp(last, std::min(namedColumns - 1, namedTo), namedTo);
+            CutToTheDraw(body, first, last, namedColumns - 1);
+        } else {
+            CutToTheDraw(body, first, last, -1);
+        }
+        ColumnSpan span = FitSpan(body, first, last);
+        span.named = named;
+        if (span.K > 0 && std::find(spans.begin(), spans.end(), span) == spans.end())
+            spans.push_back(span);
+    }
+    return spans;
+}
+
+std::optional<ColumnSpan> ChooseDrawSpan(std::span<const ColumnSpan> candidates, std::size_t rows,
+                                         std::optional<int> wantedK, int& narrowedFrom) {
+    narrowedFrom = 0;
+    int mostSupport = 0;
+    for (const ColumnSpan& span : candidates)
+        mostSupport = std::max(mostSupport, span.support);
+    // The draw is what most lines hold; spans nearly as well supported compete on the rest.
+    // Columns the header names need fewer: the name is a hint of its own.
+    const auto eligible = [&](const ColumnSpan& span) {
+        return span.support * (span.named ? 4 : 2) >= static_cast<int>(rows) &&
+               (span.named || span.support * 10 >= mostSupport * 9);
+    };
+    const auto better = [&](const ColumnSpan& a, const ColumnSpan& b) {
+        if (wantedK && (a.K == *wantedK) != (b.K == *wantedK))
+            return a.K == *wantedK;
+        if (a.named != b.named)
+            return a.named;
+        if (a.K != b.K)
+            return a.K > b.K;
+        return a.first < b.first;
+    };
+    const ColumnSpan* best = nullptr;
+    for (const ColumnSpan& span : candidates)
+        if (eligible(span) && (best == nullptr || better(span, *best)))
+            best = &span;
+    if (best == nullptr)
+        return std::nullopt;
+    ColumnSpan chosen = *best;
+    if (wantedK && chosen.K > *wantedK && !chosen.named && !chosen.packed &&
+        chosen.last - chosen.first + 1 == chosen.K) {
+        // Unnamed single columns, more than the user's K: the first K are the draw, the rest a
+        // bonus the values cannot tell apart. The table then says so.
+        narrowedFrom = chosen.K;
+        chosen.last = chosen.first + *wantedK - 1;
+        chosen.K = *wantedK;
+    }
+    return chosen;
+}
+
+} // namespace lottery
