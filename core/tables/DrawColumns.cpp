@@ -19,9 +19,21 @@ const TableField* FieldAt(const TableRowFields& row, int column) {
                                                          : nullptr;
 }
 
+// The one number of a field: a plain number, or one with a bonus after a '+' ("12+23", the last
+// of a draw written "3,8,12+23" and cut at its commas); -1 for anything else.
+long long SingleValue(const TableField* field) {
+    if (field == nullptr)
+        return -1;
+    if (field->kind == TableField::Kind::Number)
+        return field->value;
+    if (field->kind == TableField::Kind::Numbers && field->count == 1)
+        return field->numbers[0];
+    return -1;
+}
+
 bool SmallNumber(const TableField* field) {
-    return field != nullptr && field->kind == TableField::Kind::Number && field->value >= 1 &&
-           field->value <= kLargestBall;
+    const long long value = SingleValue(field);
+    return value >= 1 && value <= kLargestBall;
 }
 
 // A running draw number or a counter: it rises (or falls) from row to row.
@@ -55,7 +67,7 @@ std::vector<std::vector<int>> FullRows(std::span<const TableRowFields> rows, int
             const TableField* field = FieldAt(row, c);
             if (!SmallNumber(field))
                 break;
-            values.push_back(static_cast<int>(field->value));
+            values.push_back(static_cast<int>(SingleValue(field)));
         }
         if (static_cast<int>(values.size()) == last - first + 1)
             full.push_back(std::move(values));
@@ -147,6 +159,13 @@ void CutToTheDraw(std::span<const TableRowFields> rows, int& first, int& last, i
     }
 }
 
+bool OftenRepeats(std::span<const TableRowFields> rows, int first, int last) {
+    const auto full = FullRows(rows, first, last);
+    const auto repeats = static_cast<std::size_t>(std::count_if(
+        full.begin(), full.end(), [](const auto& v) { return !Distinct(v, v.size()); }));
+    return repeats >= 3 && repeats * 10 >= full.size();
+}
+
 } // namespace
 
 bool RowNumbers(std::span<const TableField> fields, int first, int last, std::span<int> out,
@@ -215,12 +234,13 @@ std::vector<ColumnSpan> DrawSpanCandidates(std::span<const TableRowFields> body,
         const ColumnRole role = roleOf(c);
         if (role == ColumnRole::Extra || role == ColumnRole::DrawNo || role == ColumnRole::Date)
             continue;
-        const std::size_t packed =
-            countOf(c, [](const TableField& f) { return f.kind == TableField::Kind::Numbers; });
+        const std::size_t packed = countOf(c, [](const TableField& f) {
+            return f.kind == TableField::Kind::Numbers && f.count >= 2;
+        });
         if (packed * 2 >= body.size()) {
             ColumnSpan span = FitSpan(body, c, c);
             span.packed = true;
-            span.named = role == ColumnRole::Drawn;
+            span.named = role == ColumnRole::Drawn && c < namedColumns;
             spans.push_back(span);
             continue;
         }
@@ -243,10 +263,14 @@ std::vector<ColumnSpan> DrawSpanCandidates(std::span<const TableRowFields> body,
             ++runEnd;
         int first = a;
         int last = WidestCleanRun(body, a, runEnd);
-        const bool named = roleOf(a) == ColumnRole::Drawn;
         int namedTo = a;
-        while (named && namedTo + 1 <= runEnd && roleOf(namedTo + 1) == ColumnRole::Drawn)
+        while (roleOf(a) == ColumnRole::Drawn && namedTo + 1 <= runEnd &&
+               roleOf(namedTo + 1) == ColumnRole::Drawn)
             ++namedTo;
+        // The header is one hint: columns it names together whose rows often repeat a number
+        // are not one draw (two fields, another drum), and the values decide.
+        const bool named =
+            roleOf(a) == ColumnRole::Drawn && a < namedColumns && !OftenRepeats(body, a, namedTo);
         if (named && namedTo < namedColumns) {
             last = namedTo; // the header's own cells say where the draw ends
         } else if (named) {
@@ -258,6 +282,7 @@ std::vector<ColumnSpan> DrawSpanCandidates(std::span<const TableRowFields> body,
         }
         ColumnSpan span = FitSpan(body, first, last);
         span.named = named;
+        span.namedTo = named ? std::min(namedTo, namedColumns - 1) : -1;
         if (span.K > 0 && std::find(spans.begin(), spans.end(), span) == spans.end())
             spans.push_back(span);
     }
@@ -277,29 +302,36 @@ std::optional<ColumnSpan> ChooseDrawSpan(std::span<const ColumnSpan> candidates,
                (span.named || span.support * 10 >= mostSupport * 9);
     };
     const auto better = [&](const ColumnSpan& a, const ColumnSpan& b) {
-        if (wantedK && (a.K == *wantedK) != (b.K == *wantedK))
-            return a.K == *wantedK;
         if (a.named != b.named)
             return a.named;
         if (a.K != b.K)
             return a.K > b.K;
         return a.first < b.first;
     };
-    const ColumnSpan* best = nullptr;
-    for (const ColumnSpan& span : candidates)
-        if (eligible(span) && (best == nullptr || better(span, *best)))
-            best = &span;
+    const auto bestOf = [&](auto&& wanted) {
+        const ColumnSpan* best = nullptr;
+        for (const ColumnSpan& span : candidates)
+            if (eligible(span) && wanted(span) && (best == nullptr || better(span, *best)))
+                best = &span;
+        return best;
+    };
+    const ColumnSpan* best = bestOf([](const ColumnSpan&) { return true; });
     if (best == nullptr)
         return std::nullopt;
     ColumnSpan chosen = *best;
-    if (wantedK && chosen.K > *wantedK && !chosen.named && !chosen.packed &&
-        chosen.last - chosen.first + 1 == chosen.K) {
-        // Unnamed single columns, more than the user's K: the first K are the draw, the rest a
-        // bonus the values cannot tell apart. The table then says so.
+    if (!wantedK || chosen.K == *wantedK)
+        return chosen;
+    if (chosen.K > *wantedK && !chosen.packed && chosen.last - chosen.first + 1 == chosen.K &&
+        chosen.first + *wantedK - 1 >= chosen.namedTo) {
+        // Single columns, more than the user's K, the rest not named by the header: the first K
+        // are the draw, the rest a bonus the values cannot tell apart. The table says so.
         narrowedFrom = chosen.K;
         chosen.last = chosen.first + *wantedK - 1;
         chosen.K = *wantedK;
+        return chosen;
     }
+    if (const ColumnSpan* fitting = bestOf([&](const ColumnSpan& s) { return s.K == *wantedK; }))
+        chosen = *fitting;
     return chosen;
 }
 

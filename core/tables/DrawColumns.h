@@ -18,6 +18,7 @@ struct ColumnSpan {
     int support = 0;     // rows with exactly K distinct numbers in range there
     bool named = false;  // the header names these columns as drawn numbers
     bool packed = false; // one field holding several numbers
+    int namedTo = -1;    // the last column the header's own cells name as drawn
 
     bool operator==(const ColumnSpan& other) const {
         return first == other.first && last == other.last;
@@ -36,9 +37,9 @@ std::vector<ColumnSpan> DrawSpanCandidates(std::span<const TableRowFields> body,
 
 // The span of the draw: the one most rows fit (at least half of them), preferring what the
 // header names, then the most numbers, then the first (a row of two independent draws gives its
-// first). With wantedK the spans of that many numbers come first; a run of unnamed single
-// columns may be narrowed to its first wantedK (narrowedFrom then holds its width, else 0).
-// nullopt: none fits.
+// first). With wantedK the spans of that many numbers come first; a run of single columns may
+// be narrowed to its first wantedK where the header's own cells do not name the rest (narrowedFrom
+// then holds its width, else 0). nullopt: none fits.
 std::optional<ColumnSpan> ChooseDrawSpan(std::span<const ColumnSpan> candidates, std::size_t rows,
                                          std::optional<int> wantedK, int& narrowedFrom);
 

@@ -50,7 +50,9 @@ OrderFinding FindOrder(std::span<const OrderKey> keys) {
         }
         previous = &key;
     }
-    finding.decided = up != down;
+    // A direction needs a clear majority of the steps: keys that go both ways about as often
+    // (a prize column named like a draw number) tell nothing.
+    finding.decided = up * 3 >= (up + down) * 2 || down * 3 >= (up + down) * 2;
     finding.newestFirst = down > up;
     const std::vector<bool> inPlace =
         finding.decided ? InPlace(keys, finding.newestFirst) : std::vector<bool>();

@@ -19,9 +19,9 @@ struct OrderFinding {
     std::vector<std::size_t> outOfPlace; // ... and of readable keys out of place
 };
 
-// Tells the direction from the keys taken as a whole (the majority of steps between readable
-// neighbours), and lists unreadable keys and those out of place: the fewest keys whose removal
-// leaves the rest in order. Single rows are never moved.
+// Tells the direction from the keys taken as a whole (a clear majority, two in three, of the
+// steps between readable neighbours), and lists unreadable keys and those out of place: the fewest
+// keys whose removal leaves the rest in order. Single rows are never moved.
 OrderFinding FindOrder(std::span<const OrderKey> keys);
 
 } // namespace lottery

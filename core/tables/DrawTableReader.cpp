@@ -51,27 +51,39 @@ std::vector<TableLine> SampleOf(std::span<const TableLine> lines) {
     return sample;
 }
 
-// Stage 3. The separator whose layout reads best: a draw found; named by the header; more
-// clean rows; more numbers (a packed field read whole beats its pieces).
+// Stage 3. The separator whose layout reads best: a draw found; named by the header; of the
+// user's K; about as many clean rows as the best; rows split into fields (a whole line read as
+// one packed field loses to a separator that lets the values tell a draw from its bonus); more
+// numbers (a packed field read whole beats
+// its pieces, and a separator that cuts one off reads fewer); an order column found; more
+// fields (a separator cutting through fields leaves fewer); then more clean rows.
 TableLayout BestLayout(std::span<const TableLine> sample, const TableChoice& choice) {
-    TableLayout best;
-    bool have = false;
-    for (char separator : {'\t', ';', ',', ' '}) {
-        const bool present = std::any_of(sample.begin(), sample.end(), [&](const TableLine& l) {
-            return l.text.find(separator) != std::string_view::npos;
-        });
-        if (!present && separator != ',')
-            continue;
-        TableLayout layout = FindTableLayout(sample, separator, choice);
-        const auto rank = [](const TableLayout& l) {
-            return std::make_tuple(l.found(), l.namedByHeader, l.validRows, l.K);
-        };
-        if (!have || rank(layout) > rank(best)) {
-            best = std::move(layout);
-            have = true;
-        }
-    }
-    return best;
+    std::vector<TableLayout> layouts;
+    // A separator is one that most lines hold, not only a title or a junk line.
+    const auto present = [&](char separator) {
+        return 2 * static_cast<std::size_t>(std::count_if(sample.begin(), sample.end(),
+                                                          [&](const TableLine& l) {
+                                                              return l.text.find(separator) !=
+                                                                     std::string_view::npos;
+                                                          })) >=
+               sample.size();
+    };
+    for (char separator : {'\t', ';', ',', ' '})
+        // Blanks as the separator take tabs too: with tabs there, they are the separator.
+        if (separator == ',' || (present(separator) && !(separator == ' ' && present('\t'))))
+            layouts.push_back(FindTableLayout(sample, separator, choice));
+    int mostValid = 0;
+    for (const TableLayout& layout : layouts)
+        mostValid = std::max(mostValid, layout.validRows);
+    const auto rank = [&](const TableLayout& l) {
+        return std::make_tuple(l.found(), l.namedByHeader, !choice.K || l.K == *choice.K,
+                               l.validRows * 100 >= mostValid * 97, l.usualWidth > 1, l.K,
+                               l.dateColumn >= 0 || l.drawNoColumn >= 0, l.columnCount,
+                               l.validRows);
+    };
+    return *std::max_element(
+        layouts.begin(), layouts.end(),
+        [&](const TableLayout& a, const TableLayout& b) { return rank(a) < rank(b); });
 }
 
 // Stage 4. Why the layout gives no draws at all, or empty when it does.
@@ -132,8 +144,7 @@ int OrderColumnOf(const TableLayout& layout) {
     return layout.dateColumn >= 0 ? layout.dateColumn : layout.drawNoColumn;
 }
 
-// Stage 5. Every line after the header gives a row of K distinct numbers or a reason; a row
-// repeating the one before (same numbers, same date or the same text) is one draw.
+// Stage 5. Every line after the header gives a row of K distinct numbers or a reason.
 bool ReadRows(std::span<const TableLine> lines, std::size_t start, const TableLayout& layout, int K,
               const TableChoice& choice, const TableProgress& progress, RowsRead& rows,
               DrawTable& table) {
@@ -203,19 +214,6 @@ bool ReadRows(std::span<const TableLine> lines, std::size_t start, const TableLa
             orderColumn >= 0 && static_cast<std::size_t>(orderColumn) < fields.size()
                 ? KeyOf(fields[static_cast<std::size_t>(orderColumn)], layout)
                 : OrderKey{};
-        // Published tables repeat a row now and then; the same draw on the same day is one.
-        if (!rows.numbers.empty() && rows.numbers.back() == record) {
-            const OrderKey& before = rows.keys.back();
-            const bool same = before.readable && key.readable
-                                  ? before.key == key.key
-                                  : lines[rows.lineIndex.back()].text == line.text;
-            if (same) {
-                table.refused.push_back(
-                    {line.number, "повторяет строку " + Count(static_cast<long long>(
-                                                            lines[rows.lineIndex.back()].number))});
-                continue;
-            }
-        }
         rows.numbers.push_back(record);
         rows.lineIndex.push_back(static_cast<std::uint32_t>(i));
         rows.keys.push_back(key);
@@ -262,7 +260,8 @@ std::string DecideShape(const RowsRead& rows, std::span<const TableLine> lines, 
     return {};
 }
 
-// Stage 7. Rows with numbers outside 1..N (and the typos, above all the others) are refused;
+// Stage 7. Rows with numbers outside 1..N (and the typos, above all the others) are refused,
+// and so is a row repeating the one kept before it (same numbers, same date or the same text);
 // the rest become the draws, in the table's order.
 void KeepInRange(RowsRead& rows, std::span<const TableLine> lines, const RangeFinding& range,
                  DrawTable& table) {
@@ -290,6 +289,19 @@ void KeepInRange(RowsRead& rows, std::span<const TableLine> lines, const RangeFi
                                                      Count(N)});
             refusedAny = true;
             continue;
+        }
+        // Published tables repeat a row now and then (also across a refused line); the same
+        // draw on the same day, or the same line, is one draw.
+        if (kept > 0 && rows.numbers[kept - 1] == rows.numbers[r]) {
+            const OrderKey &before = rows.keys[kept - 1], &now = rows.keys[r];
+            const TableLine& previous = lines[rows.lineIndex[kept - 1]];
+            if (before.readable && now.readable ? before.key == now.key
+                                                : previous.text == lines[rows.lineIndex[r]].text) {
+                table.refused.push_back(
+                    {line, "повторяет строку " + Count(static_cast<long long>(previous.number))});
+                refusedAny = true;
+                continue;
+            }
         }
         rows.numbers[kept] = rows.numbers[r];
         rows.lineIndex[kept] = rows.lineIndex[r];

@@ -157,7 +157,8 @@ bool ParseNamedDate(std::string_view text, TableField& field) {
     return true;
 }
 
-// Several small numbers separated by blanks, commas or dashes; those after a plus are a bonus.
+// Several small numbers separated by blanks, commas or dashes (never tabs: a tab always
+// separates fields); those after a plus are a bonus.
 bool ParsePacked(std::string_view text, TableField& field) {
     int count = 0, beforePlus = -1;
     std::size_t i = 0;
@@ -174,7 +175,7 @@ bool ParsePacked(std::string_view text, TableField& field) {
         } else if (text[i] == '+' && beforePlus < 0 && count > 0) {
             beforePlus = count;
             ++i;
-        } else if (text[i] == ' ' || text[i] == ',' || text[i] == '-' || text[i] == '\t') {
+        } else if (text[i] == ' ' || text[i] == ',' || text[i] == '-') {
             ++i;
         } else {
             return false;
@@ -188,9 +189,9 @@ bool ParsePacked(std::string_view text, TableField& field) {
     return true;
 }
 
-// "12,0", "3.5", "0,25": one point or comma between digits, read as a decimal fraction where a
-// pair of numbers would not have it so (a point, or a part after the comma that starts with 0
-// or is too long for a ball).
+// "12,0", "3.5", "7,00", "0,125": one point or comma between digits, read as a decimal fraction
+// where a pair of balls would not be written so: a point, or after the comma one digit, three or
+// more, or "00". ("18,04" stays a pair of numbers.)
 bool IsFraction(std::string_view text) {
     const std::size_t mark = text.find_first_of(".,");
     if (mark == std::string_view::npos || mark == 0 || mark + 1 >= text.size())
@@ -201,7 +202,7 @@ bool IsFraction(std::string_view text) {
     };
     if (!digitsOnly(whole) || !digitsOnly(part))
         return false;
-    return text[mark] == '.' || part.front() == '0' || part.size() > 2;
+    return text[mark] == '.' || part.size() != 2 || part == "00";
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 
 namespace lottery {
 namespace {
@@ -37,7 +38,8 @@ double Share(int part, std::size_t whole) {
     return whole == 0 ? 0.0 : static_cast<double>(part) / static_cast<double>(whole);
 }
 
-// The kind most rows have in each column; ties go to numbers and dates over text.
+// The kind most rows have in each column (Empty where fewer than half the rows have one kind,
+// so a few long junk lines weigh nothing); ties go to numbers and dates over text.
 std::vector<Family> DominantFamilies(std::span<const Row> rows, int columns) {
     std::vector<Family> dominant(static_cast<std::size_t>(columns), Family::Empty);
     for (int c = 0; c < columns; ++c) {
@@ -45,7 +47,7 @@ std::vector<Family> DominantFamilies(std::span<const Row> rows, int columns) {
         for (const Row& row : rows)
             if (const TableField* field = FieldAt(row, c))
                 ++counts[static_cast<std::size_t>(FamilyOf(*field))];
-        int best = 0;
+        int best = static_cast<int>(rows.size() / 4);
         for (int f : {1, 2, 3, 4})
             if (counts[static_cast<std::size_t>(f)] > best)
                 best = counts[static_cast<std::size_t>(f)],
@@ -75,12 +77,14 @@ bool LooksLikeHeading(const Row& row, const std::vector<Family>& dominant) {
     return considered == 0 || matching * 2 < considered || text * 3 >= considered;
 }
 
-// The roles the header gives, reaching past its last cell: a header shorter than the rows has
-// its last name standing over the columns after it ("Дата;Числа" over six numbers).
+// The roles the header gives, reaching past its last cell: a header shorter than the rows may
+// have its last name standing over the columns after it ("Дата;Числа" over six numbers). Only
+// a name of drawn numbers is taken so; the values then decide where the draw ends.
 std::vector<ColumnRole> RolesOver(const std::vector<std::string_view>& header, int columns) {
     std::vector<ColumnRole> roles = ColumnRoles(header);
     if (!roles.empty() && static_cast<int>(roles.size()) < columns)
-        roles.resize(static_cast<std::size_t>(columns), roles.back());
+        roles.resize(static_cast<std::size_t>(columns),
+                     roles.back() == ColumnRole::Drawn ? ColumnRole::Drawn : ColumnRole::Other);
     return roles;
 }
 
@@ -174,14 +178,39 @@ TableLayout FindTableLayout(std::span<const TableLine> sample, char separator,
         ++layout.headerLines;
     if (layout.headerLines == rows.size())
         return layout;
-    // The header is the last heading line that names several columns; lines above are titles.
-    for (std::size_t h = layout.headerLines; h-- > 0;)
-        if (texts[h].size() >= 2 || h == 0) {
-            layout.header = texts[h];
-            break;
-        }
-    if (layout.header.size() >= 2) // a header left whole by this separator names nothing
+    // The header is the last heading line when it names the columns: about as many cells as
+    // the rows have, or fewer with a last name of drawn numbers standing over the rest. Lines
+    // above it are titles, and so is a last line that is words split at blanks.
+    // The width most rows have: titles and junk may be wider.
+    std::map<std::size_t, int> widths;
+    for (std::size_t i = layout.headerLines; i < texts.size(); ++i)
+        ++widths[texts[i].size()];
+    const std::size_t usualWidth =
+        std::max_element(widths.begin(), widths.end(), [](const auto& a, const auto& b) {
+            return a.second < b.second;
+        })->first;
+    layout.usualWidth = static_cast<int>(usualWidth);
+    if (layout.headerLines > 0) {
+        const auto& last = texts[layout.headerLines - 1];
+        // Blanks also split the words of a title: a header must then name nearly every column.
+        const std::size_t needed = separator == ' ' ? 4 : 2;
+        if (last.size() >= 2 && (last.size() * needed >= usualWidth * (needed - 1) ||
+                                 RoleOfColumnName(last.back()) == ColumnRole::Drawn))
+            layout.header = last;
+    }
+    if (!layout.header.empty())
         layout.roles = RolesOver(layout.header, layout.columnCount);
+    // A name the column's values contradict (a draw number over packed numbers, a date over
+    // numbers: a title taken for a header) says nothing.
+    for (std::size_t c = 0; c < layout.roles.size() && c < dominant.size(); ++c) {
+        const ColumnRole role = layout.roles[c];
+        if ((role == ColumnRole::DrawNo && dominant[c] != Family::Number) ||
+            (role == ColumnRole::Date && dominant[c] != Family::Date &&
+             dominant[c] != Family::Text) ||
+            (role == ColumnRole::Drawn && dominant[c] != Family::Number &&
+             dominant[c] != Family::Numbers))
+            layout.roles[c] = ColumnRole::Other;
+    }
     const std::span<const Row> body = std::span<const Row>(rows).subspan(layout.headerLines);
     layout.fractionColumns = FractionColumns(body, layout.columnCount);
 
@@ -197,7 +226,8 @@ TableLayout FindTableLayout(std::span<const TableLine> sample, char separator,
         chosen = ChooseDrawSpan(candidates, body.size(), choice.K, layout.narrowedFrom);
     }
     for (const ColumnSpan& span : candidates)
-        if (span.support * 2 >= static_cast<int>(body.size()) && !(chosen && span == *chosen))
+        if (span.support * 2 >= static_cast<int>(body.size()) &&
+            !(chosen && span.last >= chosen->first && span.first <= chosen->last))
             layout.alternatives.push_back(span);
     if (!chosen || chosen->K == 0)
         return layout;

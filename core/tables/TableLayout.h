@@ -23,6 +23,7 @@ struct TableLayout {
     bool namedByHeader = false; // the header named the number columns
     int narrowedFrom = 0;       // the user's K took only the first of this many numbers there
     int columnCount = 0;        // the most fields a sample row has
+    int usualWidth = 0;         // the count of fields most rows have
     int fractionColumns = 0;    // columns holding mostly decimal fractions
     int dateColumn = -1;        // a column of dates that may tell the order
     bool dayFirst = true;       // a/b/year dates there are day/month/year
