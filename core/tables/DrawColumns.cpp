@@ -36,7 +36,8 @@ bool SmallNumber(const TableField* field) {
     return value >= 1 && value <= kLargestBall;
 }
 
-// A running draw number or a counter: it rises (or falls) from row to row.
+// A running draw number or a counter: it rises (or falls) from row to row, but for a few junk
+// or repeated lines between.
 bool Counter(std::span<const TableRowFields> rows, int column) {
     int up = 0, down = 0, pairs = 0;
     long long previous = -1;
@@ -51,7 +52,7 @@ bool Counter(std::span<const TableRowFields> rows, int column) {
         }
         previous = field->value;
     }
-    return pairs >= 3 && (up * 10 >= pairs * 9 || down * 10 >= pairs * 9);
+    return pairs >= 3 && (up * 10 >= pairs * 8 || down * 10 >= pairs * 8);
 }
 
 double Share(std::size_t part, std::size_t whole) {
@@ -130,7 +131,7 @@ void CutToTheDraw(std::span<const TableRowFields> rows, int& first, int& last, i
         }
         if (last <= protectedTo)
             return;
-        const bool anotherDrum = lastInvolved >= 2 && lastInvolved * 10 >= repeatRows * 7;
+        const bool anotherDrum = lastInvolved >= 3 && lastInvolved * 10 >= repeatRows * 7;
         // The longest prefix rising in nearly every row, and whether the column after it
         // breaks the order often.
         std::size_t sortedWidth = 1;

@@ -52,11 +52,10 @@ std::vector<TableLine> SampleOf(std::span<const TableLine> lines) {
 }
 
 // Stage 3. The separator whose layout reads best: a draw found; named by the header; of the
-// user's K; about as many clean rows as the best; rows split into fields (a whole line read as
-// one packed field loses to a separator that lets the values tell a draw from its bonus); more
-// numbers (a packed field read whole beats
-// its pieces, and a separator that cuts one off reads fewer); an order column found; more
-// fields (a separator cutting through fields leaves fewer); then more clean rows.
+// user's K; rows split into fields (a whole line read as one packed field loses to a separator
+// that lets the values tell a draw from its bonus); about as many clean rows as the best; more
+// numbers (a packed field read whole beats its pieces); an order column found; more fields (a
+// separator cutting through fields leaves fewer); then more clean rows.
 TableLayout BestLayout(std::span<const TableLine> sample, const TableChoice& choice) {
     std::vector<TableLayout> layouts;
     // A separator is one that most lines hold, not only a title or a junk line.
@@ -77,7 +76,7 @@ TableLayout BestLayout(std::span<const TableLine> sample, const TableChoice& cho
         mostValid = std::max(mostValid, layout.validRows);
     const auto rank = [&](const TableLayout& l) {
         return std::make_tuple(l.found(), l.namedByHeader, !choice.K || l.K == *choice.K,
-                               l.validRows * 100 >= mostValid * 97, l.usualWidth > 1, l.K,
+                               l.usualWidth > 1, l.validRows * 10 >= mostValid * 9, l.K,
                                l.dateColumn >= 0 || l.drawNoColumn >= 0, l.columnCount,
                                l.validRows);
     };

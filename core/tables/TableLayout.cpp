@@ -131,7 +131,7 @@ void FindOrderColumns(std::span<const Row> body, TableLayout& layout) {
                 ++pairs, up += field->value > previous, down += field->value < previous;
             previous = field->value;
         }
-        return pairs >= 3 && (up * 10 >= pairs * 9 || down * 10 >= pairs * 9);
+        return pairs >= 3 && (up * 10 >= pairs * 8 || down * 10 >= pairs * 8);
     };
     for (int pass = 0; pass < 2 && layout.drawNoColumn < 0; ++pass)
         for (int c = 0; c < layout.columnCount && layout.drawNoColumn < 0; ++c) {

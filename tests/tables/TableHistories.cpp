@@ -39,9 +39,11 @@ History SyntheticHistory(std::mt19937& rng) {
                                            {7, 35}, {3, 12}, {6, 49}, {2, 26}, {5, 49}};
     const LotteryShape shape = kShapes[rng() % std::size(kShapes)];
     const int count = 30 + static_cast<int>(rng() % 600);
+    // One history in three has typos: about one number in a hundred repeats another of its draw.
+    const double typos = rng() % 3 == 0 ? 0.01 : 0.0;
     History history{"synthetic " + std::to_string(shape.K) + "/" + std::to_string(shape.N),
                     shape,
-                    RandomDraws(rng, shape, count),
+                    RandomDraws(rng, shape, count, typos),
                     shape.K == 4,
                     {}};
     // The N of the shape shows at least once, as it would in any real history this long.

@@ -28,7 +28,7 @@ std::vector<std::vector<int>> NumbersOf(const DrawTable& table) {
 
 TEST(TableLayouts, EveryRenderingOfTheHistoriesReadsBack) {
     const unsigned long seed = EnvNumber("ZHREBIKON_TABLE_SEED", 19);
-    const unsigned long count = EnvNumber("ZHREBIKON_TABLE_RENDERINGS", 300);
+    const unsigned long count = EnvNumber("ZHREBIKON_TABLE_RENDERINGS", 500);
     const std::vector<History> real = RealHistories(ZHREBIKON_SOURCE_DIR);
     if (real.empty())
         std::cout << "The real histories are not beside the project: random ones only.\n";
@@ -52,6 +52,7 @@ TEST(TableLayouts, EveryRenderingOfTheHistoriesReadsBack) {
         EXPECT_EQ(table.guessedN ? std::max(seen, int(table.shape.N)) : seen, table.shape.N);
         EXPECT_FALSE(table.guessedN && r.draws.size() * r.shape.K >= 1000);
         EXPECT_EQ(table.order, r.order);
+        EXPECT_TRUE(table.warnings.empty()) << table.warnings.front().text;
         EXPECT_EQ(table.draws.size() + table.refused.size() + table.headerLines, r.lines);
         if (NumbersOf(table) != r.draws)
             ADD_FAILURE() << "the draws differ";

@@ -106,8 +106,9 @@ Rendering RenderHistory(const History& history, std::mt19937& rng) {
     const int K = history.shape.K, N = history.shape.N;
     r.shape = history.shape;
     const std::size_t total = history.draws.size();
-    const std::size_t length =
-        std::min<std::size_t>(total, 30 + static_cast<std::size_t>(Pick(rng, 1500)));
+    // Short excerpts as often as long stretches: N must then be guessed, counters stay small.
+    const std::size_t length = std::min<std::size_t>(
+        total, 30 + static_cast<std::size_t>(Pick(rng, Chance(rng, 50) ? 90 : 1500)));
     const std::size_t from =
         static_cast<std::size_t>(Pick(rng, static_cast<int>(total - length + 1)));
 
@@ -118,8 +119,8 @@ Rendering RenderHistory(const History& history, std::mt19937& rng) {
     const char packSep = " ,-"[Pick(rng, 3)];
     const int bonus = history.twoFields ? 0 : Pick(rng, 4); // none, same drum, 1..10, 1..N
     const bool bonusInField = packed && bonus > 0 && Chance(rng, 50);
-    const int dateForm = Pick(rng, 9); // 0: none
-    const bool drawNo = Chance(rng, 40), weekday = Chance(rng, 20);
+    const int dateForm = Chance(rng, 30) ? 0 : 1 + Pick(rng, 8); // 0: none
+    const bool drawNo = Chance(rng, 50), weekday = Chance(rng, 20);
     // Winners' counts are small numbers: kept apart from the draw by the prize, as published.
     const bool prize = Chance(rng, 30), winners = prize && Chance(rng, 50);
     const int header = Pick(rng, 3); // none, whole, partial
@@ -234,7 +235,11 @@ Rendering RenderHistory(const History& history, std::mt19937& rng) {
             cells.push_back(std::to_string(1000 + Pick(rng, 9000000)));
         if (winners)
             cells.push_back(std::to_string(Pick(rng, 40)));
-        r.draws.push_back(firstField);
+        // A draw of the source repeating a number (a typo there) is refused: not expected.
+        std::vector<int> distinct = firstField;
+        std::sort(distinct.begin(), distinct.end());
+        if (std::adjacent_find(distinct.begin(), distinct.end()) == distinct.end())
+            r.draws.push_back(firstField);
         rows[i] = join(cells);
         if (i + 1 == length / 2 && Chance(rng, 30)) { // a typo: a 0 and a 49
             std::vector<std::string> typo = cells;
