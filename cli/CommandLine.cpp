@@ -79,11 +79,13 @@ int Import(const QString& tablePath, const QString& outPath, const QString& shap
         return kFailed;
     }
     const lottery::DrawTable table = lottery::ReadDrawTable(*bytes, choice);
-    const std::string summary = lottery::DrawTableSummary(table);
     if (!table.usable()) {
-        PrintUtf8(stderr, summary);
+        // The reason first, in one line; a few of the lines behind it, not thousands.
+        constexpr std::size_t kNotesOnFailure = 5;
+        PrintUtf8(stderr, lottery::DrawTableSummary(table, kNotesOnFailure));
         return kFailed;
     }
+    const std::string summary = lottery::DrawTableSummary(table);
     try {
         lottery::WriteDrawFile(outPath.toStdString(), table.draws, table.shape, {});
     } catch (const lottery::IoError& error) {

@@ -12,7 +12,7 @@ std::vector<bool> InPlace(std::span<const OrderKey> keys, bool newestFirst) {
     const auto valueAt = [&](std::size_t i) { return newestFirst ? -keys[i].key : keys[i].key; };
     std::vector<std::size_t> tails;   // index of the smallest tail of each run length
     std::vector<long long> tailValue; // its value, for the binary search
-    std::vector<std::size_t> parent(keys.size(), SIZE_MAX);
+    std::vector<std::uint32_t> parent(keys.size(), UINT32_MAX); // a table holds < 4G lines
     for (std::size_t i = 0; i < keys.size(); ++i) {
         if (!keys[i].readable)
             continue;
@@ -20,7 +20,7 @@ std::vector<bool> InPlace(std::span<const OrderKey> keys, bool newestFirst) {
         const std::size_t length = static_cast<std::size_t>(
             std::upper_bound(tailValue.begin(), tailValue.end(), value) - tailValue.begin());
         if (length > 0)
-            parent[i] = tails[length - 1];
+            parent[i] = static_cast<std::uint32_t>(tails[length - 1]);
         if (length == tails.size()) {
             tails.push_back(i);
             tailValue.push_back(value);
@@ -30,7 +30,7 @@ std::vector<bool> InPlace(std::span<const OrderKey> keys, bool newestFirst) {
         }
     }
     std::vector<bool> inPlace(keys.size(), false);
-    for (std::size_t i = tails.empty() ? SIZE_MAX : tails.back(); i != SIZE_MAX; i = parent[i])
+    for (std::size_t i = tails.empty() ? UINT32_MAX : tails.back(); i != UINT32_MAX; i = parent[i])
         inPlace[i] = true;
     return inPlace;
 }

@@ -7,10 +7,12 @@
 namespace lottery {
 
 // A draw's place in time as its table tells it: a date or a draw number.
+// Eight bytes, as a table of millions of lines holds one for each.
 struct OrderKey {
-    long long key = 0; // comparable; meaningless when !readable
-    bool readable = false;
+    long long key : 62 = 0; // comparable; meaningless when !readable
+    bool readable : 1 = false;
 };
+static_assert(sizeof(OrderKey) == 8);
 
 struct OrderFinding {
     bool newestFirst = false;

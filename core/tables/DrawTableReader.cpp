@@ -45,7 +45,7 @@ std::vector<TableLine> SampleOf(std::span<const TableLine> lines) {
     for (const TableLine& line : lines) {
         if (sample.size() == kLayoutSampleLines)
             break;
-        if (line.text.size() <= kLongestLine)
+        if (line.text().size() <= kLongestLine)
             sample.push_back(line);
     }
     return sample;
@@ -62,7 +62,7 @@ TableLayout BestLayout(std::span<const TableLine> sample, const TableChoice& cho
     const auto present = [&](char separator) {
         return 2 * static_cast<std::size_t>(std::count_if(sample.begin(), sample.end(),
                                                           [&](const TableLine& l) {
-                                                              return l.text.find(separator) !=
+                                                              return l.text().find(separator) !=
                                                                      std::string_view::npos;
                                                           })) >=
                sample.size();
@@ -164,11 +164,11 @@ bool ReadRows(std::span<const TableLine> lines, std::size_t start, const TableLa
             table.refused.push_back({line.number, "вне выбранной части таблицы"});
             continue;
         }
-        if (line.text.size() > kLongestLine) {
+        if (line.text().size() > kLongestLine) {
             table.refused.push_back({line.number, "строка слишком длинная"});
             continue;
         }
-        SplitFields(line.text, layout.separator, texts,
+        SplitFields(line.text(), layout.separator, texts,
                     static_cast<std::size_t>(std::max(lastNeeded, layout.columnCount) + 2));
         fields.assign(std::min(texts.size(), static_cast<std::size_t>(lastNeeded + 1)), {});
         for (int c = layout.firstColumn;
@@ -294,8 +294,9 @@ void KeepInRange(RowsRead& rows, std::span<const TableLine> lines, const RangeFi
         if (kept > 0 && rows.numbers[kept - 1] == rows.numbers[r]) {
             const OrderKey &before = rows.keys[kept - 1], &now = rows.keys[r];
             const TableLine& previous = lines[rows.lineIndex[kept - 1]];
-            if (before.readable && now.readable ? before.key == now.key
-                                                : previous.text == lines[rows.lineIndex[r]].text) {
+            if (before.readable && now.readable
+                    ? before.key == now.key
+                    : previous.text() == lines[rows.lineIndex[r]].text()) {
                 table.refused.push_back(
                     {line, "повторяет строку " + Count(static_cast<long long>(previous.number))});
                 refusedAny = true;
@@ -327,7 +328,7 @@ void PutOldestFirst(RowsRead& rows, std::span<const TableLine> lines, const Tabl
     std::vector<std::string_view> texts;
     const auto note = [&](std::size_t r, const char* verdict) {
         const TableLine& line = lines[rows.lineIndex[r]];
-        SplitFields(line.text, layout.separator, texts);
+        SplitFields(line.text(), layout.separator, texts);
         const std::string_view shown = static_cast<std::size_t>(orderColumn) < texts.size()
                                            ? texts[static_cast<std::size_t>(orderColumn)]
                                            : std::string_view();
@@ -356,7 +357,7 @@ void PutOldestFirst(RowsRead& rows, std::span<const TableLine> lines, const Tabl
 void KeepRows(DrawTable& table, std::span<const TableLine> lines, char separator) {
     std::vector<std::string_view> texts;
     const auto rowOf = [&](const TableLine& line) {
-        SplitFields(line.text.substr(0, kLongestLine), separator, texts);
+        SplitFields(line.text().substr(0, kLongestLine), separator, texts);
         return TableRow{line.number, std::vector<std::string>(texts.begin(), texts.end())};
     };
     const std::size_t first = std::min(lines.size(), kRowsShown);

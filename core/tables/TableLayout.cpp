@@ -165,7 +165,7 @@ TableLayout FindTableLayout(std::span<const TableLine> sample, char separator,
     std::vector<std::vector<std::string_view>> texts(sample.size());
     std::vector<Row> rows(sample.size());
     for (std::size_t i = 0; i < sample.size(); ++i) {
-        SplitFields(sample[i].text, separator, texts[i]);
+        SplitFields(sample[i].text(), separator, texts[i]);
         rows[i].reserve(texts[i].size());
         for (std::string_view text : texts[i])
             rows[i].push_back(ParseTableField(text));

@@ -1,5 +1,6 @@
 #include "tables/TableText.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -108,6 +109,8 @@ bool LooksBinary(std::string_view bytes) {
 
 std::vector<TableLine> SplitTableLines(std::string_view text) {
     std::vector<TableLine> lines;
+    // Counted first: a table of millions of lines is not held twice while the vector grows.
+    lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     std::size_t number = 0;
     while (!text.empty()) {
         ++number;
@@ -119,7 +122,8 @@ std::vector<TableLine> SplitTableLines(std::string_view text) {
                                                                                   : end + 1;
         text.remove_prefix(next);
         if (line.find_first_not_of(" \t\f\r") != std::string_view::npos)
-            lines.push_back({number, line});
+            lines.push_back({static_cast<std::uint32_t>(number),
+                             static_cast<std::uint32_t>(line.size()), line.data()});
     }
     return lines;
 }

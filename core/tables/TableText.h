@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,9 +9,13 @@
 namespace lottery {
 
 // One line of a table: its 1-based number in the file and its text without the line end.
+// Sixteen bytes, as a table of millions of lines holds one for each.
 struct TableLine {
-    std::size_t number = 0;
-    std::string_view text;
+    std::uint32_t number = 0;
+    std::uint32_t length = 0;
+    const char* start = nullptr;
+
+    std::string_view text() const { return {start, length}; }
 };
 
 // The table as UTF-8: a byte-order mark is dropped, UTF-16 with its byte-order mark is
