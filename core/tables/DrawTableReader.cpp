@@ -399,17 +399,22 @@ DrawTable ReadStages(std::string_view bytes, const TableChoice& choice,
     }
     const TableLayout layout = BestLayout(sample, choice);
     TakeLayout(layout, table);
+    // The rows are kept even when no draw is found: the user then chooses the columns by hand.
+    const std::size_t start =
+        layout.headerLines >= sample.size()
+            ? 0
+            : static_cast<std::size_t>(std::find_if(lines.begin(), lines.end(),
+                                                    [&](const TableLine& l) {
+                                                        return l.number >=
+                                                               sample[layout.headerLines].number;
+                                                    }) -
+                                       lines.begin());
+    KeepRows(table, std::span(lines).subspan(start), layout.separator);
     table.error = LayoutError(layout, sample, choice);
     if (!table.usable())
         return table;
     const int K = choice.K.value_or(layout.K);
     table.numbersInLines = layout.narrowedFrom;
-    const std::size_t start = static_cast<std::size_t>(
-        std::find_if(
-            lines.begin(), lines.end(),
-            [&](const TableLine& l) { return l.number >= sample[layout.headerLines].number; }) -
-        lines.begin());
-    KeepRows(table, std::span(lines).subspan(start), layout.separator);
 
     RowsRead rows;
     if (!ReadRows(lines, start, layout, K, choice, progress, rows, table)) {
