@@ -131,7 +131,10 @@ void CutToTheDraw(std::span<const TableRowFields> rows, int& first, int& last, i
         }
         if (last <= protectedTo)
             return;
-        const bool anotherDrum = lastInvolved >= 3 && lastInvolved * 10 >= repeatRows * 7;
+        // Another drum repeats a number of the row in some percent of the rows (K/N of them for
+        // one of the same range), nearly always in this column; a typo now and then anywhere.
+        const bool anotherDrum = lastInvolved >= 3 && lastInvolved * 10 >= repeatRows * 7 &&
+                                 lastInvolved * 100 >= full.size() * 3;
         // The longest prefix rising in nearly every row, and whether the column after it
         // breaks the order often.
         std::size_t sortedWidth = 1;

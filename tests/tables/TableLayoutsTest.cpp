@@ -28,7 +28,7 @@ std::vector<std::vector<int>> NumbersOf(const DrawTable& table) {
 
 TEST(TableLayouts, EveryRenderingOfTheHistoriesReadsBack) {
     const unsigned long seed = EnvNumber("ZHREBIKON_TABLE_SEED", 19);
-    const unsigned long count = EnvNumber("ZHREBIKON_TABLE_RENDERINGS", 500);
+    const unsigned long count = EnvNumber("ZHREBIKON_TABLE_RENDERINGS", 1500);
     const std::vector<History> real = RealHistories(ZHREBIKON_SOURCE_DIR);
     if (real.empty())
         std::cout << "The real histories are not beside the project: random ones only.\n";
