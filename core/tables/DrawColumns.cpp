@@ -116,18 +116,21 @@ void CutToTheDraw(std::span<const TableRowFields> rows, int& first, int& last, i
         std::size_t repeatRows = 0, lastInvolved = 0;
         std::vector<std::size_t> ascendingTo(static_cast<std::size_t>(width), 0);
         std::vector<int> top(static_cast<std::size_t>(width), 0);
+        std::size_t distinctRows = 0; // the order is judged on these: a typo breaks it anyhow
         for (const auto& v : full) {
+            for (std::size_t i = 0; i < v.size(); ++i)
+                top[i] = std::max(top[i], v[i]);
             if (!Distinct(v, v.size())) {
                 ++repeatRows;
                 lastInvolved += std::count(v.begin(), v.end() - 1, v[lastAt]) > 0;
+                continue;
             }
+            ++distinctRows;
             std::size_t rising = 1;
             while (rising < v.size() && v[rising] > v[rising - 1])
                 ++rising;
             for (std::size_t i = 0; i < rising; ++i)
                 ++ascendingTo[i];
-            for (std::size_t i = 0; i < v.size(); ++i)
-                top[i] = std::max(top[i], v[i]);
         }
         if (last <= protectedTo)
             return;
@@ -139,11 +142,11 @@ void CutToTheDraw(std::span<const TableRowFields> rows, int& first, int& last, i
         // breaks the order often.
         std::size_t sortedWidth = 1;
         while (sortedWidth < static_cast<std::size_t>(width) &&
-               Share(ascendingTo[sortedWidth], full.size()) >= 0.95)
+               Share(ascendingTo[sortedWidth], distinctRows) >= 0.95)
             ++sortedWidth;
         const bool sortedRunEnds =
             sortedWidth >= 2 && sortedWidth < static_cast<std::size_t>(width) &&
-            Share(full.size() - ascendingTo[sortedWidth], full.size()) >= 0.2;
+            Share(distinctRows - ascendingTo[sortedWidth], distinctRows) >= 0.2;
         const int othersTop = *std::max_element(top.begin(), top.end() - 1);
         const bool otherRange = top[lastAt] * 4 < othersTop * 3;
         if (sortedRunEnds) {
@@ -299,11 +302,12 @@ std::optional<ColumnSpan> ChooseDrawSpan(std::span<const ColumnSpan> candidates,
     int mostSupport = 0;
     for (const ColumnSpan& span : candidates)
         mostSupport = std::max(mostSupport, span.support);
-    // The draw is what most lines hold; spans nearly as well supported compete on the rest.
+    // The draw is what most lines hold; spans held by two in three of the lines the best one is
+    // compete on the rest (short junk lines lend narrow spans a few more).
     // Columns the header names need fewer: the name is a hint of its own.
     const auto eligible = [&](const ColumnSpan& span) {
         return span.support * (span.named ? 4 : 2) >= static_cast<int>(rows) &&
-               (span.named || span.support * 10 >= mostSupport * 9);
+               (span.named || span.support * 3 >= mostSupport * 2);
     };
     const auto better = [&](const ColumnSpan& a, const ColumnSpan& b) {
         if (a.named != b.named)
