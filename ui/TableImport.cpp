@@ -17,11 +17,6 @@ QString TableFileFilter() {
     return QStringLiteral("Таблицы тиражей (*.csv *.txt)");
 }
 
-bool IsTablePath(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == QLatin1String("csv") || suffix == QLatin1String("txt");
-}
-
 std::optional<lottery::DrawTable> ChooseTableReading(QWidget* parent, const QString& path) {
     // Read as the command line reads it: one size limit, regular files only.
     const QByteArray bytes = QByteArray::fromStdString(lottery::ReadInputFile(path.toStdString()));

@@ -1,17 +1,18 @@
 #include "AnalysisHooks.h"
 
-#include "AppearanceOptions.h"
-#include "DrawEntryPage.h"
+#include "AppearanceSource.h"
 #include "FrmAnalysis.h"
-#include "FrmMain.h"
 #include "FrmTicketCheck.h"
-#include "StatisticsPage.h"
+#include "session/LotterySession.h"
 
 #include <QAction>
-#include <QSlider>
+#include <QWidget>
 
-AnalysisHooks::AnalysisHooks(FrmMain& window)
-    : QObject(&window), window_(window),
+AnalysisHooks::AnalysisHooks(const session::LotterySession& session,
+                             const AppearanceSource& appearance, NumberChoice numberChoice,
+                             QWidget* window)
+    : QObject(window), session_(session), appearance_(appearance),
+      numberChoice_(std::move(numberChoice)), window_(window),
       actCharts_(new QAction(QStringLiteral("Диаграммы..."), this)),
       actTicketCheck_(new QAction(QStringLiteral("Проверить билет по истории..."), this)) {
     actCharts_->setObjectName(QStringLiteral("actCharts"));
@@ -19,29 +20,26 @@ AnalysisHooks::AnalysisHooks(FrmMain& window)
     // Ctrl+letter that a Russian layout turns into another letter.
     actCharts_->setShortcut(QKeySequence(Qt::Key_F3));
     actCharts_->setShortcutContext(Qt::WindowShortcut);
-    window.addAction(actCharts_);
-    window.statisticsPage().addContextAction(actCharts_);
     actTicketCheck_->setObjectName(QStringLiteral("actTicketCheck"));
-    window.drawEntryPage().addCardAction(actTicketCheck_);
     connect(actCharts_, &QAction::triggered, this, &AnalysisHooks::showCharts);
     connect(actTicketCheck_, &QAction::triggered, this, &AnalysisHooks::checkTicket);
 }
 
 void AnalysisHooks::showCharts() {
-    QSlider* trcNumber = window_.statisticsPage().trcNumber();
     if (frmAnalysis_ == nullptr) {
-        frmAnalysis_ = new FrmAnalysis(window_.document(), window_.appearance(), &window_);
+        frmAnalysis_ = new FrmAnalysis(session_.document(), appearance_, window_);
         // A number clicked in the pairs chart is chosen as on the track bar.
-        connect(frmAnalysis_, &FrmAnalysis::numberChosen, trcNumber, &QSlider::setValue);
+        connect(frmAnalysis_, &FrmAnalysis::numberChosen, this,
+                [this](int n) { numberChoice_.choose(n); });
     }
-    frmAnalysis_->setSelectedNumber(trcNumber->value());
+    frmAnalysis_->setSelectedNumber(numberChoice_.current());
     frmAnalysis_->exec();
 }
 
 void AnalysisHooks::checkTicket() {
-    if (!window_.document().cardFull())
+    if (!session_.document().cardFull())
         return;
     if (frmTicketCheck_ == nullptr)
-        frmTicketCheck_ = new FrmTicketCheck(window_.document(), window_.appearance(), &window_);
+        frmTicketCheck_ = new FrmTicketCheck(session_.document(), appearance_, window_);
     frmTicketCheck_->exec();
 }
