@@ -1,6 +1,7 @@
 #include "storage/DrawFile.h"
 
 #include "storage/AtomicFile.h"
+#include "storage/InputFile.h"
 #include "storage/IoError.h"
 
 #include <algorithm>
@@ -68,6 +69,16 @@ bool IsDrawFileContent(std::span<const std::uint8_t> bytes) {
         return true;
     } catch (const std::exception&) {
         return false;
+    }
+}
+
+std::optional<bool> IsDrawFileAt(const std::string& path, FileSystem& fs) {
+    try {
+        const std::string bytes = ReadInputFile(path, fs);
+        return IsDrawFileContent(
+            std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+    } catch (const std::exception&) {
+        return std::nullopt;
     }
 }
 
