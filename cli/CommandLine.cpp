@@ -5,6 +5,7 @@
 #include "WheelCommand.h"
 #include "storage/AtomicFile.h"
 #include "storage/DrawFile.h"
+#include "storage/InputFile.h"
 #include "storage/IoError.h"
 #include "tables/DrawTableReader.h"
 #include "tables/DrawTableSummary.h"
@@ -12,7 +13,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cstdio>
@@ -26,8 +26,6 @@ namespace {
 
 constexpr int kFailed = 1;
 constexpr int kMisused = 2;
-// No draw table comes near this; a bigger file is not read into memory.
-constexpr qint64 kLargestTable = 512LL * 1024 * 1024;
 
 void Print(std::FILE* to, const QString& text) {
     const QByteArray bytes = text.toUtf8();
@@ -40,20 +38,29 @@ void PrintUtf8(std::FILE* to, const std::string& text) {
     std::fflush(to);
 }
 
-// The whole file, read only; nullopt (reported) when it cannot be read.
-std::optional<QByteArray> ReadTable(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Print(stderr, (file.exists() ? QStringLiteral("Нет доступа к файлу %1\n")
-                                     : QStringLiteral("Файла %1 нет\n"))
-                          .arg(path));
+// The whole file, read only; nullopt (reported) when it cannot or may not be read.
+std::optional<std::string> ReadInput(const QString& path) {
+    try {
+        return lottery::ReadInputFile(path.toStdString());
+    } catch (const std::exception& error) {
+        Print(stderr, QStringLiteral("%1: %2\n").arg(path, QString::fromUtf8(error.what())));
         return std::nullopt;
     }
-    if (file.size() > kLargestTable) {
-        Print(stderr, QStringLiteral("%1: файл слишком большой\n").arg(path));
-        return std::nullopt;
-    }
-    return file.readAll();
+}
+
+// Writing the output over the input would lose the input: refused before anything is read.
+bool RefusedAsOwnInput(const QString& input, const QString& output) {
+    if (!lottery::SameExistingFile(input.toStdString(), output.toStdString()))
+        return false;
+    Print(stderr, QStringLiteral("%1 и %2 — один и тот же файл: результат записался бы поверх "
+                                 "исходного файла. Укажите другой файл для записи.\n")
+                      .arg(input, output));
+    return true;
+}
+
+bool IsDatabase(const std::string& bytes) {
+    return lottery::IsDrawFileContent(
+        std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
 }
 
 int Import(const QString& tablePath, const QString& outPath, const QString& shapeText) {
@@ -69,16 +76,25 @@ int Import(const QString& tablePath, const QString& outPath, const QString& shap
         choice.K = match.captured(1).toInt();
         choice.N = match.captured(2).toInt();
     }
-    const auto bytes = ReadTable(tablePath);
+    if (RefusedAsOwnInput(tablePath, outPath))
+        return kFailed;
+    const auto bytes = ReadInput(tablePath);
     if (!bytes)
         return kFailed;
-    const lottery::DrawTable table = lottery::ReadDrawTable(
-        std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())), choice);
-    const std::string summary = lottery::DrawTableSummary(table);
-    if (!table.usable()) {
-        PrintUtf8(stderr, summary);
+    if (IsDatabase(*bytes)) {
+        Print(stderr, QStringLiteral("%1 — база лотереи, а не таблица тиражей: её открывают "
+                                     "как есть, а таблицей её записывает --export.\n")
+                          .arg(tablePath));
         return kFailed;
     }
+    const lottery::DrawTable table = lottery::ReadDrawTable(*bytes, choice);
+    if (!table.usable()) {
+        // The reason first, in one line; a few of the lines behind it, not thousands.
+        constexpr std::size_t kNotesOnFailure = 5;
+        PrintUtf8(stderr, lottery::DrawTableSummary(table, kNotesOnFailure));
+        return kFailed;
+    }
+    const std::string summary = lottery::DrawTableSummary(table);
     try {
         lottery::WriteDrawFile(outPath.toStdString(), table.draws, table.shape, {});
     } catch (const lottery::IoError& error) {
@@ -93,14 +109,15 @@ int Import(const QString& tablePath, const QString& outPath, const QString& shap
 
 int Export(const QString& databasePath, const QString& outPath) {
     // Read only: exporting never needs to write to the database, so a read-only one will do.
-    const auto bytes = ReadTable(databasePath);
+    if (RefusedAsOwnInput(databasePath, outPath))
+        return kFailed;
+    const auto bytes = ReadInput(databasePath);
     if (!bytes)
         return kFailed;
     lottery::DrawFileContent content;
     try {
         content = lottery::DecodeDrawFile(
-            std::span(reinterpret_cast<const std::uint8_t*>(bytes->constData()),
-                      static_cast<std::size_t>(bytes->size())));
+            std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()));
     } catch (const std::exception& error) {
         Print(stderr, QStringLiteral("%1 — не база лотереи: %2\n")
                           .arg(databasePath, QString::fromUtf8(error.what())));
@@ -220,7 +237,7 @@ CommandLine RunCommandLine(int argc, char** argv) {
         Print(
             stderr,
             (unknown.isEmpty()
-                 ? parser.errorText()
+                 ? QStringLiteral("Неверные аргументы (ключу --shape нужно значение K/N)")
                  : QStringLiteral("Неизвестный ключ: %1").arg(unknown.join(QStringLiteral(", ")))) +
                 QStringLiteral("; см. --help\n"));
         command.finished = kMisused;

@@ -1,11 +1,17 @@
 // Writes a small seed corpus for the fuzz targets with the program's own encoders:
-// make_corpus <draw-dir> <options-dir> [<table-dir>]
+// make_corpus <draw-dir> <options-dir> [<table-dir> [<shared-dir>]]
+// With a shared folder (the real histories beside the project, never copied into it), the
+// table corpus also gets short excerpts of each real table: its head and a stretch of its middle,
+// which start the fuzzer among real layouts instead of letting it find them byte by byte.
 #include "lottery/RandomSource.h"
 #include "storage/DrawFile.h"
 #include "storage/OptionsFile.h"
 #include "tables/DrawTableWriter.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 using namespace lottery;
@@ -22,10 +28,51 @@ void WriteText(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
+// The lines from..from+count of text (the whole lines only), at most maxBytes long.
+std::string Excerpt(const std::string& text, std::size_t from, std::size_t count,
+                    std::size_t maxBytes) {
+    std::size_t start = 0;
+    for (std::size_t line = 0; line < from && start != std::string::npos; ++line) {
+        const std::size_t next = text.find('\n', start);
+        start = next == std::string::npos ? next : next + 1;
+    }
+    if (start == std::string::npos)
+        return {};
+    std::size_t end = start;
+    for (std::size_t line = 0; line < count && end < text.size(); ++line) {
+        const std::size_t next = text.find('\n', end);
+        if (next == std::string::npos || next + 1 - start > maxBytes)
+            break;
+        end = next + 1;
+    }
+    return text.substr(start, end - start);
+}
+
+void WriteExcerpts(const std::filesystem::path& shared, const std::string& tables) {
+    constexpr std::size_t kSeedBytes = 3000; // below the fuzzer's -max_len
+    for (const char* folder : {"data", "realdata"}) {
+        std::error_code ignored;
+        for (const auto& entry : std::filesystem::directory_iterator(shared / folder, ignored)) {
+            const auto extension = entry.path().extension();
+            if (extension != ".csv" && extension != ".txt")
+                continue;
+            std::ifstream in(entry.path(), std::ios::binary);
+            std::ostringstream bytes;
+            bytes << in.rdbuf();
+            const std::string text = bytes.str();
+            const std::string name = tables + "/real-" + entry.path().stem().string();
+            WriteText(name + "-head" + extension.string(), Excerpt(text, 0, 40, kSeedBytes));
+            const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+            WriteText(name + "-middle" + extension.string(),
+                      Excerpt(text, lines / 2, 40, kSeedBytes));
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3 && argc != 4)
+    if (argc < 3 || argc > 5)
         return 2;
     const std::string drawDir = argv[1];
     const std::string optionsDir = argv[2];
@@ -42,13 +89,15 @@ int main(int argc, char** argv) {
             const TrailerReserved reserved{static_cast<std::uint8_t>(index), 0, 0, 0, 0};
             Write(drawDir + "/seed" + std::to_string(index) + ".dat",
                   EncodeDrawFile(draws, shape, reserved));
-            if (argc == 4)
+            if (argc >= 4)
                 WriteText(std::string(argv[3]) + "/seed" + std::to_string(index) + ".csv",
                           DrawTableCsv(draws, shape));
             ++index;
         }
     }
-    if (argc == 4) {
+    if (argc == 5)
+        WriteExcerpts(argv[4], argv[3]);
+    if (argc >= 4) {
         // Layouts of other sources: semicolons and dates newest first, tabs, packed fields.
         const std::string tables = argv[3];
         WriteText(tables + "/semicolon.csv", "Datum;Zahl 1;Zahl 2;Zahl 3;Superzahl\r\n"

@@ -35,10 +35,15 @@ cmake --build build-fuzz -j"$jobs"
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
 mkdir -p "$corpus/draw" "$corpus/options" "$corpus/table"
-build-fuzz/fuzz/fuzz_make_corpus "$corpus/draw" "$corpus/options" "$corpus/table"
+# The table corpus starts from excerpts of the real tables when they are beside the project.
+shared=()
+[ -d ../shared/realdata ] && shared=(../shared)
+build-fuzz/fuzz/fuzz_make_corpus "$corpus/draw" "$corpus/options" "$corpus/table" "${shared[@]}"
 build-fuzz/fuzz/fuzz_draw_file -max_total_time="$fuzz_seconds" -print_final_stats=1 "$corpus/draw"
 build-fuzz/fuzz/fuzz_options_file -max_total_time="$fuzz_seconds" -print_final_stats=1 "$corpus/options"
-build-fuzz/fuzz/fuzz_draw_table -max_total_time="$fuzz_seconds" -timeout=10 -print_final_stats=1 "$corpus/table"
+# Tables longer than this find nothing new, only slow every run down.
+build-fuzz/fuzz/fuzz_draw_table -max_total_time="$fuzz_seconds" -max_len=4096 -timeout=10 \
+  -print_final_stats=1 "$corpus/table"
 mkdir -p "$corpus/tickets"
 printf '# Жребикон: набор билетов 6 из 49\nцена 2,50\nвыигрыш 3 300\n3 12 18 27 34 41\n' \
   > "$corpus/tickets/set.tickets"

@@ -3,6 +3,7 @@
 #include "session/DrawEditCommand.h"
 #include "session/TableExport.h"
 #include "storage/DocumentFile.h"
+#include "storage/DrawFile.h"
 #include "tables/HistoryContinuation.h"
 
 #include <QFileInfo>
@@ -83,7 +84,10 @@ void LotterySession::openDropped(const QString& path) {
 }
 
 void LotterySession::openPath(const QString& path) {
-    if (IsTablePath(path)) {
+    // The content decides, not the name: a database named .txt opens as one, a table named
+    // .dat or .tsv goes to the preview. A file that cannot be read fails as its name says.
+    const std::optional<bool> database = lottery::IsDrawFileAt(path.toStdString(), *fileSystem_);
+    if (database ? !*database : IsTablePath(path)) {
         importTable(path);
         return;
     }
@@ -97,11 +101,17 @@ void LotterySession::importTable(const QString& path) {
     const std::optional<lottery::DrawTable> reading = questions_.tableReading(path);
     if (!reading)
         return;
-    // An updated download of the history on screen: offer to add only what is new.
-    const std::optional<std::size_t> newFrom =
+    // An updated download of the history on screen (overlapping its last draws, however many):
+    // offer to add only what is new; a table with nothing new changes nothing.
+    const lottery::TableOverlap overlap =
         reading->shape == document_.shape()
-            ? lottery::NewDrawsStartAt(document_.draws(), reading->draws, reading->shape.K)
-            : std::nullopt;
+            ? lottery::OverlapWithHistory(document_.draws(), reading->draws, reading->shape.K)
+            : lottery::TableOverlap{};
+    if (overlap.nothingNew) {
+        questions_.noNewDraws();
+        return;
+    }
+    const std::optional<std::size_t> newFrom = overlap.newFrom;
     if (newFrom && questions_.addOnlyNewDraws(reading->draws.size() - *newFrom)) {
         appendDraws(std::vector<lottery::DrawRecord>(
             reading->draws.begin() + static_cast<std::ptrdiff_t>(*newFrom), reading->draws.end()));

@@ -31,6 +31,8 @@ public:
     virtual std::optional<lottery::DrawTable> tableReading(const QString& path) = 0;
     // The table continues the lottery on screen: add only its newDraws new draws? True for Yes.
     virtual bool addOnlyNewDraws(std::size_t newDraws) = 0;
+    // Every draw of the table is already in the lottery on screen: nothing was changed.
+    virtual void noNewDraws() {}
 };
 
 } // namespace session

@@ -23,6 +23,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 #include <QSlider>
@@ -226,6 +227,12 @@ bool FrmMain::addOnlyNewDraws(std::size_t newDraws) {
     return dialogs_.askYesNo(this, QStringLiteral("Таблица начинается с тиражей, которые уже есть "
                                                   "в лотерее. Добавить только новые тиражи (%1)?")
                                        .arg(newDraws)) == ConfirmAnswer::Yes;
+}
+
+void FrmMain::noNewDraws() {
+    QMessageBox::information(this, QCoreApplication::applicationName(),
+                             QStringLiteral("В таблице новых тиражей нет: все её тиражи уже есть в "
+                                            "лотерее. Ничего не изменено."));
 }
 
 void FrmMain::mnuNewClick() {

@@ -78,6 +78,7 @@ private:
     std::optional<QString> fileToSave(const session::SaveProposal& proposal) override;
     std::optional<lottery::DrawTable> tableReading(const QString& path) override;
     bool addOnlyNewDraws(std::size_t newDraws) override;
+    void noNewDraws() override;
 
     void buildMenu();
     QAction* addItem(QMenu* menu, const char* name, const QString& caption,

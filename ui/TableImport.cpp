@@ -1,29 +1,15 @@
 #include "TableImport.h"
 
 #include "TablePreview.h"
-#include "storage/IoError.h"
+#include "storage/InputFile.h"
 #include "tables/DrawTableReader.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QProgressDialog>
 
 namespace {
 
-// No draw table comes near this; a bigger file is not read into memory.
-constexpr qint64 kLargestTable = 512LL * 1024 * 1024;
 constexpr int kProgressSteps = 1000;
-
-QByteArray ReadTableBytes(const QString& path) {
-    QFile file(path);
-    if (!file.exists())
-        throw lottery::IoError(lottery::io_code::kFileNotFound);
-    if (!file.open(QIODevice::ReadOnly))
-        throw lottery::IoError(lottery::io_code::kAccessDenied);
-    if (file.size() > kLargestTable)
-        throw std::runtime_error("Файл слишком большой для таблицы тиражей");
-    return file.readAll();
-}
 
 } // namespace
 
@@ -32,7 +18,8 @@ QString TableFileFilter() {
 }
 
 std::optional<lottery::DrawTable> ChooseTableReading(QWidget* parent, const QString& path) {
-    const QByteArray bytes = ReadTableBytes(path);
+    // Read as the command line reads it: one size limit, regular files only.
+    const QByteArray bytes = QByteArray::fromStdString(lottery::ReadInputFile(path.toStdString()));
     QProgressDialog progress(QStringLiteral("Чтение таблицы тиражей ..."), QStringLiteral("Отмена"),
                              0, kProgressSteps, parent);
     progress.setObjectName(QStringLiteral("dlgTableProgress"));

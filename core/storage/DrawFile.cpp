@@ -1,6 +1,7 @@
 #include "storage/DrawFile.h"
 
 #include "storage/AtomicFile.h"
+#include "storage/InputFile.h"
 #include "storage/IoError.h"
 
 #include <algorithm>
@@ -58,6 +59,27 @@ DrawFileContent DecodeDrawFile(std::span<const std::uint8_t> bytes) {
     if (!records.empty())
         std::memcpy(records.data(), bytes.data(), records.size() * kRecordSize);
     return SplitAndCheck(std::move(records));
+}
+
+bool IsDrawFileContent(std::span<const std::uint8_t> bytes) {
+    // A text's last record holds printable characters where the trailer's K (1..7) would be,
+    // so no table passes; anything that decodes is a database.
+    try {
+        DecodeDrawFile(bytes);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+std::optional<bool> IsDrawFileAt(const std::string& path, FileSystem& fs) {
+    try {
+        const std::string bytes = ReadInputFile(path, fs);
+        return IsDrawFileContent(
+            std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
 }
 
 DrawFileContent ReadDrawFile(const std::string& path, FileSystem& fs) {

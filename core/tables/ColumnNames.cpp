@@ -20,8 +20,13 @@ bool IsIndexOnly(std::string_view name) {
     });
 }
 
-// A name ending in an index: "Num1", "Ball 1", "boule_1", "N1", "Число 1".
+// A name ending in an index: "Num1", "Ball 1", "boule_1", "N1", "Число 1"; a name has a letter
+// ("12,9" in a line of data taken for a header names nothing).
 bool EndsInIndex(const std::string& name) {
+    if (std::none_of(name.begin(), name.end(), [](char c) {
+            return (c >= 'a' && c <= 'z') || static_cast<unsigned char>(c) >= 0x80;
+        }))
+        return false;
     std::size_t end = name.size();
     while (end > 0 && name[end - 1] == ' ')
         --end;

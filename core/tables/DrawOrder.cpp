@@ -1,6 +1,7 @@
 #include "tables/DrawOrder.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace lottery {
 namespace {
@@ -11,7 +12,7 @@ std::vector<bool> InPlace(std::span<const OrderKey> keys, bool newestFirst) {
     const auto valueAt = [&](std::size_t i) { return newestFirst ? -keys[i].key : keys[i].key; };
     std::vector<std::size_t> tails;   // index of the smallest tail of each run length
     std::vector<long long> tailValue; // its value, for the binary search
-    std::vector<std::size_t> parent(keys.size(), SIZE_MAX);
+    std::vector<std::uint32_t> parent(keys.size(), UINT32_MAX); // a table holds < 4G lines
     for (std::size_t i = 0; i < keys.size(); ++i) {
         if (!keys[i].readable)
             continue;
@@ -19,7 +20,7 @@ std::vector<bool> InPlace(std::span<const OrderKey> keys, bool newestFirst) {
         const std::size_t length = static_cast<std::size_t>(
             std::upper_bound(tailValue.begin(), tailValue.end(), value) - tailValue.begin());
         if (length > 0)
-            parent[i] = tails[length - 1];
+            parent[i] = static_cast<std::uint32_t>(tails[length - 1]);
         if (length == tails.size()) {
             tails.push_back(i);
             tailValue.push_back(value);
@@ -29,14 +30,14 @@ std::vector<bool> InPlace(std::span<const OrderKey> keys, bool newestFirst) {
         }
     }
     std::vector<bool> inPlace(keys.size(), false);
-    for (std::size_t i = tails.empty() ? SIZE_MAX : tails.back(); i != SIZE_MAX; i = parent[i])
+    for (std::size_t i = tails.empty() ? UINT32_MAX : tails.back(); i != UINT32_MAX; i = parent[i])
         inPlace[i] = true;
     return inPlace;
 }
 
 } // namespace
 
-OrderFinding FindOrder(std::span<const OrderKey> keys, bool dates) {
+OrderFinding FindOrder(std::span<const OrderKey> keys) {
     OrderFinding finding;
     std::size_t up = 0, down = 0;
     const OrderKey* previous = nullptr;
@@ -49,17 +50,17 @@ OrderFinding FindOrder(std::span<const OrderKey> keys, bool dates) {
         }
         previous = &key;
     }
-    finding.decided = up != down;
+    // A direction needs a clear majority of the steps: keys that go both ways about as often
+    // (a prize column named like a draw number) tell nothing.
+    finding.decided = up * 3 >= (up + down) * 2 || down * 3 >= (up + down) * 2;
     finding.newestFirst = down > up;
-    const std::string what = dates ? "дата" : "номер тиража";
     const std::vector<bool> inPlace =
         finding.decided ? InPlace(keys, finding.newestFirst) : std::vector<bool>();
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        const std::string quoted = "«" + std::string(keys[i].text) + "»";
         if (!keys[i].readable)
-            finding.warnings.push_back({keys[i].line, what + " " + quoted + " не читается"});
+            finding.unreadable.push_back(i);
         else if (finding.decided && !inPlace[i])
-            finding.warnings.push_back({keys[i].line, what + " " + quoted + " не на своём месте"});
+            finding.outOfPlace.push_back(i);
     }
     return finding;
 }

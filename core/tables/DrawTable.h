@@ -29,6 +29,21 @@ struct TableChoice {
     std::optional<int> lastColumn;  // ... and of the last
     std::optional<int> K;
     std::optional<int> N;
+    // Only the lines firstLine..lastLine (1-based, as in the file) give draws: one era of a
+    // lottery whose range changed.
+    std::optional<std::size_t> firstLine, lastLine;
+};
+
+// Columns that could hold a draw instead of those taken (the second draw of a row, ...).
+struct ColumnsOffered {
+    int firstColumn = -1, lastColumn = -1;
+    int K = 0;
+};
+
+// Where the range of the numbers changes along the table.
+struct RangeChange {
+    std::size_t line = 0;             // the first line of the later part, in the file's order
+    int earlierTop = 0, laterTop = 0; // the largest number before that line and from it on
 };
 
 // A row as read, for showing it.
@@ -53,6 +68,10 @@ struct DrawTable {
     std::vector<TableNote> warnings; // unreadable or out-of-place dates and draw numbers
     std::vector<TableRow> firstRows, lastRows;
     int columnCount = 0;
+    bool guessedN = false;  // too few draws to settle N: the smallest usual N holding them
+    int numbersInLines = 0; // when above K: the user's K took the first K of these per line
+    std::optional<RangeChange> rangeChange;
+    std::vector<ColumnsOffered> otherColumns;
 
     bool usable() const { return error.empty(); }
 };

@@ -24,6 +24,30 @@ void AppendNotes(std::string& out, const char* title, const std::vector<TableNot
 
 } // namespace
 
+std::string ShapeRemarks(const DrawTable& table) {
+    std::string out;
+    if (!table.usable())
+        return out;
+    if (table.guessedN)
+        out += "N угадано: тиражей слишком мало, чтобы числа сами сказали N; проверьте его.\n";
+    if (table.numbersInLines > table.shape.K)
+        out += "В строках по " + std::to_string(table.numbersInLines) + " чисел; взяты первые " +
+               std::to_string(table.shape.K) + ", остальные не взяты.\n";
+    if (table.rangeChange)
+        out += "С строки " + std::to_string(table.rangeChange->line) + " числа не больше " +
+               std::to_string(table.rangeChange->laterTop) + ", до неё — до " +
+               std::to_string(table.rangeChange->earlierTop) +
+               ": правила лотереи, похоже, менялись; можно взять одну из частей.\n";
+    for (const ColumnsOffered& other : table.otherColumns)
+        if (other.K == table.shape.K)
+            out +=
+                "Такой же тираж есть и в столбцах " + std::to_string(other.firstColumn + 1) +
+                (other.lastColumn != other.firstColumn ? "–" + std::to_string(other.lastColumn + 1)
+                                                       : std::string()) +
+                "; взят первый.\n";
+    return out;
+}
+
 std::string OrderText(const DrawTable& table) {
     const std::string basis =
         table.orderColumn < 0 ? std::string()
@@ -59,6 +83,7 @@ std::string DrawTableSummary(const DrawTable& table, std::size_t maxNotes) {
                "\nСтолбцы с числами: " + NumberColumnsText(table) +
                "\nПорядок: " + OrderText(table) +
                "\nСтрок заголовка: " + std::to_string(table.headerLines) + "\n";
+    out += ShapeRemarks(table);
     AppendNotes(out, "Строк, которые не взяты: ", table.refused, maxNotes);
     AppendNotes(out, "Предупреждений: ", table.warnings, maxNotes);
     return out;

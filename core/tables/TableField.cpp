@@ -157,9 +157,10 @@ bool ParseNamedDate(std::string_view text, TableField& field) {
     return true;
 }
 
-// Several small numbers separated by blanks, commas, dashes or a plus.
+// Several small numbers separated by blanks, commas or dashes (never tabs: a tab always
+// separates fields); those after a plus are a bonus.
 bool ParsePacked(std::string_view text, TableField& field) {
-    int count = 0;
+    int count = 0, beforePlus = -1;
     std::size_t i = 0;
     while (i < text.size()) {
         if (IsDigit(text[i])) {
@@ -171,8 +172,10 @@ bool ParsePacked(std::string_view text, TableField& field) {
                 !ParseDigits(text.substr(start, i - start), value))
                 return false;
             field.numbers[static_cast<std::size_t>(count++)] = static_cast<std::uint16_t>(value);
-        } else if (text[i] == ' ' || text[i] == ',' || text[i] == '-' || text[i] == '+' ||
-                   text[i] == '\t') {
+        } else if (text[i] == '+' && beforePlus < 0 && count > 0) {
+            beforePlus = count;
+            ++i;
+        } else if (text[i] == ' ' || text[i] == ',' || text[i] == '-') {
             ++i;
         } else {
             return false;
@@ -181,8 +184,25 @@ bool ParsePacked(std::string_view text, TableField& field) {
     if (count < 2)
         return false;
     field.kind = TableField::Kind::Numbers;
-    field.count = static_cast<std::uint8_t>(count);
+    field.count = static_cast<std::uint8_t>(beforePlus < 0 ? count : beforePlus);
+    field.extraCount = static_cast<std::uint8_t>(count - field.count);
     return true;
+}
+
+// "12,0", "3.5", "7,00", "0,125": one point or comma between digits, read as a decimal fraction
+// where a pair of balls would not be written so: a point, or after the comma one digit, three or
+// more, or "00". ("18,04" stays a pair of numbers.)
+bool IsFraction(std::string_view text) {
+    const std::size_t mark = text.find_first_of(".,");
+    if (mark == std::string_view::npos || mark == 0 || mark + 1 >= text.size())
+        return false;
+    const std::string_view whole = text.substr(0, mark), part = text.substr(mark + 1);
+    const auto digitsOnly = [](std::string_view t) {
+        return t.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (!digitsOnly(whole) || !digitsOnly(part))
+        return false;
+    return text[mark] == '.' || part.size() != 2 || part == "00";
 }
 
 } // namespace
@@ -219,6 +239,10 @@ TableField ParseTableField(std::string_view text) {
     if (ParseNumericDate(head, field))
         return field;
     field = {};
+    if (IsFraction(text)) {
+        field.kind = TableField::Kind::Fraction;
+        return field;
+    }
     if (ParsePacked(text, field))
         return field;
     field = {};

@@ -10,10 +10,11 @@ namespace lottery {
 struct TableField {
     enum class Kind : std::uint8_t {
         Empty,
-        Number,  // one whole number ("7", "07", "1234."); value holds it
-        Numbers, // several small numbers in one field ("3,12,18", "03 12 18", "3-12-18+7")
-        Date,    // a date; see dateForm
-        BadDate, // looks like a date but cannot be read ("Febraury 3, 1990")
+        Number,   // one whole number ("7", "07", "1234."); value holds it
+        Numbers,  // several small numbers in one field ("3,12,18", "03 12 18", "3-12-18+7")
+        Date,     // a date; see dateForm
+        BadDate,  // looks like a date but cannot be read ("Febraury 3, 1990")
+        Fraction, // a decimal fraction ("12,0", "3.5"): no lottery number
         Text,
     };
     // How the parts of a date are to be taken.
@@ -26,7 +27,8 @@ struct TableField {
 
     Kind kind = Kind::Empty;
     DateForm dateForm = DateForm::Known;
-    std::uint8_t count = 0; // numbers held (Number: 1)
+    std::uint8_t count = 0;      // numbers held (Number: 1), without those after a '+'
+    std::uint8_t extraCount = 0; // numbers after a '+' ("3-12-18+7"): a bonus, kept after count
     long long value = 0;
     std::array<std::uint16_t, kMaxPacked> numbers{};
     int dateKey = 0;

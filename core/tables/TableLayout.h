@@ -1,8 +1,8 @@
 #pragma once
 
 #include "tables/ColumnNames.h"
+#include "tables/DrawColumns.h"
 #include "tables/DrawTable.h"
-#include "tables/TableField.h"
 #include "tables/TableText.h"
 
 #include <span>
@@ -21,10 +21,14 @@ struct TableLayout {
     int K = 0;                  // numbers per line in those columns
     int validRows = 0;          // sample rows that give a clean draw there
     bool namedByHeader = false; // the header named the number columns
+    int narrowedFrom = 0;       // the user's K took only the first of this many numbers there
     int columnCount = 0;        // the most fields a sample row has
+    int usualWidth = 0;         // the count of fields most rows have
+    int fractionColumns = 0;    // columns holding mostly decimal fractions
     int dateColumn = -1;        // a column of dates that may tell the order
     bool dayFirst = true;       // a/b/year dates there are day/month/year
     int drawNoColumn = -1;      // else a column of draw numbers
+    std::vector<ColumnSpan> alternatives; // other spans that could hold a draw
 
     bool found() const { return firstColumn >= 0 && K > 0; }
 };
@@ -35,10 +39,5 @@ inline constexpr std::size_t kLayoutSampleLines = 500;
 // Finds the layout of the sample lines for one separator, honouring the user's choice.
 TableLayout FindTableLayout(std::span<const TableLine> sample, char separator,
                             const TableChoice& choice);
-
-// The numbers of one row in the layout's columns; false when a field there is not numeric.
-// count is the number of numbers seen (which may exceed out's size).
-bool RowNumbers(std::span<const TableField> fields, int firstColumn, int lastColumn,
-                std::span<int> out, int& count);
 
 } // namespace lottery

@@ -1,5 +1,6 @@
 #include "tables/TableText.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -40,21 +41,50 @@ void AppendUtf8(std::string& out, char32_t code) {
     } else if (code < 0x800) {
         out += static_cast<char>(0xC0 | (code >> 6));
         out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
+    } else if (code < 0x10000) {
         out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (code & 0x3F));
     }
 }
 
+void Utf16ToUtf8(std::string_view bytes, bool bigEndian, std::string& out) {
+    out.reserve(bytes.size());
+    const auto unitAt = [&](std::size_t i) {
+        const auto a = static_cast<unsigned char>(bytes[i]),
+                   b = static_cast<unsigned char>(bytes[i + 1]);
+        return static_cast<char32_t>(bigEndian ? (a << 8) | b : (b << 8) | a);
+    };
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        char32_t code = unitAt(i);
+        if (code >= 0xD800 && code < 0xDC00 && i + 3 < bytes.size()) {
+            const char32_t low = unitAt(i + 2);
+            if (low >= 0xDC00 && low < 0xE000) {
+                code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+                i += 2;
+            }
+        }
+        AppendUtf8(out, code);
+    }
+}
+
 } // namespace
 
-std::string TableTextAsUtf8(std::string_view bytes) {
+std::string_view TableTextAsUtf8(std::string_view bytes, std::string& out) {
+    out.clear();
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        Utf16ToUtf8(bytes.substr(2), bytes[0] == '\xFE', out);
+        return out;
+    }
     if (bytes.starts_with("\xEF\xBB\xBF"))
         bytes.remove_prefix(3);
     if (ValidUtf8(bytes))
-        return std::string(bytes);
-    std::string out;
+        return bytes;
     out.reserve(bytes.size() * 2);
     for (char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
@@ -79,16 +109,21 @@ bool LooksBinary(std::string_view bytes) {
 
 std::vector<TableLine> SplitTableLines(std::string_view text) {
     std::vector<TableLine> lines;
+    // Counted first: a table of millions of lines is not held twice while the vector grows.
+    lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     std::size_t number = 0;
     while (!text.empty()) {
         ++number;
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
+        const std::size_t end = text.find_first_of("\r\n");
+        const std::string_view line = text.substr(0, end);
+        const std::size_t next =
+            end == std::string_view::npos                                         ? text.size()
+            : text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? end + 2
+                                                                                  : end + 1;
+        text.remove_prefix(next);
         if (line.find_first_not_of(" \t\f\r") != std::string_view::npos)
-            lines.push_back({number, line});
+            lines.push_back({static_cast<std::uint32_t>(number),
+                             static_cast<std::uint32_t>(line.size()), line.data()});
     }
     return lines;
 }

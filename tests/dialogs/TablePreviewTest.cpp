@@ -30,7 +30,11 @@ void TablePreviewTest::showsTheReadingAndFollowsTheUsersChanges() {
     QCOMPARE(preview.findChild<QTableWidget*>(QStringLiteral("grdTableRows"))->rowCount(), 4);
     QVERIFY(preview.findChild<QPlainTextEdit*>(QStringLiteral("txtTableNotes"))
                 ->toPlainText()
-                .startsWith(QStringLiteral("строка 4: ")));
+                .contains(QStringLiteral("строка 4: ")));
+    // The line not taken is marked in the sample, its reason at hand.
+    auto* grid = preview.findChild<QTableWidget*>(QStringLiteral("grdTableRows"));
+    QVERIFY(grid->item(2, 1)->toolTip().startsWith(QStringLiteral("не взята: ")));
+    QVERIFY(grid->item(1, 1)->toolTip().isEmpty());
     QVERIFY(import->isEnabled());
 
     // The bonus column taken too: four numbers; the date column alone: nothing to import.
@@ -46,6 +50,13 @@ void TablePreviewTest::showsTheReadingAndFollowsTheUsersChanges() {
     preview.findChild<QComboBox*>(QStringLiteral("cmbFirstColumn"))->setCurrentIndex(1);
     preview.findChild<QSpinBox*>(QStringLiteral("spnN"))->setValue(30);
     QCOMPARE(preview.reading().shape, (lottery::LotteryShape{3, 30}));
+
+    // Nothing found: the rows and the columns are still there to choose by hand.
+    const QByteArray words("a,b\nc,d\n");
+    TablePreview byHand(words, lottery::ReadDrawTable(words.toStdString()));
+    QVERIFY(!byHand.reading().usable());
+    QCOMPARE(byHand.findChild<QComboBox*>(QStringLiteral("cmbFirstColumn"))->count(), 2);
+    QCOMPARE(byHand.findChild<QTableWidget*>(QStringLiteral("grdTableRows"))->rowCount(), 2);
 
     QTimer::singleShot(0, &preview, &QDialog::reject);
     QVERIFY(!preview.choose().has_value());

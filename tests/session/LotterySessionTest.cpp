@@ -75,6 +75,7 @@ private slots:
     void saveAsProposesTheFileTheTablesNameOrNothingInTheCurrentFolder();
     void everyStepUndoesAndRedoesToTheDrawsAndChangedFlagOfItsState();
     void anyUndoableStepGoesOnTheHistoryAndANewLotteryEmptiesIt();
+    void anUpdatedTableAddsWhatFollowsItsOverlapAndTheContentTellsADatabase();
 };
 
 void LotterySessionTest::aCancelledSaveAfterYesKeepsTheDrawsAndStopsTheCommand_data() {
@@ -246,6 +247,37 @@ void LotterySessionTest::anyUndoableStepGoesOnTheHistoryAndANewLotteryEmptiesIt(
     QCOMPARE(session.undoStack().count(), 0);
     session.undo();
     QCOMPARE(value, 2);
+}
+
+void LotterySessionTest::anUpdatedTableAddsWhatFollowsItsOverlapAndTheContentTellsADatabase() {
+    lottery::test::TempDir dir;
+    ScriptedQuestions questions;
+    session::LotterySession session(questions);
+    session.start(LotteryShape{3, 9});
+    const std::vector<DrawRecord> history{{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {1, 5, 9}};
+    for (const DrawRecord& draw : history)
+        RecordThroughTheCard(session, draw);
+    lottery::DrawTable update, nothingNew;
+    update.shape = nothingNew.shape = LotteryShape{3, 9};
+    update.draws = {history[2], history[3], {2, 4, 6}}; // overlaps the last two draws
+    nothingNew.draws = {history[1], history[2]};
+    questions.readings = {update, nothingNew};
+    questions.onlyNewAnswers = {true};
+    const QString table = QString::fromStdString(dir.file("latest.csv"));
+    session.openFile(table);
+    session.openFile(table);
+    std::vector<DrawRecord> expected = history;
+    expected.push_back({2, 4, 6});
+    QCOMPARE(DrawsOf(session), expected);
+    QCOMPARE(questions.asked.back(), "no new");
+
+    // A database named like a table opens as a database, without the preview.
+    const std::string named = dir.file("history.txt");
+    lottery::WriteDrawFile(named, history, LotteryShape{3, 9}, {});
+    session.openFile(QString::fromStdString(named));
+    QCOMPARE(DrawsOf(session), history);
+    QCOMPARE(std::count(questions.asked.begin(), questions.asked.end(), std::string_view("table")),
+             2);
 }
 
 QTEST_GUILESS_MAIN(LotterySessionTest)

@@ -34,6 +34,7 @@ public:
         asked.push_back("only new");
         return next(onlyNewAnswers, false);
     }
+    void noNewDraws() override { asked.push_back("no new"); }
 
     std::deque<bool> saveAnswers;
     std::deque<std::optional<lottery::LotteryShape>> shapes;

@@ -16,6 +16,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <map>
 
 namespace {
 
@@ -137,10 +138,9 @@ void TablePreview::chooseColumns(int first, int last) {
 }
 
 void TablePreview::chooseK(int K) {
+    // The columns stay: a K below the numbers of the lines refuses them with the reason (or,
+    // over unnamed columns, takes the first K and says so) rather than dropping numbers unseen.
     choice_.K = K;
-    // A run of single numbers narrows or widens from its first column.
-    if (choice_.firstColumn && reading_.firstColumn >= 0)
-        choice_.lastColumn = *choice_.firstColumn + K - 1;
     reread();
 }
 
@@ -177,6 +177,7 @@ void TablePreview::present(const lottery::DrawTable& table) {
         if (list.size() > kNotesShown)
             notes += "… и ещё " + std::to_string(list.size() - kNotesShown) + "\n";
     };
+    notes += lottery::ShapeRemarks(table);
     append(table.refused, "");
     append(table.warnings, "внимание: ");
     notes_->setPlainText(notes.empty() ? QStringLiteral("нет") : Text(notes));
@@ -205,8 +206,13 @@ void TablePreview::fillRows(const lottery::DrawTable& table) {
     rows_->setHorizontalHeaderLabels(titles);
     QStringList lineNumbers;
     int r = 0;
-    const QColor taken(255, 244, 190);
+    const QColor taken(255, 244, 190), notTaken(235, 235, 235);
+    std::map<std::size_t, std::string> refused;
+    for (const lottery::TableNote& note : table.refused)
+        refused.emplace(note.line, note.text);
     for (const lottery::TableRow* row : shown) {
+        // A line not taken is greyed, its reason in the tooltip of each of its cells.
+        const auto reason = refused.find(row->line);
         if (gap && row == &table.lastRows.front()) {
             lineNumbers << QStringLiteral("…");
             ++r;
@@ -214,8 +220,13 @@ void TablePreview::fillRows(const lottery::DrawTable& table) {
         lineNumbers << QString::number(row->line);
         for (int c = 0; c < columns && static_cast<std::size_t>(c) < row->fields.size(); ++c) {
             auto* item = new QTableWidgetItem(Text(row->fields[static_cast<std::size_t>(c)]));
-            if (c >= table.firstColumn && c <= table.lastColumn)
+            if (reason != refused.end()) {
+                item->setBackground(notTaken);
+                item->setForeground(Qt::darkGray);
+                item->setToolTip(QStringLiteral("не взята: ") + Text(reason->second));
+            } else if (c >= table.firstColumn && c <= table.lastColumn) {
                 item->setBackground(taken);
+            }
             rows_->setItem(r, c, item);
         }
         ++r;

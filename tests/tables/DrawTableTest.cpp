@@ -196,6 +196,22 @@ TEST(HistoryContinuation, FindsWhereAnUpdatedHistoryGoesOn) {
     EXPECT_EQ(NewDrawsStartAt(current, std::vector{a, DrawRecord{4, 5, 7}, c}, 2), 2u);
 }
 
+TEST(HistoryContinuation, AnUpdatedDownloadAddsWhatComesAfterItsOverlap) {
+    // Any stretch of a history, laid over its first n draws: what lies past n is new, and a
+    // stretch that ends within them brings nothing.
+    std::mt19937 rng(19);
+    const auto history = test::RandomDraws(rng, LotteryShape{6, 49}, 60);
+    const std::size_t n = 40;
+    const auto current = std::span(history).first(n);
+    for (std::size_t from = 0; from < n; from += 3)
+        for (std::size_t to = from + 1; to <= history.size(); to += 4) {
+            const TableOverlap overlap =
+                OverlapWithHistory(current, std::span(history).subspan(from, to - from), 6);
+            EXPECT_EQ(overlap.nothingNew, to <= n) << from << ".." << to;
+            EXPECT_EQ(overlap.newFrom, to > n ? std::optional(n - from) : std::nullopt);
+        }
+}
+
 std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;
