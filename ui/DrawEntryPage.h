@@ -102,6 +102,7 @@ private:
     void onContinueClicked();
     // The visible part of "Далее ...", for the numbers that were on the card.
     void clearDisplay(const lottery::NumberSet& card);
+    void showPendingDigits();
 
     lottery::LotteryDocument& document_;
     lottery::RandomSource& random_;
@@ -115,6 +116,7 @@ private:
     QPushButton* btnFocus_ = nullptr;
     GlyphButton* btnNewTiraz_ = nullptr;
     GlyphButton* btnContinue_ = nullptr;
+    QLabel* pendingMark_ = nullptr; // rings the ball a pending typed digit would mark
     std::array<GlyphButton*, kNumbers + 1> numbers_{}; // 1-based
     std::array<QLabel*, kBalls + 1> ballPictures_{};   // 1-based
     std::array<QLabel*, kBalls + 1> ballLabels_{};     // 1-based

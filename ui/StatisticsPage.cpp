@@ -229,6 +229,14 @@ void StatisticsPage::TabSheet1Show() {
         for (int c = 1; c <= N; ++c)
             grdAll_->setCell(c, 4, Number(stats[static_cast<std::size_t>(c)].drawsSince));
     }
+    FitNumberColumns();
+}
+
+void StatisticsPage::FitNumberColumns() {
+    // Counts of three digits and more would run into the next cell: such a grid widens its
+    // number columns alike, and keeps the chosen number in view.
+    grdNumber_->fitColumnsToTexts(kNumberColumnWidth);
+    grdAll_->fitColumnsToTexts(kNumberColumnWidth);
 }
 
 void StatisticsPage::trcNumberChange(int position) {
@@ -246,8 +254,11 @@ void StatisticsPage::trcNumberChange(int position) {
             grdNumber_->setCell(c, 1, Number(together[static_cast<std::size_t>(c)]));
     }
 
-    if (N > 6)
+    FitNumberColumns();
+    if (N > 6) {
         grdAll_->setLeftCol(p < N - 4 ? p : N - 5);
+        grdAll_->showCol(p); // wider columns show fewer numbers than the rule counts on
+    }
 }
 
 void StatisticsPage::ResetTables() {
@@ -257,6 +268,7 @@ void StatisticsPage::ResetTables() {
         for (int row = 0; row < 5; ++row)
             grdAll_->setCell(c, row, QString());
     }
+    FitNumberColumns();
 }
 
 void StatisticsPage::ApplyShape(lottery::LotteryShape shape) {

@@ -70,6 +70,7 @@ private:
     QLabel* addTitle(const char* name, const QString& text, int x, int y);
     StringGrid* addLargeGrid(const char* name, QRect geometry, int rows);
     StringGrid* addRankingGrid(const char* name, QRect geometry);
+    void FitNumberColumns();
 
     lottery::LotteryDocument& document_;
     QLabel* imgFon1_;

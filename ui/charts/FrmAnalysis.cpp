@@ -43,8 +43,9 @@ FrmAnalysis::FrmAnalysis(const lottery::LotteryDocument& document,
     cmbWindow_ = new QComboBox(this);
     cmbWindow_->setObjectName(QStringLiteral("cmbWindow"));
     cmbWindow_->setMinimumWidth(190);
-    auto* save = new QPushButton(QStringLiteral("Сохранить как PNG..."), this);
-    save->setObjectName(QStringLiteral("btnSavePng"));
+    save_ = new QPushButton(QStringLiteral("Сохранить как PNG..."), this);
+    save_->setObjectName(QStringLiteral("btnSavePng"));
+    auto* save = save_;
     auto* copy = new QPushButton(QStringLiteral("Копировать"), this);
     copy->setObjectName(QStringLiteral("btnCopy"));
     auto* top = new QHBoxLayout;
@@ -76,7 +77,8 @@ FrmAnalysis::FrmAnalysis(const lottery::LotteryDocument& document,
     pairLayout->setContentsMargins(0, 0, 0, 0);
     pairLayout->addWidget(pairs_, 1);
     pairLayout->addWidget(pairHint_);
-    chart_export::AddContextMenu(pairs_, pairs_, kChartNames[Pairs]);
+    chart_export::AddContextMenu(pairs_, pairs_, kChartNames[Pairs],
+                                 [this] { return index_->drawCount() > 0; });
 
     pages_ = new QStackedWidget(this);
     pages_->addWidget(frequency_);
@@ -92,6 +94,11 @@ FrmAnalysis::FrmAnalysis(const lottery::LotteryDocument& document,
     connect(tabs_, &QTabBar::currentChanged, pages_, &QStackedWidget::setCurrentIndex);
     connect(cmbWindow_, &QComboBox::currentIndexChanged, this, &FrmAnalysis::redraw);
     connect(pairs_, &PairHeatMap::numberClicked, this, &FrmAnalysis::numberChosen);
+    for (NumberBarChart* bars : {frequency_, overdue_})
+        connect(bars, &NumberBarChart::numberClicked, this, [this](int number) {
+            pairs_->setSelected(number);
+            emit numberChosen(number);
+        });
     connect(save, &QPushButton::clicked, this, [this] {
         chart_export::SaveAsPng(currentChart(), kChartNames[tabs_->currentIndex()]);
     });
@@ -174,4 +181,6 @@ void FrmAnalysis::redraw() {
         lottery::OverdueFigureOf(*index_, draws, chart_readings::kOverdueListed), all));
     const lottery::PairFigure pairs = lottery::PairFigureOf(*index_, draws);
     pairs_->setFigure(pairs, chart_readings::PairTitle(pairs, all));
+    // An empty chart is no picture worth a file.
+    save_->setEnabled(all > 0);
 }

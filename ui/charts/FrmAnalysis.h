@@ -14,6 +14,7 @@ class NumberBarChart;
 class PairHeatMap;
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QStackedWidget;
 class QTabBar;
 class TiledBackground;
@@ -61,6 +62,7 @@ private:
     TiledBackground* background_;
     QLabel* windowLabel_;
     QComboBox* cmbWindow_;
+    QPushButton* save_;
     QTabBar* tabs_;
     QStackedWidget* pages_;
     NumberBarChart* frequency_;

@@ -114,7 +114,7 @@ void FrmTicketCheck::FormShow() {
         const double expected = check.expected[static_cast<std::size_t>(m)];
         seen += static_cast<double>(m * draws);
         tblMatches_->setItem(m, 0, Cell(QString::number(m)));
-        tblMatches_->setItem(m, 1, Cell(QString::number(draws)));
+        tblMatches_->setItem(m, 1, Cell(Number(draws)));
         tblMatches_->setItem(m, 2, Cell(Expected(expected)));
     }
     tblMatches_->resizeRowsToContents();
