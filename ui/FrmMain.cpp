@@ -23,6 +23,7 @@
 #include <QDialog>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenu>
@@ -30,6 +31,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QUndoStack>
+#include <stdexcept>
 
 namespace {
 
@@ -230,6 +232,11 @@ void FrmMain::mnuOpenClick() {
 }
 
 void FrmMain::openPath(const QString& path) {
+    // A folder dropped on the window or named on the command line is no file to open.
+    if (QFileInfo(path).isDir())
+        throw std::runtime_error(QStringLiteral("%1 — это папка, а не файл")
+                                     .arg(QFileInfo(path).fileName())
+                                     .toStdString());
     if (IsTablePath(path)) {
         importTable(path);
         return;
@@ -355,10 +362,12 @@ void FrmMain::lotteryStarted(lottery::LotteryShape shape) {
     statistics_->ResetTables();
     // The steps of another lottery (or of the same one before opening) must not be replayed.
     history_->clear();
+    emit drawsChanged();
 }
 
 void FrmMain::drawsReplaced() {
     statistics_->drawsReplaced();
+    emit drawsChanged();
 }
 
 void FrmMain::drawsEdited(int first, int removed, int inserted) {
@@ -367,6 +376,7 @@ void FrmMain::drawsEdited(int first, int removed, int inserted) {
     // none of its old partners and counts on screen.
     if (removed > 0)
         statistics_->ResetTables();
+    emit drawsChanged();
 }
 
 void FrmMain::historyMoved() {

@@ -72,6 +72,10 @@ public:
     void fileNamed(const std::string& title) override;
     void changedFlagChanged(bool changed) override;
 
+signals:
+    // The draws were replaced, edited, or another lottery started.
+    void drawsChanged();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;

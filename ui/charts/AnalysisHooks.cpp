@@ -6,6 +6,7 @@
 #include "FrmMain.h"
 #include "FrmTicketCheck.h"
 #include "StatisticsPage.h"
+#include "WindowBeside.h"
 
 #include <QAction>
 #include <QSlider>
@@ -31,17 +32,33 @@ void AnalysisHooks::showCharts() {
     QSlider* trcNumber = window_.statisticsPage().trcNumber();
     if (frmAnalysis_ == nullptr) {
         frmAnalysis_ = new FrmAnalysis(window_.document(), window_.appearance(), &window_);
-        // A number clicked in the pairs chart is chosen as on the track bar.
+        // A number clicked in a chart is chosen as on the track bar, and the other way round.
         connect(frmAnalysis_, &FrmAnalysis::numberChosen, trcNumber, &QSlider::setValue);
+        connect(trcNumber, &QSlider::valueChanged, frmAnalysis_, &FrmAnalysis::setSelectedNumber);
+        connect(&window_, &FrmMain::drawsChanged, frmAnalysis_, &FrmAnalysis::historyChanged);
     }
     frmAnalysis_->setSelectedNumber(trcNumber->value());
-    frmAnalysis_->exec();
+    ShowBeside(*frmAnalysis_);
 }
 
 void AnalysisHooks::checkTicket() {
     if (!window_.document().cardFull())
         return;
-    if (frmTicketCheck_ == nullptr)
+    if (frmTicketCheck_ == nullptr) {
         frmTicketCheck_ = new FrmTicketCheck(window_.document(), window_.appearance(), &window_);
-    frmTicketCheck_->exec();
+        connect(&window_, &FrmMain::drawsChanged, frmTicketCheck_, &FrmTicketCheck::historyChanged);
+    }
+    frmTicketCheck_->takeTicketFromCard();
+    ShowBeside(*frmTicketCheck_);
+}
+
+void AnalysisHooks::ShowBeside(QDialog& window) {
+    // A window of its own beside the main one, so that draws can be entered and numbers chosen
+    // while it is open; placed anew only when it is not already showing where the user put it.
+    window.setModal(false);
+    if (!window.isVisible())
+        PlaceBeside(window, window_);
+    window.show();
+    window.raise();
+    window.activateWindow();
 }

@@ -142,6 +142,11 @@ void FrmAnalysis::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
+void FrmAnalysis::historyChanged() {
+    if (isVisible())
+        FormShow();
+}
+
 void FrmAnalysis::FormShow() {
     background_->layCovering(appearance_.currentTile());
     const QColor title = appearance_.titleColour();

@@ -43,6 +43,8 @@ public:
     NumberBarChart* overdueChart() const { return overdue_; }
     PairHeatMap* pairChart() const { return pairs_; }
     QWidget* currentChart() const;
+    // The draws changed: an open window reads them again.
+    void historyChanged();
 
 signals:
     // A number was clicked in the pairs chart.

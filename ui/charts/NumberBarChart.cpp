@@ -130,10 +130,14 @@ QString NumberBarChart::describe(int n) const {
 }
 
 void NumberBarChart::barHovered(bool entered, int index) {
-    if (entered)
+    // Leaving one bar may be reported after entering the next: only the bar shown hides it.
+    if (entered) {
+        hovered_ = index;
         QToolTip::showText(QCursor::pos(), describe(index + 1), view_);
-    else
+    } else if (index == hovered_) {
+        hovered_ = -1;
         QToolTip::hideText();
+    }
 }
 
 void NumberBarChart::setContent(const NumberBarContent& content) {

@@ -56,6 +56,7 @@ private:
     void barHovered(bool entered, int index);
 
     NumberBarContent content_;
+    int hovered_ = -1; // the bar whose values are shown
     // The series and axes are made once and only refilled: a chart rebuilt from scratch
     // keeps drawing its removed axes until the event loop has run.
     QChartView* view_;
