@@ -27,6 +27,12 @@ const QString DrawEntryPage::kCaptionPlay = QStringLiteral("Провести р�
 
 namespace {
 
+// What the card does besides clicks, which nothing else on the page tells.
+const QString kCardHint = QStringLiteral(
+    "Номера можно набирать: «3 17 22 30 41 45» и Enter; Backspace убирает последний.\n"
+    "Правая кнопка мыши на полной карточке или F4 — проверить билет по истории.\n"
+    "F3 — диаграммы; Ctrl+Z — отменить, Ctrl+Y — повторить.");
+
 const QColor kActiveModeText = ResolveColour(0x000000, QPalette());
 const QColor kOtherModeText = ResolveColour(0x808080, QPalette());
 
@@ -192,6 +198,7 @@ void DrawEntryPage::CreateNumberButtons() {
             button->setMargin(-1);
             button->setGlyph(art::ComposeBallGlyph(n, art::GlyphKind::Plain));
             button->setVisible(n <= document_.shape().N);
+            button->setToolTip(kCardHint);
             connect(button, &QPushButton::clicked, this, [this, button] {
                 typed_.clear();
                 showPendingDigits();
@@ -316,6 +323,7 @@ void DrawEntryPage::btnNewTirazClick() {
             history_->push(
                 new DrawEditCommand(document_, DrawEditCommand::RecordName(), {std::move(undo)}));
         clearDisplay(recorded);
+        emit drawRecorded();
         return;
     }
 

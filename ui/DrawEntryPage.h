@@ -90,6 +90,10 @@ public:
     // not one of them. The window hands over keys that reach it while the page is shown.
     bool typeKey(const QKeyEvent& event);
 
+signals:
+    // The card was recorded as a draw at the end of the list.
+    void drawRecorded();
+
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -167,6 +167,7 @@ void FrmMain::buildHistory() {
     drawListMenu_ = new DrawListMenu(*statistics_->lbxAll(), document_, *history_, undo, redo,
                                      *appearance_, this);
     drawEntry_->setHistory(history_);
+    connect(drawEntry_, &DrawEntryPage::drawRecorded, statistics_, &StatisticsPage::selectLastDraw);
 }
 
 void FrmMain::FormCreate() {

@@ -97,6 +97,10 @@ StatisticsPage::StatisticsPage(lottery::LotteryDocument& document, QWidget* pare
     grdAll_ = addLargeGrid("grdAll", QRect(182, 134, 260, 114), 5);
     grdChashe_ = addRankingGrid("grdChashe", QRect(113, 275, 160, 21));
     grdReje_ = addRankingGrid("grdReje", QRect(281, 275, 160, 21));
+    // The charts are reached from here, which nothing in the page's captions tells.
+    for (StringGrid* grid : {grdNumber_, grdAll_, grdChashe_, grdReje_})
+        grid->setToolTip(QStringLiteral(
+            "Правая кнопка мыши или F3 — диаграммы: частота, давность и пары номеров."));
 
     setTabOrder(trcNumber_, grdNumber_);
     setTabOrder(grdNumber_, grdAll_);
@@ -276,6 +280,15 @@ void StatisticsPage::ApplyShape(lottery::LotteryShape shape) {
     grdNumber_->setColCount(LargeGridColumns(shape.N));
     grdAll_->setColCount(LargeGridColumns(shape.N));
     trcNumber_->setRange(1, shape.N);
+}
+
+void StatisticsPage::selectLastDraw() {
+    const int last = drawList_->rowCount() - 1;
+    if (last < 0)
+        return;
+    lbxAll_->clearSelection();
+    lbxAll_->selectRow(last);
+    lbxAll_->scrollToBottom();
 }
 
 void StatisticsPage::drawsReplaced() {

@@ -51,6 +51,8 @@ public:
     // The list of past draws follows the document.
     void drawsReplaced();
     void drawsEdited(int first, int removed, int inserted);
+    // A draw recorded on the card shows selected at the end of the list.
+    void selectLastDraw();
 
     // Offered by a right click on the page and its tables; the list of past draws has its own.
     void addContextAction(QAction* action);

@@ -23,6 +23,9 @@ AnalysisHooks::AnalysisHooks(FrmMain& window)
     window.addAction(actCharts_);
     window.statisticsPage().addContextAction(actCharts_);
     actTicketCheck_->setObjectName(QStringLiteral("actTicketCheck"));
+    actTicketCheck_->setShortcut(QKeySequence(Qt::Key_F4));
+    actTicketCheck_->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(actTicketCheck_);
     window.drawEntryPage().addCardAction(actTicketCheck_);
     connect(actCharts_, &QAction::triggered, this, &AnalysisHooks::showCharts);
     connect(actTicketCheck_, &QAction::triggered, this, &AnalysisHooks::checkTicket);
