@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing need.
+# Installs the Debian 12 packages that building, running and testing need;
+# `scripts/install-deps.sh packaging` also those that making and checking the .deb need.
 set -euo pipefail
 packages=(
   g++ cmake ninja-build git pkg-config
@@ -10,6 +11,12 @@ packages=(
   xvfb xauth x11-utils libx11-dev
   clang libclang-rt-14-dev
 )
+if [ "${1:-}" = packaging ]; then
+  # dpkg-shlibdeps and dpkg-parsechangelog, the package's checkers, what the installed
+  # package's triggers run (the MIME database, the menu's cache), and gio to start the
+  # installed menu entry as a desktop does.
+  packages+=(dpkg-dev lintian desktop-file-utils appstream shared-mime-info gzip libglib2.0-bin)
+fi
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
 missing=()

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs the whole test suite headless:
 # the normal build, the same suite under AddressSanitizer + UndefinedBehaviorSanitizer,
-# and a short run of each file-reader fuzzer and of the draw-table reader's.
+# the Debian package made from that build (installed, run, removed), and a short run of each
+# file-reader fuzzer and of the draw-table reader's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh packaging
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
@@ -12,6 +13,10 @@ echo "== normal build and tests"
 scripts/configure-build.sh
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== the Debian package, made from that build"
+scripts/package.sh build
+scripts/test-package.sh build
 
 echo "== sanitizer build and tests"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZHREBIKON_SANITIZE=ON \

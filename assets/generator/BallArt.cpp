@@ -38,17 +38,21 @@ QRgb Blend(const QColor& a, const QColor& b, double t) {
 } // namespace
 
 QImage DrawBall(int size, double radius, const BallPaint& paint) {
-    const int big = size * kSupersample;
-    QImage canvas(big, big, QImage::Format_ARGB32_Premultiplied);
+    return DrawBall(QSize(size, size), QPointF(size / 2.0, size / 2.0), radius, paint);
+}
+
+QImage DrawBall(QSize size, QPointF centre, double radius, const BallPaint& paint) {
+    const int bigWidth = size.width() * kSupersample;
+    const int bigHeight = size.height() * kSupersample;
+    QImage canvas(bigWidth, bigHeight, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
-    const double centre = size / 2.0;
     const Vec light = Normalised({-0.55, -0.65, 0.75});
     const Vec view{0, 0, 1};
     const Vec half = Normalised({light.x + view.x, light.y + view.y, light.z + view.z});
-    for (int py = 0; py < big; ++py) {
-        for (int px = 0; px < big; ++px) {
-            const double x = (px + 0.5) / kSupersample - centre;
-            const double y = (py + 0.5) / kSupersample - centre;
+    for (int py = 0; py < bigHeight; ++py) {
+        for (int px = 0; px < bigWidth; ++px) {
+            const double x = (px + 0.5) / kSupersample - centre.x();
+            const double y = (py + 0.5) / kSupersample - centre.y();
             const double d2 = (x * x + y * y) / (radius * radius);
             if (d2 > 1.0) {
                 continue;

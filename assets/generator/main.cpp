@@ -1,7 +1,11 @@
-// Draws the program's pictures into a folder:  zhrebikon_artgen <pictures-folder>
+// Draws the program's pictures into a folder, and the desktop icons into a second one:
+//   zhrebikon_artgen <pictures-folder> [<icons-folder>]
+// The icons are zhrebikon-SIZE.png, one for each size of the hicolor theme, each drawn at
+// its size.
 #include "ArtKit.h"
 #include "BallArt.h"
 #include "ButtonGlyphArt.h"
+#include "DesktopIconArt.h"
 #include "DigitArt.h"
 #include "IcoWriter.h"
 #include "IconArt.h"
@@ -66,6 +70,22 @@ int WritePictures(const QDir& dir) {
     return ok ? 0 : 1;
 }
 
+int WriteDesktopIcons(const QDir& dir) {
+    bool ok = true;
+    for (const int size : artgen::kDesktopIconSizes) {
+        const QByteArray name = QStringLiteral("zhrebikon-%1.png").arg(size).toLatin1();
+        ok &= Save(artgen::DrawDesktopIcon(size), dir, name.constData(), "PNG");
+    }
+    return ok ? 0 : 1;
+}
+
+bool MakeFolder(const QString& path) {
+    if (QDir(path).exists() || QDir().mkpath(path))
+        return true;
+    std::fprintf(stderr, "cannot make %s\n", qPrintable(path));
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -74,14 +94,16 @@ int main(int argc, char** argv) {
     }
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() == 2) {
-        QDir dir(args[1]);
-        if (!dir.exists() && !QDir().mkpath(args[1])) {
-            std::fprintf(stderr, "cannot make %s\n", qPrintable(args[1]));
-            return 1;
+    if (args.size() == 2 || args.size() == 3) {
+        for (int i = 1; i < args.size(); ++i) {
+            if (!MakeFolder(args[i]))
+                return 1;
         }
-        return WritePictures(dir);
+        int result = WritePictures(QDir(args[1]));
+        if (args.size() == 3)
+            result |= WriteDesktopIcons(QDir(args[2]));
+        return result;
     }
-    std::fprintf(stderr, "usage: zhrebikon_artgen <pictures-folder>\n");
+    std::fprintf(stderr, "usage: zhrebikon_artgen <pictures-folder> [<icons-folder>]\n");
     return 2;
 }
