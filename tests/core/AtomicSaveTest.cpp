@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
@@ -184,6 +185,8 @@ TEST(AtomicSave, AReadOnlyTargetIsFileAccessDeniedAndStaysWhole) {
 
 TEST(AtomicSave, AWritableFileInAFolderThatTakesNoTemporaryIsRewrittenInPlace) {
     TempDir dir;
+    TempDir state; // where the old bytes wait, kept out of the user's own folders
+    ::setenv("XDG_STATE_HOME", state.path().c_str(), 1);
     dir.write("draws.dat", NewContent());
     dir.setMode("draws.dat", 0640);
     FaultyFileSystem fs; // as a read-only folder is to anyone but root
@@ -200,6 +203,7 @@ TEST(AtomicSave, AWritableFileInAFolderThatTakesNoTemporaryIsRewrittenInPlace) {
     dir.setMode("draws.dat", 0444);
     EXPECT_EQ(SaveErrorCode(dir.file("draws.dat"), kOld, fs), 5);
     EXPECT_EQ(dir.listing(), (std::vector<std::string>{"draws.dat"}));
+    ::unsetenv("XDG_STATE_HOME");
 }
 
 TEST(AtomicSave, KeepsTheOwnerAndGroupWhereTheSaverMay) {
