@@ -17,6 +17,7 @@
 #include "storage/DocumentFile.h"
 #include "tables/DrawTableWriter.h"
 #include "tables/HistoryContinuation.h"
+#include "wording/RussianCount.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -256,10 +257,12 @@ void FrmMain::importTable(const QString& path) {
         reading->shape == document_.shape()
             ? lottery::NewDrawsStartAt(document_.draws(), reading->draws, reading->shape.K)
             : std::nullopt;
-    if (newFrom &&
-        dialogs_.askYesNo(this, QStringLiteral("Таблица начинается с тиражей, которые уже есть "
-                                               "в лотерее. Добавить только новые тиражи (%1)?")
-                                    .arg(reading->draws.size() - *newFrom)) == ConfirmAnswer::Yes) {
+    if (newFrom && dialogs_.askYesNo(
+                       this, QStringLiteral("Таблица начинается с тиражей, которые уже есть "
+                                            "в лотерее. Добавить только новые тиражи (%1)?")
+                                 .arg(QString::fromStdString(wording::GroupedNumber(
+                                     static_cast<long long>(reading->draws.size() - *newFrom))))) ==
+                       ConfirmAnswer::Yes) {
         appendAsOneStep(std::vector<lottery::DrawRecord>(
             reading->draws.begin() + static_cast<std::ptrdiff_t>(*newFrom), reading->draws.end()));
     } else {

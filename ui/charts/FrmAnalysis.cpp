@@ -166,7 +166,7 @@ void FrmAnalysis::fillWindowChoice(long long keep) {
     cmbWindow_->addItem(QStringLiteral("все (") + chance_wording::Draws(all) + QChar(')'), all);
     for (long long last : kLastDraws) {
         if (last < all)
-            cmbWindow_->addItem(QStringLiteral("последние %1").arg(last), last);
+            cmbWindow_->addItem(QStringLiteral("последние ") + chance_wording::Number(last), last);
     }
     // The choice made at the last opening stays while the list is still long enough for it.
     int chosen = 0;
