@@ -1,5 +1,8 @@
 #include "CommandLine.h"
 
+#include "AuditCommand.h"
+#include "CheckTicketsCommand.h"
+#include "WheelCommand.h"
 #include "storage/AtomicFile.h"
 #include "storage/DrawFile.h"
 #include "storage/IoError.h"
@@ -12,7 +15,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cstdio>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -147,27 +156,62 @@ int Export(const QString& databasePath, const QString& outPath) {
     Print(stdout, QStringLiteral("Лотерея %1 из %2, тиражей: %3\nЗаписано: %4\n")
                       .arg(content.shape.K)
                       .arg(content.shape.N)
-                      .arg(QString::fromStdString(
-                               wording::GroupedNumber(static_cast<long long>(content.draws.size()))),
+                      .arg(QString::fromStdString(wording::GroupedNumber(
+                               static_cast<long long>(content.draws.size()))),
                            outPath));
     return 0;
 }
 
-const QString kHelp = QStringLiteral(
-    "Жребикон: статистика числовых лотерей «K из N».\n\n"
-    "  Zhrebikon [FILE]\n"
-    "      Открывает окно; FILE (база лотереи .dat или таблица тиражей .csv, .txt)\n"
-    "      открывается, как через «Открыть».\n"
-    "  Zhrebikon --import TABLE OUT.dat [--shape K/N]\n"
-    "      Читает таблицу тиражей и записывает базу лотереи, без окна. Печатает, что\n"
-    "      взято: лотерею, число тиражей, столбцы, порядок и строки, которые не взяты.\n"
-    "      --shape задаёт лотерею (например 6/49) вместо найденной.\n"
-    "  Zhrebikon --export FILE.dat OUT.csv\n"
-    "      Записывает тиражи базы таблицей CSV, без окна.\n"
-    "  Zhrebikon --help | --version\n"
-    "  Ключи Qt (-style fusion, -platform xcb, -reverse, ...) передаются окну.\n\n"
-    "Файл записывается целиком или не записывается вовсе. Код выхода 0 — сделано,\n"
-    "1 — не удалось (причина напечатана), 2 — неверные аргументы.\n");
+QString HelpText() {
+    return QStringLiteral(
+               "Жребикон: статистика числовых лотерей «K из N».\n\n"
+               "  Zhrebikon [FILE]\n"
+               "      Открывает окно; FILE (база лотереи .dat или таблица тиражей .csv, .txt)\n"
+               "      открывается, как через «Открыть».\n"
+               "  Zhrebikon --import TABLE OUT.dat [--shape K/N]\n"
+               "      Читает таблицу тиражей и записывает базу лотереи, без окна. Печатает, что\n"
+               "      взято: лотерею, число тиражей, столбцы, порядок и строки, которые не взяты.\n"
+               "      --shape задаёт лотерею (например 6/49) вместо найденной.\n"
+               "  Zhrebikon --export FILE.dat OUT.csv\n"
+               "      Записывает тиражи базы таблицей CSV, без окна.\n") +
+           QString::fromUtf8(kWheelHelp) +
+           QStringLiteral(
+               "  Zhrebikon --audit FILE.dat [--last M] [--json]\n"
+               "      Проверяет, похожи ли тиражи базы на честную случайную лотерею: частота\n"
+               "      чисел, пары, повторы из прошлого тиража, промежутки, соседние числа, сумма,\n"
+               "      чётные и малые числа, и общий итог на уровне 99 %. --last M — только\n"
+               "      последние M тиражей; --json — то же для программ. База только читается.\n"
+               "  Zhrebikon --check-tickets TICKETS FILE.dat [--json]\n"
+               "      Проверяет набор билетов (.tickets или таблица билетов) по всем тиражам\n"
+               "      базы: сколько раз совпало 0, 1, ..., K номеров и сколько даёт случай, а\n"
+               "      если у набора есть цены — потрачено, выиграно и итог. --json печатает\n"
+               "      {\"tickets\": n, \"draws\": d, \"matches\": {...}, \"expected\": {...}}.\n"
+               "  Zhrebikon --help | --version\n"
+               "  Ключи Qt (-style fusion, -platform xcb, -reverse, ...) передаются окну.\n\n"
+               "Файл записывается целиком или не записывается вовсе. Код выхода 0 — сделано,\n"
+               "1 — не удалось (причина напечатана), 2 — неверные аргументы.\n");
+}
+
+// The first argument naming a command of plain C++ decides which one runs; nullopt when none
+// does.
+std::optional<int> RunPlainCommand(const std::vector<std::string>& plain) {
+    for (const std::string& arg : plain) {
+        const std::string name = arg.substr(0, arg.find('='));
+        if (name == "--wheel")
+            return RunWheel(plain, std::cout, std::cerr);
+        if (name == "--check-wheel")
+            return RunCheckWheel(plain, std::cout, std::cerr);
+        if (name == "--audit" || name == "--check-tickets") {
+            // These read the arguments around their own name.
+            std::vector<std::string> rest;
+            std::copy_if(plain.begin(), plain.end(), std::back_inserter(rest),
+                         [&arg](const std::string& other) { return &other != &arg; });
+            return name == "--audit" ? RunAudit(rest, std::cout, std::cerr)
+                                     : RunCheckTickets(rest, std::cout, std::cerr);
+        }
+    }
+    return std::nullopt;
+}
 
 // What the arguments ask for, read by hand so that every message is Russian and names the
 // option as it was typed.
@@ -240,6 +284,14 @@ Arguments ReadArguments(const QStringList& arguments) {
 } // namespace
 
 CommandLine RunCommandLine(int argc, char** argv) {
+    // The commands of plain C++ read their own arguments, without Qt.
+    const std::vector<std::string> plain(argv + std::min(argc, 1), argv + argc);
+    if (const std::optional<int> finished = RunPlainCommand(plain)) {
+        CommandLine command;
+        command.finished = finished;
+        return command;
+    }
+
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -259,7 +311,7 @@ CommandLine RunCommandLine(int argc, char** argv) {
         Print(stderr, read.mistake + QStringLiteral("; см. --help\n"));
         command.finished = kMisused;
     } else if (read.help) {
-        Print(stdout, kHelp);
+        Print(stdout, HelpText());
         command.finished = 0;
     } else if (read.version) {
         Print(stdout, QCoreApplication::applicationName() + QLatin1Char(' ') +

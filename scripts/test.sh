@@ -39,4 +39,9 @@ build-fuzz/fuzz/fuzz_make_corpus "$corpus/draw" "$corpus/options" "$corpus/table
 build-fuzz/fuzz/fuzz_draw_file -max_total_time="$fuzz_seconds" -print_final_stats=1 "$corpus/draw"
 build-fuzz/fuzz/fuzz_options_file -max_total_time="$fuzz_seconds" -print_final_stats=1 "$corpus/options"
 build-fuzz/fuzz/fuzz_draw_table -max_total_time="$fuzz_seconds" -timeout=10 -print_final_stats=1 "$corpus/table"
+mkdir -p "$corpus/tickets"
+printf '# Жребикон: набор билетов 6 из 49\nцена 2,50\nвыигрыш 3 300\n3 12 18 27 34 41\n' \
+  > "$corpus/tickets/set.tickets"
+printf 'n1;n2;n3;n4;n5;n6\r\n3;12;18;27;34;41\r\n1;2;3;4;5;6\r\n' > "$corpus/tickets/table.csv"
+build-fuzz/fuzz/fuzz_ticket_file -max_total_time="$fuzz_seconds" -timeout=10 -print_final_stats=1 "$corpus/tickets"
 echo "== all tests passed"

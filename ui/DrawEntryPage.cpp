@@ -1,7 +1,6 @@
 #include "DrawEntryPage.h"
 
 #include "ColourValue.h"
-#include "DrawEditCommand.h"
 #include "FontSetup.h"
 #include "GlyphButton.h"
 #include "Pictures.h"
@@ -10,6 +9,7 @@
 #include "Transparency.h"
 #include "TypedKey.h"
 #include "lottery/LotteryDocument.h"
+#include "session/LotterySession.h"
 
 #include <QAbstractButton>
 #include <QContextMenuEvent>
@@ -19,7 +19,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QUndoStack>
 
 const QString DrawEntryPage::kCaptionAtStart = QStringLiteral("Добавить  тираж");
 const QString DrawEntryPage::kCaptionRecord = QStringLiteral("Добавить тираж");
@@ -318,10 +317,10 @@ void DrawEntryPage::btnNewTirazClick() {
     btnNewTiraz_->setEnabled(false);
     if (!playMode()) {
         const lottery::NumberSet recorded = document_.cardSet();
-        lottery::DrawEdit undo = document_.RecordCard();
-        if (history_ != nullptr)
-            history_->push(
-                new DrawEditCommand(document_, DrawEditCommand::RecordName(), {std::move(undo)}));
+        if (session_ != nullptr)
+            session_->recordCard();
+        else
+            document_.RecordCard();
         clearDisplay(recorded);
         emit drawRecorded();
         return;
@@ -353,6 +352,12 @@ void DrawEntryPage::btnContinueClick() {
     const lottery::NumberSet card = document_.cardSet();
     document_.ResetCard();
     clearDisplay(card);
+}
+
+void DrawEntryPage::followSession(session::LotterySession& session) {
+    session_ = &session;
+    connect(&session, &session::LotterySession::lotteryStarted, this,
+            &DrawEntryPage::lotteryStarted);
 }
 
 void DrawEntryPage::lotteryStarted() {

@@ -13,6 +13,9 @@ class LotteryDocument;
 class NumberSet;
 class RandomSource;
 } // namespace lottery
+namespace session {
+class LotterySession;
+}
 
 class GlyphButton;
 class QAbstractButton;
@@ -21,7 +24,6 @@ class QContextMenuEvent;
 class QKeyEvent;
 class QLabel;
 class QPushButton;
-class QUndoStack;
 
 // " Добавить тираж ": the card of 49 number balls, the two modes (record / play), the add
 // button and the balls of a home draw.
@@ -41,8 +43,9 @@ public:
     DrawEntryPage(lottery::LotteryDocument& document, lottery::RandomSource& random,
                   QWidget* parent = nullptr);
 
-    // Recorded draws go on this stack, to be undone; without one they are only recorded.
-    void setHistory(QUndoStack* history) { history_ = history; }
+    // Draws are recorded through the session, to be undone, and a lottery it starts resets the
+    // page; without one they are only recorded.
+    void followSession(session::LotterySession& session);
 
     // Start-up: creates the 49 number buttons, then the 7 ball pictures and labels.
     void CreateNumberButtons();
@@ -110,7 +113,7 @@ private:
 
     lottery::LotteryDocument& document_;
     lottery::RandomSource& random_;
-    QUndoStack* history_ = nullptr;
+    session::LotterySession* session_ = nullptr;
     lottery::TypedNumberEntry typed_;
 
     QLabel* imgFon2_ = nullptr;

@@ -1,19 +1,17 @@
 #include "DrawListMenu.h"
 
-#include "DrawEditCommand.h"
 #include "DrawListBox.h"
 #include "FrmEditDraw.h"
 #include "lottery/LotteryDocument.h"
+#include "session/LotterySession.h"
 
 #include <QAction>
 #include <QItemSelectionModel>
 #include <QMenu>
-#include <QUndoStack>
 
-DrawListMenu::DrawListMenu(DrawListBox& list, lottery::LotteryDocument& document,
-                           QUndoStack& history, QAction* undo, QAction* redo,
-                           const AppearanceSource& appearance, QWidget* window)
-    : QObject(&list), list_(list), document_(document), history_(history), undo_(undo), redo_(redo),
+DrawListMenu::DrawListMenu(DrawListBox& list, session::LotterySession& session, QAction* undo,
+                           QAction* redo, const AppearanceSource& appearance, QWidget* window)
+    : QObject(&list), list_(list), session_(session), undo_(undo), redo_(redo),
       appearance_(appearance), window_(window),
       delete_(new QAction(QStringLiteral("Удалить тираж"), &list)),
       edit_(new QAction(QStringLiteral("Изменить тираж..."), &list)) {
@@ -68,9 +66,7 @@ void DrawListMenu::deleteSelected() {
     if (rows.empty())
         return;
     list_.clearSelection();
-    std::vector<lottery::DrawEdit> undo = document_.DeleteDraws(rows);
-    history_.push(new DrawEditCommand(
-        document_, DrawEditCommand::DeleteName(static_cast<int>(rows.size())), std::move(undo)));
+    session_.deleteDraws(rows);
 }
 
 void DrawListMenu::editSelected() {
@@ -78,11 +74,9 @@ void DrawListMenu::editSelected() {
     if (rows.size() != 1)
         return;
     const int row = rows.front();
-    const lottery::DrawRecord before = document_.draws()[static_cast<std::size_t>(row)];
-    const std::optional<lottery::DrawRecord> after =
-        FrmEditDraw::Edit(document_.shape(), before, appearance_, window_);
-    if (!after || *after == before)
-        return; // cancelled, or confirmed as it was: nothing to undo
-    lottery::DrawEdit undo = document_.ReplaceDraw(row, *after);
-    history_.push(new DrawEditCommand(document_, DrawEditCommand::EditName(), {std::move(undo)}));
+    const lottery::LotteryDocument& document = session_.document();
+    const std::optional<lottery::DrawRecord> after = FrmEditDraw::Edit(
+        document.shape(), document.draws()[static_cast<std::size_t>(row)], appearance_, window_);
+    if (after)
+        session_.replaceDraw(row, *after);
 }

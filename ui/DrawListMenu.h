@@ -3,8 +3,8 @@
 #include <QObject>
 #include <memory>
 
-namespace lottery {
-class LotteryDocument;
+namespace session {
+class LotterySession;
 }
 
 class AppearanceSource;
@@ -12,7 +12,6 @@ class DrawListBox;
 class QAction;
 class QMenu;
 class QPoint;
-class QUndoStack;
 class QWidget;
 
 // The context menu of lbxAll: deleting the selected draws (also the Delete key on the list),
@@ -20,8 +19,8 @@ class QWidget;
 class DrawListMenu : public QObject {
     Q_OBJECT
 public:
-    DrawListMenu(DrawListBox& list, lottery::LotteryDocument& document, QUndoStack& history,
-                 QAction* undo, QAction* redo, const AppearanceSource& appearance, QWidget* window);
+    DrawListMenu(DrawListBox& list, session::LotterySession& session, QAction* undo, QAction* redo,
+                 const AppearanceSource& appearance, QWidget* window);
 
     // The menu for the draws selected now, as the right mouse button shows it.
     std::unique_ptr<QMenu> menuForSelection();
@@ -36,8 +35,7 @@ private:
     void showMenu(const QPoint& position);
 
     DrawListBox& list_;
-    lottery::LotteryDocument& document_;
-    QUndoStack& history_;
+    session::LotterySession& session_;
     QAction* undo_;
     QAction* redo_;
     const AppearanceSource& appearance_;

@@ -2,7 +2,6 @@
 
 #include "AnalysisHooks.h"
 #include "AppearanceOptions.h"
-#include "DrawEditCommand.h"
 #include "DrawEntryPage.h"
 #include "DrawListMenu.h"
 #include "ErrorReport.h"
@@ -13,10 +12,7 @@
 #include "StandardDialogs.h"
 #include "StatisticsPage.h"
 #include "TableImport.h"
-#include "storage/AtomicFile.h"
-#include "storage/DocumentFile.h"
-#include "tables/DrawTableWriter.h"
-#include "tables/HistoryContinuation.h"
+#include "session/LotterySession.h"
 #include "wording/RussianCount.h"
 
 #include <QAction>
@@ -24,15 +20,13 @@
 #include <QDialog>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
-#include <QUndoStack>
-#include <stdexcept>
+#include <QSlider>
 
 namespace {
 
@@ -50,11 +44,14 @@ QString FrmMain::TitleFor(const std::string& fileTitle) {
 
 FrmMain::FrmMain(StandardDialogs& dialogs, std::string optionsPath, lottery::FileSystem& fs,
                  QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), fileSystem_(&fs), document_(this),
-      PageControl1_(new PageControl(this)), statistics_(new StatisticsPage(document_)),
-      drawEntry_(new DrawEntryPage(document_, random_)),
-      appearance_(new AppearanceOptions(*statistics_, *drawEntry_, dialogs_, std::move(optionsPath),
-                                        fs, this)) {
+    : QMainWindow(parent), dialogs_(dialogs),
+      session_(std::make_unique<session::LotterySession>(
+          static_cast<session::SessionQuestions&>(*this), fs)),
+      PageControl1_(std::make_unique<PageControl>(this)),
+      statistics_(new StatisticsPage(session_->document())),
+      drawEntry_(new DrawEntryPage(session_->document(), random_)),
+      appearance_(std::make_unique<AppearanceOptions>(*statistics_, *drawEntry_, dialogs_,
+                                                      std::move(optionsPath), fs, this)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -69,11 +66,11 @@ FrmMain::FrmMain(StandardDialogs& dialogs, std::string optionsPath, lottery::Fil
     PageControl1_->addPage(statistics_, QStringLiteral(" Статистика "));
     PageControl1_->addPage(drawEntry_, QStringLiteral(" Добавить тираж "));
     PageControl1_->setCurrentIndex(0);
-    connect(PageControl1_, &PageControl::currentChanged, this, &FrmMain::pageChanged);
-    setCentralWidget(PageControl1_);
+    setCentralWidget(PageControl1_.get());
 
     buildMenu();
-    buildHistory();
+    buildHistoryActions();
+    connectSession();
     // A database or a draw table dropped on the window opens as through "Открыть".
     setAcceptDrops(true);
     // Client area and menu bar together make the window; it cannot be resized.
@@ -85,23 +82,18 @@ FrmMain::FrmMain(StandardDialogs& dialogs, std::string optionsPath, lottery::Fil
     // the document is named again.
     setWindowTitle(kInitialTitle);
     centreOnDesktop();
-    new AnalysisHooks(*this);
 }
 
 FrmMain::~FrmMain() {
-    // Qt would delete the children only after the members, the document among them. So what
-    // refers to the document goes here, users first: the dialogs (they ask the appearance), the
-    // appearance (it paints the pages), then the pages.
-    document_.setListener(nullptr);
-    // Emptying the history on the way out must not refresh the pages.
-    history_->disconnect(this);
+    // Nothing the session says on its way out reaches a window half gone.
+    session_->disconnect();
+    // The dialogs, made by others as this window's children, ask the appearance: they go
+    // first. The members then go in reverse order: appearance, pages, session.
     qDeleteAll(findChildren<QDialog*>(Qt::FindDirectChildrenOnly));
-    delete appearance_;
-    delete PageControl1_;
 }
 
 void FrmMain::setFileSystem(lottery::FileSystem& fs) {
-    fileSystem_ = &fs;
+    session_->setFileSystem(fs);
     appearance_->setFileSystem(fs);
 }
 
@@ -151,24 +143,40 @@ void FrmMain::buildMenu() {
     addItem(mnuHelp, "mnuAbout", QStringLiteral("О программе"), &FrmMain::mnuAboutClick);
 }
 
-void FrmMain::buildHistory() {
-    history_ = new QUndoStack(this);
+void FrmMain::buildHistoryActions() {
+    QUndoStack& history = session_->undoStack();
     // Not in the main menu, whose items stay as they are: the list's context menu and the
     // keys, window-wide (so also on the draw-entry page).
-    QAction* undo = history_->createUndoAction(this, QStringLiteral("Отменить"));
+    QAction* undo = history.createUndoAction(this, QStringLiteral("Отменить"));
     undo->setObjectName(QStringLiteral("actUndo"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction* redo = history_->createRedoAction(this, QStringLiteral("Повторить"));
+    QAction* redo = history.createRedoAction(this, QStringLiteral("Повторить"));
     redo->setObjectName(QStringLiteral("actRedo"));
     redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     addAction(undo);
     addAction(redo);
-    connect(history_, &QUndoStack::indexChanged, this, &FrmMain::historyMoved);
-    drawListMenu_ = new DrawListMenu(*statistics_->lbxAll(), document_, *history_, undo, redo,
-                                     *appearance_, this);
-    drawEntry_->setHistory(history_);
+    new DrawListMenu(*statistics_->lbxAll(), *session_, undo, redo, *appearance_, this);
+
+    QSlider* trcNumber = statistics_->trcNumber();
+    analysisHooks_ = new AnalysisHooks(*session_, *appearance_,
+                                       {[trcNumber] { return trcNumber->value(); },
+                                        [trcNumber](int n) { trcNumber->setValue(n); }},
+                                       this);
+    addAction(analysisHooks_->chartsAction());
+    addAction(analysisHooks_->ticketCheckAction());
     connect(drawEntry_, &DrawEntryPage::drawRecorded, statistics_, &StatisticsPage::selectLastDraw);
+    statistics_->addContextAction(analysisHooks_->chartsAction());
+    drawEntry_->addCardAction(analysisHooks_->ticketCheckAction());
+}
+
+void FrmMain::connectSession() {
+    statistics_->followSession(*session_);
+    drawEntry_->followSession(*session_);
+    connect(session_.get(), &session::LotterySession::fileNamed, this,
+            [this](const QString& title) { setWindowTitle(TitleFor(title.toStdString())); });
+    connect(session_.get(), &session::LotterySession::changedFlagChanged, mnuSave_,
+            &QAction::setEnabled);
 }
 
 void FrmMain::FormCreate() {
@@ -176,7 +184,7 @@ void FrmMain::FormCreate() {
     statistics_->WriteRowTitles();
     appearance_->LayFirstPattern();
     drawEntry_->CreateNumberButtons();
-    document_.StartLottery(lottery::LotteryShape{6, 49});
+    session_->start(lottery::LotteryShape{6, 49});
     appearance_->LoadOptions();
 }
 
@@ -189,141 +197,56 @@ void FrmMain::centreOnDesktop() {
          desktop.top() + (desktop.height() - height()) / 2);
 }
 
-void FrmMain::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (shownOnce_)
-        return;
-    shownOnce_ = true;
-    if (PageControl1_->currentIndex() == 0)
-        statistics_->TabSheet1Show();
-}
-
 void FrmMain::keyPressEvent(QKeyEvent* event) {
     // Keys that no control of the shown card took (the focus on the tabs, say) are typing.
-    if (PageControl1_->currentIndex() == 1 && drawEntry_->typeKey(*event))
+    if (PageControl1_->currentPage() == drawEntry_ && drawEntry_->typeKey(*event))
         return;
     QMainWindow::keyPressEvent(event);
 }
 
-void FrmMain::pageChanged(int index) {
-    if (index == 0)
-        statistics_->TabSheet1Show();
+bool FrmMain::saveChangesFirst(bool exiting) {
+    return dialogs_.askYesNo(this, exiting ? kAskBeforeExit : kAskBeforeDiscard) ==
+           ConfirmAnswer::Yes;
 }
 
-void FrmMain::ConfirmDiscard() {
-    if (document_.changed() && dialogs_.askYesNo(this, kAskBeforeDiscard) == ConfirmAnswer::Yes)
-        mnuSaveClick();
+std::optional<lottery::LotteryShape> FrmMain::shapeOfNewLottery() {
+    return frmNew_ != nullptr ? frmNew_->askShape() : std::nullopt;
+}
+
+std::optional<QString> FrmMain::fileToOpen() {
+    return dialogs_.chooseFileToOpen(this);
+}
+
+std::optional<QString> FrmMain::fileToSave(const session::SaveProposal& proposal) {
+    return dialogs_.chooseFileToSave(this, proposal);
+}
+
+std::optional<lottery::DrawTable> FrmMain::tableReading(const QString& path) {
+    return ChooseTableReading(this, path);
+}
+
+bool FrmMain::addOnlyNewDraws(std::size_t newDraws) {
+    return dialogs_.askYesNo(this, QStringLiteral("Таблица начинается с тиражей, которые уже есть "
+                                                  "в лотерее. Добавить только новые тиражи (%1)?")
+                                       .arg(QString::fromStdString(wording::GroupedNumber(
+                                           static_cast<long long>(newDraws))))) ==
+           ConfirmAnswer::Yes;
 }
 
 void FrmMain::mnuNewClick() {
-    ConfirmDiscard();
-    const std::optional<lottery::LotteryShape> shape =
-        frmNew_ != nullptr ? frmNew_->askShape() : std::nullopt;
-    if (!shape)
-        return;
-    document_.StartLottery(*shape);
-    statistics_->TabSheet1Show();
+    session_->newLottery();
 }
 
 void FrmMain::mnuOpenClick() {
-    ConfirmDiscard();
-    const std::optional<QString> chosen = dialogs_.chooseFileToOpen(this);
-    if (!chosen)
-        return;
-    openPath(*chosen);
-}
-
-void FrmMain::openPath(const QString& path) {
-    // A folder dropped on the window or named on the command line is no file to open.
-    if (QFileInfo(path).isDir())
-        throw std::runtime_error(QStringLiteral("%1 — это папка, а не файл")
-                                     .arg(QFileInfo(path).fileName())
-                                     .toStdString());
-    if (IsTablePath(path)) {
-        importTable(path);
-        return;
-    }
-    // All or nothing: a file that cannot be used leaves document and title as they were.
-    OpenDocument(document_, path.toStdString(), *fileSystem_);
-    statistics_->TabSheet1Show();
-}
-
-void FrmMain::importTable(const QString& path) {
-    const std::optional<lottery::DrawTable> reading = ChooseTableReading(this, path);
-    if (!reading)
-        return;
-    // An updated download of the history on screen: offer to add only what is new.
-    const std::optional<std::size_t> newFrom =
-        reading->shape == document_.shape()
-            ? lottery::NewDrawsStartAt(document_.draws(), reading->draws, reading->shape.K)
-            : std::nullopt;
-    if (newFrom && dialogs_.askYesNo(
-                       this, QStringLiteral("Таблица начинается с тиражей, которые уже есть "
-                                            "в лотерее. Добавить только новые тиражи (%1)?")
-                                 .arg(QString::fromStdString(wording::GroupedNumber(
-                                     static_cast<long long>(reading->draws.size() - *newFrom))))) ==
-                       ConfirmAnswer::Yes) {
-        appendAsOneStep(std::vector<lottery::DrawRecord>(
-            reading->draws.begin() + static_cast<std::ptrdiff_t>(*newFrom), reading->draws.end()));
-    } else {
-        // An unnamed lottery, so that "Сохранить" asks for a database name: nothing is ever
-        // written to the table.
-        document_.StartLottery(reading->shape);
-        appendAsOneStep(reading->draws);
-    }
-    statistics_->TabSheet1Show();
-}
-
-void FrmMain::appendAsOneStep(std::vector<lottery::DrawRecord> draws) {
-    const int count = static_cast<int>(draws.size());
-    if (count == 0)
-        return; // nothing new: no step, and nothing to save
-    lottery::DrawEdit undo = document_.ApplyEdit({document_.drawCount(), 0, std::move(draws)});
-    history_->push(
-        new DrawEditCommand(document_, DrawEditCommand::AppendName(count), {std::move(undo)}));
-}
-
-void FrmMain::dragEnterEvent(QDragEnterEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls.constFirst().isLocalFile())
-        event->acceptProposedAction();
-}
-
-void FrmMain::dropEvent(QDropEvent* event) {
-    const QString path = event->mimeData()->urls().constFirst().toLocalFile();
-    event->acceptProposedAction();
-    RunGuarded([&] {
-        ConfirmDiscard();
-        openPath(path);
-    });
-}
-
-void FrmMain::openAtStart(const QString& path) {
-    RunGuarded([&] { openPath(path); });
+    session_->open();
 }
 
 void FrmMain::mnuSaveClick() {
-    if (!document_.named()) {
-        mnuSaveAsClick();
-        return;
-    }
-    SaveDocument(document_, *fileSystem_);
+    session_->save();
 }
 
 void FrmMain::mnuSaveAsClick() {
-    const std::optional<QString> chosen = dialogs_.chooseFileToSave(this);
-    if (!chosen)
-        return;
-    if (IsTablePath(*chosen)) {
-        // A copy of the draws for other programs: the document keeps its name, its file and
-        // its "changed".
-        const std::string csv = lottery::DrawTableCsv(document_.draws(), document_.shape());
-        lottery::WriteFileAtomically(
-            chosen->toStdString(),
-            std::span(reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size()), *fileSystem_);
-        return;
-    }
-    SaveDocumentAs(document_, chosen->toStdString(), *fileSystem_);
+    session_->saveAs();
 }
 
 void FrmMain::mnuExitClick() {
@@ -340,60 +263,36 @@ void FrmMain::mnuAboutClick() {
         frmAbout_->exec();
 }
 
+void FrmMain::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.constFirst().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void FrmMain::dropEvent(QDropEvent* event) {
+    const QString path = event->mimeData()->urls().constFirst().toLocalFile();
+    event->acceptProposedAction();
+    RunGuarded([&] { session_->openDropped(path); });
+}
+
+void FrmMain::openAtStart(const QString& path) {
+    RunGuarded([&] { session_->openFile(path); });
+}
+
 void FrmMain::closeEvent(QCloseEvent* event) {
     FormClose(event);
 }
 
 void FrmMain::FormClose(QCloseEvent* event) {
-    if (document_.changed()) {
-        if (dialogs_.askYesNo(this, kAskBeforeExit) == ConfirmAnswer::Yes) {
-            try {
-                mnuSaveClick();
-            } catch (const std::exception& error) {
-                // Only a failing save keeps the window open.
-                ReportError(error);
-                event->ignore();
-                return;
-            }
-        }
+    bool mayClose = false;
+    try {
+        mayClose = session_->mayClose();
+    } catch (const std::exception& error) {
+        // A failing save keeps the window open, as a cancelled one does.
+        ReportError(error);
     }
-    event->accept();
-}
-
-void FrmMain::lotteryStarted(lottery::LotteryShape shape) {
-    statistics_->ApplyShape(shape);
-    drawEntry_->lotteryStarted();
-    statistics_->ResetTables();
-    // The steps of another lottery (or of the same one before opening) must not be replayed.
-    history_->clear();
-    emit drawsChanged();
-}
-
-void FrmMain::drawsReplaced() {
-    statistics_->drawsReplaced();
-    emit drawsChanged();
-}
-
-void FrmMain::drawsEdited(int first, int removed, int inserted) {
-    statistics_->drawsEdited(first, removed, inserted);
-    // As if the history had been entered this way: a number that no longer comes out keeps
-    // none of its old partners and counts on screen.
-    if (removed > 0)
-        statistics_->ResetTables();
-    emit drawsChanged();
-}
-
-void FrmMain::historyMoved() {
-    // A step taken or undone under the user's eyes shows at once; otherwise the page shows it
-    // when it is next shown, as after adding a draw.
-    if (PageControl1_->currentIndex() == 0)
-        statistics_->TabSheet1Show();
-}
-
-void FrmMain::fileNamed(const std::string& title) {
-    setWindowTitle(TitleFor(title));
-}
-
-void FrmMain::changedFlagChanged(bool changed) {
-    mnuSave_->setEnabled(changed);
+    if (mayClose)
+        event->accept();
+    else
+        event->ignore();
 }

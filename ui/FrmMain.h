@@ -1,28 +1,32 @@
 #pragma once
 
-#include "lottery/DocumentListener.h"
-#include "lottery/LotteryDocument.h"
 #include "lottery/RandomSource.h"
+#include "session/SessionQuestions.h"
+#include "storage/FileSystem.h"
 #include "storage/OptionsFile.h"
 
 #include <QMainWindow>
+#include <memory>
 #include <string>
 
+namespace session {
+class LotterySession;
+}
+
+class AnalysisHooks;
 class AppearanceOptions;
 class DrawEntryPage;
-class DrawListMenu;
 class NewLotteryDialog;
 class PageControl;
 class QAction;
 class QDialog;
 class QMenu;
-class QUndoStack;
 class StandardDialogs;
 class StatisticsPage;
 
-// frmMain: the menu, the two pages and the file commands. It owns the one lottery document
-// and shows what the document reports.
-class FrmMain : public QMainWindow, public lottery::DocumentListener {
+// frmMain: the menu and the two pages. Its commands are the session's; it answers the session's
+// questions with its dialogs and shows what the session announces.
+class FrmMain : public QMainWindow, private session::SessionQuestions {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 458;
@@ -42,15 +46,10 @@ public:
     // The three dialogs are created after the main window and shown modally from its menu.
     void attachDialogs(QDialog* frmAbout, NewLotteryDialog* frmNew, QDialog* frmHelp);
 
-    lottery::LotteryDocument& document() { return document_; }
-    StatisticsPage& statisticsPage() const { return *statistics_; }
-    DrawEntryPage& drawEntryPage() const { return *drawEntry_; }
+    // What other windows share with this one: the lottery's commands and the appearance.
+    session::LotterySession& session() const { return *session_; }
     AppearanceOptions& appearance() const { return *appearance_; }
-    PageControl& pageControl() const { return *PageControl1_; }
-    // Every change of the draws, for undo and redo; a new or opened lottery empties it.
-    QUndoStack& history() const { return *history_; }
-    DrawListMenu& drawListMenu() const { return *drawListMenu_; }
-    // The file layer under Open, the saves and the options; tests put a fault-injecting one here.
+    // The file layer under the commands and the options; tests put a fault-injecting one here.
     void setFileSystem(lottery::FileSystem& fs);
 
     // The file named on the command line, opened once the window is up.
@@ -65,56 +64,42 @@ public:
     void mnuHelpHelpClick();
     void mnuAboutClick();
 
-    // --- what the document reports
-    void lotteryStarted(lottery::LotteryShape shape) override;
-    void drawsReplaced() override;
-    void drawsEdited(int first, int removed, int inserted) override;
-    void fileNamed(const std::string& title) override;
-    void changedFlagChanged(bool changed) override;
-
-signals:
-    // The draws were replaced, edited, or another lottery started.
-    void drawsChanged();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // session::SessionQuestions
+    bool saveChangesFirst(bool exiting) override;
+    std::optional<lottery::LotteryShape> shapeOfNewLottery() override;
+    std::optional<QString> fileToOpen() override;
+    std::optional<QString> fileToSave(const session::SaveProposal& proposal) override;
+    std::optional<lottery::DrawTable> tableReading(const QString& path) override;
+    bool addOnlyNewDraws(std::size_t newDraws) override;
+
     void buildMenu();
     QAction* addItem(QMenu* menu, const char* name, const QString& caption,
                      void (FrmMain::*handler)());
+    void buildHistoryActions();
+    void connectSession();
     void FormCreate();
     void FormClose(QCloseEvent* event);
-    // Before New and Open: offer to save unsaved draws.
-    void ConfirmDiscard();
-    // Open after the file was chosen: a database, or a draw table through the preview.
-    void openPath(const QString& path);
-    void importTable(const QString& path);
-    void pageChanged(int index);
     void centreOnDesktop();
-    void buildHistory();
-    void historyMoved();
-    // Imported draws at the end, undone as one step.
-    void appendAsOneStep(std::vector<lottery::DrawRecord> draws);
 
     StandardDialogs& dialogs_;
-    lottery::FileSystem* fileSystem_;
-    // Declared before the pages: the destructor removes everything that refers to them first.
-    lottery::LotteryDocument document_;
+    // Declared in the order of use, so that they go in reverse: what shows the lottery goes
+    // before the lottery, the appearance before the pages it paints.
+    std::unique_ptr<session::LotterySession> session_;
     lottery::LcgRandom random_{0};
-    PageControl* PageControl1_;
+    std::unique_ptr<PageControl> PageControl1_;
     StatisticsPage* statistics_;
     DrawEntryPage* drawEntry_;
-    AppearanceOptions* appearance_;
-    QUndoStack* history_ = nullptr;
-    DrawListMenu* drawListMenu_ = nullptr;
+    std::unique_ptr<AppearanceOptions> appearance_;
+    AnalysisHooks* analysisHooks_ = nullptr;
     QAction* mnuSave_ = nullptr;
     QDialog* frmAbout_ = nullptr;
     NewLotteryDialog* frmNew_ = nullptr;
     QDialog* frmHelp_ = nullptr;
-    bool shownOnce_ = false;
 };

@@ -4,8 +4,10 @@
 #include "TableImport.h"
 
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QScreen>
 
 namespace {
@@ -35,16 +37,12 @@ ConfirmAnswer QtStandardDialogs::askYesNo(QWidget* parent, const QString& text) 
     return box.ask();
 }
 
-std::optional<QString> QtStandardDialogs::runFileDialog(QFileDialog& dialog, QWidget* parent,
-                                                        QString& lastFile) {
-    if (!lastFile.isEmpty())
-        dialog.selectFile(lastFile);
+std::optional<QString> QtStandardDialogs::runFileDialog(QFileDialog& dialog, QWidget* parent) {
     dialog.setWindowModality(Qt::ApplicationModal);
     PlaceOnScreen(dialog, parent);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    lastFile = dialog.selectedFiles().constFirst();
-    return lastFile;
+    return dialog.selectedFiles().constFirst();
 }
 
 std::optional<QString> QtStandardDialogs::chooseFileToOpen(QWidget* parent) {
@@ -58,10 +56,16 @@ std::optional<QString> QtStandardDialogs::chooseFileToOpen(QWidget* parent) {
         // Draw tables come in through the second filter; the first stays the databases'.
         dlgOpen_->setNameFilters({fileFilter(), TableFileFilter()});
     }
-    return runFileDialog(*dlgOpen_, parent, lastOpened_);
+    if (!lastOpened_.isEmpty())
+        dlgOpen_->selectFile(lastOpened_);
+    std::optional<QString> chosen = runFileDialog(*dlgOpen_, parent);
+    if (chosen)
+        lastOpened_ = *chosen;
+    return chosen;
 }
 
-std::optional<QString> QtStandardDialogs::chooseFileToSave(QWidget* parent) {
+std::optional<QString> QtStandardDialogs::chooseFileToSave(QWidget* parent,
+                                                           const session::SaveProposal& proposal) {
     if (!dlgSave_) {
         dlgSave_ = std::make_unique<QFileDialog>();
         dlgSave_->setObjectName(QStringLiteral("dlgSave"));
@@ -79,7 +83,16 @@ std::optional<QString> QtStandardDialogs::chooseFileToSave(QWidget* parent) {
                          });
         dlgSave_->setOption(QFileDialog::DontConfirmOverwrite, false);
     }
-    return runFileDialog(*dlgSave_, parent, lastSaved_);
+    if (!proposal.folder.isEmpty())
+        dlgSave_->setDirectory(proposal.folder);
+    if (!proposal.fileName.isEmpty()) {
+        dlgSave_->selectFile(QDir(proposal.folder).filePath(proposal.fileName));
+    } else if (auto* name = dlgSave_->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+        // selectFile takes no empty name: the name typed last time must not be proposed
+        // for another lottery.
+        name->clear();
+    }
+    return runFileDialog(*dlgSave_, parent);
 }
 
 std::optional<QColor> QtStandardDialogs::chooseColour(QWidget* parent, const QColor& initial) {

@@ -16,18 +16,18 @@ public:
 
     ConfirmAnswer askYesNo(QWidget* parent, const QString& text) override;
     std::optional<QString> chooseFileToOpen(QWidget* parent) override;
-    std::optional<QString> chooseFileToSave(QWidget* parent) override;
+    std::optional<QString> chooseFileToSave(QWidget* parent,
+                                            const session::SaveProposal& proposal) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
 
     // The filter of both file dialogs.
     static QString fileFilter();
 
 private:
-    std::optional<QString> runFileDialog(QFileDialog& dialog, QWidget* parent, QString& lastFile);
+    std::optional<QString> runFileDialog(QFileDialog& dialog, QWidget* parent);
 
     std::unique_ptr<QFileDialog> dlgOpen_;
     std::unique_ptr<QFileDialog> dlgSave_;
     std::unique_ptr<QColorDialog> dlgColor_;
     QString lastOpened_;
-    QString lastSaved_;
 };

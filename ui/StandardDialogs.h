@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConfirmAnswer.h"
+#include "session/SessionQuestions.h"
 
 #include <QColor>
 #include <QString>
@@ -15,9 +16,11 @@ public:
     virtual ~StandardDialogs() = default;
     // "Confirm" box with "&Yes"/"&No".
     virtual ConfirmAnswer askYesNo(QWidget* parent, const QString& text) = 0;
-    // dlgOpen / dlgSave; nullopt when cancelled.
+    // dlgOpen / dlgSave; nullopt when cancelled. The save dialog opens in the proposed folder
+    // on the proposed name (none when it is empty).
     virtual std::optional<QString> chooseFileToOpen(QWidget* parent) = 0;
-    virtual std::optional<QString> chooseFileToSave(QWidget* parent) = 0;
+    virtual std::optional<QString> chooseFileToSave(QWidget* parent,
+                                                    const session::SaveProposal& proposal) = 0;
     // dlgColor opened on initial; nullopt when cancelled.
     virtual std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) = 0;
 };

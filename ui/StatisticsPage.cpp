@@ -7,10 +7,12 @@
 #include "StringGrid.h"
 #include "Transparency.h"
 #include "lottery/LotteryDocument.h"
+#include "session/LotterySession.h"
 
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QShowEvent>
 #include <QSlider>
 
 namespace {
@@ -311,4 +313,34 @@ void StatisticsPage::contextMenuEvent(QContextMenuEvent* event) {
         return;
     }
     QMenu::exec(contextActions_, event->globalPos(), nullptr, this);
+}
+
+void StatisticsPage::followSession(session::LotterySession& session) {
+    using session::LotterySession;
+    connect(&session, &LotterySession::lotteryStarted, this, [this](lottery::LotteryShape shape) {
+        ApplyShape(shape);
+        ResetTables();
+    });
+    connect(&session, &LotterySession::drawsReplaced, this, &StatisticsPage::drawsReplaced);
+    connect(&session, &LotterySession::drawsEdited, this,
+            [this](int first, int removed, int inserted) {
+                drawsEdited(first, removed, inserted);
+                // As if the history had been entered this way: a number that no longer comes
+                // out keeps none of its old partners and counts on screen.
+                if (removed > 0)
+                    ResetTables();
+            });
+    // A command done under the user's eyes shows at once; otherwise the page shows it when it
+    // is next shown, as after adding a draw.
+    connect(&session, &LotterySession::lotteryChanged, this, [this] {
+        if (!isHidden())
+            TabSheet1Show();
+    });
+}
+
+void StatisticsPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Not when the window comes back from being minimised: nothing changed meanwhile.
+    if (!event->spontaneous())
+        TabSheet1Show();
 }

@@ -10,11 +10,15 @@
 namespace lottery {
 class LotteryDocument;
 }
+namespace session {
+class LotterySession;
+}
 
 class DrawListModel;
 class QAction;
 class QContextMenuEvent;
 class QLabel;
+class QShowEvent;
 class QSlider;
 class StringGrid;
 
@@ -54,6 +58,10 @@ public:
     // A draw recorded on the card shows selected at the end of the list.
     void selectLastDraw();
 
+    // Shows the session's lottery as it changes: a new shape, the list of past draws, and a
+    // refresh after each command while the page is the one shown.
+    void followSession(session::LotterySession& session);
+
     // Offered by a right click on the page and its tables; the list of past draws has its own.
     void addContextAction(QAction* action);
 
@@ -67,6 +75,8 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Every time the page becomes visible it shows the statistics as they are now.
+    void showEvent(QShowEvent* event) override;
 
 private:
     QLabel* addTitle(const char* name, const QString& text, int x, int y);

@@ -31,11 +31,6 @@ QString TableFileFilter() {
     return QStringLiteral("Таблицы тиражей (*.csv *.txt)");
 }
 
-bool IsTablePath(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == QLatin1String("csv") || suffix == QLatin1String("txt");
-}
-
 std::optional<lottery::DrawTable> ChooseTableReading(QWidget* parent, const QString& path) {
     const QByteArray bytes = ReadTableBytes(path);
     QProgressDialog progress(QStringLiteral("Чтение таблицы тиражей ..."), QStringLiteral("Отмена"),

@@ -9,8 +9,6 @@ class QWidget;
 
 // The filter of draw tables in the Open and Save As dialogs.
 QString TableFileFilter();
-// A path the file dialogs and the command line take for a draw table (.csv, .txt).
-bool IsTablePath(const QString& path);
 
 // Reads the draw table at path for the window: past about half a second a progress dialog
 // that can be cancelled, then the preview. The reading the user chose to import, or nothing

@@ -47,14 +47,14 @@ private slots:
         MainWindowFixture f;
         const QStringList charts{QStringLiteral("Диаграммы...")};
         QCOMPARE(MenuAt(&f.grid("grdAll")), charts);
-        QCOMPARE(MenuAt(f.window->statisticsPage().trcNumber()), charts);
-        QVERIFY(!MenuAt(f.window->statisticsPage().lbxAll()->viewport()).contains(charts[0]));
+        QCOMPARE(MenuAt(StatisticsOf(*f.window).trcNumber()), charts);
+        QVERIFY(!MenuAt(StatisticsOf(*f.window).lbxAll()->viewport()).contains(charts[0]));
     }
 
     void theTicketCheckIsAvailableOnTheCardOnceItHoldsKNumbers() {
         MainWindowFixture f;
-        DrawEntryPage& page = f.window->drawEntryPage();
-        f.window->pageControl().setCurrentIndex(1);
+        DrawEntryPage& page = DrawEntryOf(*f.window);
+        PagesOf(*f.window).setCurrentIndex(1);
         QCOMPARE(MenuAt(page.numberButton(1)),
                  QStringList{QStringLiteral("Проверить билет по истории... (недоступно)")});
         for (int n = 1; n <= 6; ++n)
@@ -78,8 +78,8 @@ private slots:
         auto* analysis = f.window->findChild<FrmAnalysis*>();
         QVERIFY(analysis != nullptr && analysis->isVisible() && !analysis->isModal());
         emit analysis->pairChart()->numberClicked(7);
-        QCOMPARE(f.window->statisticsPage().trcNumber()->value(), 7);
-        QCOMPARE(f.window->statisticsPage().lblNumber()->text(), QStringLiteral("7"));
+        QCOMPARE(StatisticsOf(*f.window).trcNumber()->value(), 7);
+        QCOMPARE(StatisticsOf(*f.window).lblNumber()->text(), QStringLiteral("7"));
         f.addDraw({7, 8, 9, 10, 11, 12});
         QCOMPARE(analysis->windowChoice()->itemData(0).toLongLong(), 2LL);
         analysis->close();

@@ -23,7 +23,7 @@ namespace {
 struct Window : MainWindowFixture {
     explicit Window(const QString& optionsPath = kNoOptionsFile)
         : MainWindowFixture(true, optionsPath) {
-        window->pageControl().setCurrentIndex(1);
+        PagesOf(*window).setCurrentIndex(1);
     }
     bool allPlain() const {
         for (int n = 1; n <= 49; ++n) {
@@ -117,7 +117,7 @@ void MainWindowDrawEntryTest::
     addingADrawEnablesSaveAndListsItButTheRankingsWaitForTheStatisticsPage() {
     QTemporaryDir cwd;
     Window w(cwd.filePath("User.opt"));
-    StatisticsPage& statistics = w.window->statisticsPage();
+    StatisticsPage& statistics = StatisticsOf(*w.window);
     const QString rankingBefore = statistics.grdChashe()->cell(0, 0);
     QCOMPARE(rankingBefore, QStringLiteral("*"));
     QVERIFY(!w.action("mnuSave")->isEnabled());
@@ -130,7 +130,7 @@ void MainWindowDrawEntryTest::
     QCOMPARE(list->index(0, 0).data().toString(), QStringLiteral("1  2  3  4  5  6  "));
     QCOMPARE(statistics.grdChashe()->cell(0, 0), rankingBefore);
 
-    w.window->pageControl().setCurrentIndex(0);
+    PagesOf(*w.window).setCurrentIndex(0);
     QCOMPARE(statistics.grdChashe()->cell(0, 0), QStringLiteral("6"));
     QCOMPARE(statistics.grdReje()->cell(0, 0), QStringLiteral("49"));
 }
@@ -172,7 +172,7 @@ void MainWindowDrawEntryTest::optionsSavedAreReadBackAtTheNextStart() {
     QCOMPARE((std::array<std::int32_t, 4>{s.tableBackColour, s.tableHeadColour, s.titleColour,
                                           s.tableFontColour}),
              saved);
-    QCOMPARE(next.window->statisticsPage().grdAll()->backColour(), QColor(200, 10, 10));
+    QCOMPARE(StatisticsOf(*next.window).grdAll()->backColour(), QColor(200, 10, 10));
     QVERIFY(next.action("mnuFon2")->isChecked());
     QVERIFY(!next.action("mnuFon1")->isChecked());
     QVERIFY(IsTiledWith(next.page().background(), art::Pictures::instance().patchworkTile()));

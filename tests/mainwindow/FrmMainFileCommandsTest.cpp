@@ -39,7 +39,6 @@ class FrmMainFileCommandsTest : public QObject {
 private slots:
     void newAsksToSaveAndCancellingTheDialogKeepsTheDraw();
     void newWithoutChangesAsksNothing();
-    void yesOnAnUnnamedDocumentOpensSaveAsAndCancellingItLetsNewProceed();
     void yesOnANamedDocumentSavesItBeforeNew();
     void confirmedNewEmptiesTheListAndTitlesTheWindowUnnamed();
     void saveAsWritesTheFileAndTitlesTheWindowWithItsName();
@@ -81,19 +80,6 @@ void FrmMainFileCommandsTest::newWithoutChangesAsksNothing() {
     f.newLottery(5, 36);
     QVERIFY(f.dialogs.questions.isEmpty());
     QCOMPARE(f.document().shape(), (lottery::LotteryShape{5, 36}));
-}
-
-void FrmMainFileCommandsTest::yesOnAnUnnamedDocumentOpensSaveAsAndCancellingItLetsNewProceed() {
-    MainWindowFixture f;
-    f.addDraw({1, 2, 3, 4, 5, 6});
-    f.dialogs.answers = {ConfirmAnswer::Yes};
-    // The save dialog is cancelled (no path scripted); New goes on with its own dialog.
-    f.newLottery(6, 49);
-    QCOMPARE(f.dialogs.saveDialogsShown, 1);
-    QCOMPARE(f.frmNew->shown, 1);
-    QCOMPARE(f.document().drawCount(), 0);
-    QCOMPARE(ListLines(f), 0);
-    QVERIFY(!Save(f)->isEnabled());
 }
 
 void FrmMainFileCommandsTest::yesOnANamedDocumentSavesItBeforeNew() {

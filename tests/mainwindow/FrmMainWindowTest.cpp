@@ -61,7 +61,7 @@ void FrmMainWindowTest::theWindowHasNoMaximiseBoxAndStartsWithTheDesignTitle() {
 
 void FrmMainWindowTest::theTwoPagesCarryTheirCaptionsAndAre450By303() {
     MainWindowFixture f;
-    QTabBar* tabs = f.window->pageControl().tabBar();
+    QTabBar* tabs = PagesOf(*f.window).tabBar();
     QCOMPARE(tabs->count(), 2);
     QCOMPARE(tabs->tabText(0), QStringLiteral(" Статистика "));
     QCOMPARE(tabs->tabText(1), QStringLiteral(" Добавить тираж "));
@@ -70,14 +70,14 @@ void FrmMainWindowTest::theTwoPagesCarryTheirCaptionsAndAre450By303() {
         QVERIFY2(page != nullptr, name);
         QCOMPARE(page->size(), QSize(450, 303));
     }
-    f.window->pageControl().setCurrentIndex(1);
-    QCOMPARE(f.window->pageControl().currentPage()->objectName(), QStringLiteral("TabSheet2"));
+    PagesOf(*f.window).setCurrentIndex(1);
+    QCOMPARE(PagesOf(*f.window).currentPage()->objectName(), QStringLiteral("TabSheet2"));
     QVERIFY(f.control<QWidget>("TabSheet2")->isVisible());
 }
 
 void FrmMainWindowTest::theStatisticsPageIsShownFirst() {
     MainWindowFixture f;
-    QCOMPARE(f.window->pageControl().currentIndex(), 0);
+    QCOMPARE(PagesOf(*f.window).currentIndex(), 0);
     QVERIFY(f.control<QWidget>("TabSheet1")->isVisible());
     // The first show refreshed the page: the numbers are in row 0.
     QCOMPARE(f.grid("grdAll").cell(1, 0), QStringLiteral("1"));
@@ -292,11 +292,11 @@ void FrmMainWindowTest::theDocumentOutlivesThePagesAndDialogsThatShowIt() {
     auto f = std::make_unique<MainWindowFixture>();
     f->addDraw({1, 2, 3, 4, 5, 6});
     FrmMain* window = f->window.get();
-    const lottery::LotteryDocument& doc = window->document();
+    const lottery::LotteryDocument& doc = window->session().document();
     // While the window is still a FrmMain, its members (the document) are alive.
     QList<int> drawsSeen;
     for (QObject* user : std::initializer_list<QObject*>{
-             &window->statisticsPage(), &window->drawEntryPage(), new QDialog(window)})
+             &StatisticsOf(*window), &DrawEntryOf(*window), new QDialog(window)})
         connect(user, &QObject::destroyed, this, [&] {
             drawsSeen << (qobject_cast<FrmMain*>(window) != nullptr ? doc.drawCount() : -1);
         });

@@ -41,16 +41,16 @@ class MendingHistoryTest : public QObject {
 private slots:
     void theMenuNamesWhatItDoesForOneAndForSeveralDraws() {
         MainWindowFixture f;
-        f.window->pageControl().setCurrentIndex(1);
-        QPushButton* focus = f.window->drawEntryPage().focusButton();
+        PagesOf(*f.window).setCurrentIndex(1);
+        QPushButton* focus = DrawEntryOf(*f.window).focusButton();
         // Typed, each draw ended by Enter; the 4 waits for a second digit until the blank.
         Type(focus, "1 2 3 4 5 6\n10,20,30,40,45,49\n7 8 9 4 11 12\n");
         QCOMPARE(f.document().drawCount(), 3);
         QCOMPARE(f.document().drawLine(2), std::string("7  8  9  4  11  12  "));
         f.showStatisticsPage();
 
-        DrawListBox* list = f.window->statisticsPage().lbxAll();
-        DrawListMenu& menu = f.window->drawListMenu();
+        DrawListBox* list = StatisticsOf(*f.window).lbxAll();
+        DrawListMenu& menu = DrawListMenuOf(*f.window);
         // The draw recorded last shows selected.
         QCOMPARE(list->selectedRows(), std::vector<int>{2});
         list->selectRow(1);
@@ -89,10 +89,10 @@ private slots:
 
     void aRefusedTypedNumberBeepsAndDoesNothingElse() {
         MainWindowFixture f;
-        f.window->pageControl().setCurrentIndex(1);
+        PagesOf(*f.window).setCurrentIndex(1);
         int beeps = 0;
         SetBeepHandler([&beeps] { ++beeps; });
-        QPushButton* focus = f.window->drawEntryPage().focusButton();
+        QPushButton* focus = DrawEntryOf(*f.window).focusButton();
         Type(focus, "7 7 0 ");
         SetBeepHandler({});
         QCOMPARE(beeps, 2);

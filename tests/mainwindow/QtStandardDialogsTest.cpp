@@ -33,7 +33,7 @@ private slots:
     void confirmAnswers_data();
     void confirmAnswers();
     void theSaveDialogFiltersDatabasesAppendsDatAndAsksBeforeReplacing();
-    void theSaveDialogReopensOnTheLastChosenFile();
+    void theSaveDialogOpensOnTheProposedFileOrOnNone();
     void theOpenDialogPassesANameThatDoesNotExist();
     void cancellingAFileDialogGivesNothing();
     void theColourDialogOpensOnTheGivenColourAndIsKeptForTheRun();
@@ -115,7 +115,7 @@ void QtStandardDialogsTest::theSaveDialogFiltersDatabasesAppendsDatAndAsksBefore
         TypeFileName(*dialog, dir.filePath("draws"));
         static_cast<QDialog*>(dialog)->accept();
     });
-    const auto chosen = dialogs.chooseFileToSave(nullptr);
+    const auto chosen = dialogs.chooseFileToSave(nullptr, {});
     QCOMPARE(name, QStringLiteral("dlgSave"));
     QCOMPARE(filters,
              (QStringList{"Файлы баз данных лотерей (*.dat)", "Таблицы тиражей (*.csv *.txt)"}));
@@ -129,23 +129,26 @@ void QtStandardDialogsTest::theSaveDialogFiltersDatabasesAppendsDatAndAsksBefore
     QVERIFY(!InstallToolkitTranslation(*qApp, QStringLiteral("/nonexistent")));
 }
 
-void QtStandardDialogsTest::theSaveDialogReopensOnTheLastChosenFile() {
+void QtStandardDialogsTest::theSaveDialogOpensOnTheProposedFileOrOnNone() {
     QTemporaryDir dir;
     QtStandardDialogs dialogs;
-    WhenModalShows([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        TypeFileName(*dialog, dir.filePath("first.dat"));
-        static_cast<QDialog*>(dialog)->accept();
-    });
-    QVERIFY(dialogs.chooseFileToSave(nullptr).has_value());
     QStringList shownOn;
-    WhenModalShows([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        shownOn = dialog->selectedFiles();
-        dialog->reject();
-    });
-    QVERIFY(!dialogs.chooseFileToSave(nullptr).has_value());
+    QString typed;
+    const auto showAndCancel = [&](const session::SaveProposal& proposal) {
+        WhenModalShows([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            shownOn = dialog->selectedFiles();
+            typed = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+            TypeFileName(*dialog, dir.filePath("typed.dat")); // then cancelled
+            dialog->reject();
+        });
+        QVERIFY(!dialogs.chooseFileToSave(nullptr, proposal).has_value());
+    };
+    showAndCancel({dir.path(), QStringLiteral("first.dat")});
     QCOMPARE(shownOn, QStringList{dir.filePath("first.dat")});
+    // No name proposed: none, not the one typed last time.
+    showAndCancel({dir.path(), QString()});
+    QCOMPARE(typed, QString());
 }
 
 void QtStandardDialogsTest::theOpenDialogPassesANameThatDoesNotExist() {

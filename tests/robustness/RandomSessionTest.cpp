@@ -7,7 +7,6 @@
 // ZHREBIKON_RANDOM_SESSION_SEED the seed, for looking further by hand.
 #include "AppearanceOptions.h"
 #include "ColourValue.h"
-#include "DrawEditCommand.h"
 #include "DrawEntryPage.h"
 #include "DrawListBox.h"
 #include "DrawListMenu.h"
@@ -20,6 +19,7 @@
 #include "StringGrid.h"
 #include "SystemBeep.h"
 #include "WindowTesting.h"
+#include "session/DrawEditCommand.h"
 #include "storage/OptionsFile.h"
 
 #include <QAction>
@@ -237,8 +237,8 @@ private:
     void clickOn(QAbstractButton* button);
     int random(int n) { return static_cast<int>(rng_() % static_cast<std::uint32_t>(n)); }
     QAction* action(const char* name) const { return window_->findChild<QAction*>(name); }
-    DrawEntryPage& page() const { return window_->drawEntryPage(); }
-    StatisticsPage& stats() const { return window_->statisticsPage(); }
+    DrawEntryPage& page() const { return DrawEntryOf(*window_); }
+    StatisticsPage& stats() const { return StatisticsOf(*window_); }
     void resetCardAfterDisplay();
 
     std::mt19937 rng_{Seed()};
@@ -347,7 +347,7 @@ void RandomSessionTest::pressAdd(const std::function<void()>& press) {
         model_.playShown = true;
         model_.playFlag = true;
         // The home draw: K distinct numbers of the lottery, the hits are the ticket's.
-        const lottery::PlayDraw& draw = window_->document().lastPlayDraw();
+        const lottery::PlayDraw& draw = window_->session().document().lastPlayDraw();
         QCOMPARE(draw.count, model_.doc.K);
         std::vector<int> seen;
         for (int m = 1; m <= model_.doc.K; ++m) {
@@ -391,7 +391,7 @@ void RandomSessionTest::deleteDraws() {
     }
     std::sort(rows.begin(), rows.end());
     QCOMPARE(list->selectedRows(), rows);
-    TriggerAsUser(window_->drawListMenu().deleteAction()); // disabled with nothing selected
+    TriggerAsUser(DrawListMenuOf(*window_).deleteAction()); // disabled with nothing selected
     if (rows.empty())
         return;
     std::vector<Draw> draws;
@@ -439,9 +439,9 @@ void RandomSessionTest::editDraw() {
         worked = dialog->marked() == marked && dialog->okButton()->isEnabled();
         clickOn(confirm ? dialog->okButton() : dialog->cancelButton());
     };
-    QVERIFY(window_->drawListMenu().editAction()->isEnabled()); // else no dialog comes
+    QVERIFY(DrawListMenuOf(*window_).editAction()->isEnabled()); // else no dialog comes
     QTimer::singleShot(0, work);
-    TriggerAsUser(window_->drawListMenu().editAction());
+    TriggerAsUser(DrawListMenuOf(*window_).editAction());
     QVERIFY2(worked, "the edit dialog did not take the clicks");
     window_->activateWindow();
     Draw after{};
@@ -522,7 +522,7 @@ void RandomSessionTest::clickContinue() {
 }
 
 void RandomSessionTest::switchPage() {
-    PageControl& pages = window_->pageControl();
+    PageControl& pages = PagesOf(*window_);
     pages.setCurrentIndex(1 - pages.currentIndex());
 }
 
@@ -751,7 +751,7 @@ void RandomSessionTest::checkSavedFile(const QString& path) {
 
 void RandomSessionTest::checkAll(const QString& where) {
     const QByteArray context = where.toUtf8();
-    lottery::LotteryDocument& doc = window_->document();
+    lottery::LotteryDocument& doc = window_->session().document();
     const Snapshot& s = model_.doc;
     largest_ = std::max(largest_, static_cast<int>(s.draws.size()));
 
@@ -839,7 +839,7 @@ void RandomSessionTest::checkAll(const QString& where) {
             QVERIFY2(page().ballPicture(m)->isHidden(), context.constData());
 
     // The statistics page, when it is the one shown.
-    if (window_->pageControl().currentIndex() == 0) {
+    if (PagesOf(*window_).currentIndex() == 0) {
         // Partners only for numbers that came out, the draws since only once any did: the
         // same after mending the history as had it been entered that way.
         const auto shown = [](bool written, int value) {
@@ -870,7 +870,7 @@ void RandomSessionTest::aLongRandomSessionKeepsDocumentStatisticsAndWindowInStep
     clock.start();
     checkAll(QStringLiteral("start"));
     for (int step = 1; step <= actions; ++step) {
-        const bool onCardPage = window_->pageControl().currentIndex() == 1;
+        const bool onCardPage = PagesOf(*window_).currentIndex() == 1;
         const int roll = random(1000);
         QString name;
         // A home draw on display is ended by "Далее ..." about half of the time.

@@ -99,7 +99,7 @@ void SpeedTest::addingADrawToAMillionIsQuick() {
     MainWindowFixture f;
     f.dialogs.openPaths = {path_};
     f.window->mnuOpenClick();
-    f.window->pageControl().setCurrentIndex(1);
+    PagesOf(*f.window).setCurrentIndex(1);
     for (int n : {1, 2, 3, 4, 5, 6})
         f.document().MarkNumber(n);
     auto* add = f.control<QPushButton>("btnNewTiraz");
@@ -131,7 +131,7 @@ void SpeedTest::whereTheTimeGoes() {
     OpenDocument(f.document(), path_.toStdString());
     qInfo("open the file in the window (reading and statistics included): %lld ms",
           timer.restart());
-    f.window->statisticsPage().TabSheet1Show();
+    StatisticsOf(*f.window).TabSheet1Show();
     qInfo("refresh the statistics page: %lld ms", timer.restart());
     f.window->repaint();
     qInfo("paint the window: %lld ms", timer.restart());

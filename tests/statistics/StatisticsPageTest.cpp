@@ -124,9 +124,9 @@ void StatisticsPageTest::addedDrawsReachTheRankingsOnlyWhenThePageIsShown() {
     MainWindowFixture f;
     f.addDraw({1, 2, 3, 4, 5, 6});
     QCOMPARE(f.grid("grdChashe").cell(0, 0), QStringLiteral("*"));
-    f.window->pageControl().setCurrentIndex(1);
+    PagesOf(*f.window).setCurrentIndex(1);
     QCOMPARE(f.grid("grdChashe").cell(0, 0), QStringLiteral("*"));
-    f.window->pageControl().setCurrentIndex(0);
+    PagesOf(*f.window).setCurrentIndex(0);
     QCOMPARE(f.grid("grdChashe").cell(0, 0), QStringLiteral("6"));
 }
 
@@ -255,7 +255,7 @@ void StatisticsPageTest::textsBeyondTheColumnCountAreKept() {
 
 void StatisticsPageTest::eachColourReachesAllItsTables() {
     MainWindowFixture f;
-    StatisticsPage& page = f.window->statisticsPage();
+    StatisticsPage& page = StatisticsOf(*f.window);
     const QColor highlight = page.palette().color(QPalette::Highlight);
     page.setTableBackColour(QColor(255, 0, 0));
     page.setTableHeadColour(highlight);

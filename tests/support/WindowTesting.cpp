@@ -1,8 +1,10 @@
 #include "WindowTesting.h"
 
 #include "DrawEntryPage.h"
+#include "DrawListMenu.h"
 #include "ErrorReport.h"
 #include "PageControl.h"
+#include "StatisticsPage.h"
 #include "StringGrid.h"
 #include "lottery/LotteryDocument.h"
 
@@ -43,8 +45,10 @@ std::optional<QString> ScriptedDialogs::chooseFileToOpen(QWidget* /*parent*/) {
     return PathOrCancel(NextOf(openPaths, QString()));
 }
 
-std::optional<QString> ScriptedDialogs::chooseFileToSave(QWidget* /*parent*/) {
+std::optional<QString> ScriptedDialogs::chooseFileToSave(QWidget* /*parent*/,
+                                                         const session::SaveProposal& proposal) {
     ++saveDialogsShown;
+    saveProposals.push_back(proposal);
     return PathOrCancel(NextOf(savePaths, QString()));
 }
 
@@ -110,8 +114,8 @@ void MainWindowFixture::newLottery(int K, int N) {
 }
 
 void MainWindowFixture::showStatisticsPage() {
-    window->pageControl().setCurrentIndex(1);
-    window->pageControl().setCurrentIndex(0);
+    PagesOf(*window).setCurrentIndex(1);
+    PagesOf(*window).setCurrentIndex(0);
 }
 
 void TriggerAsUser(QAction* action) {
@@ -199,4 +203,20 @@ ShownBox DescribeBox(const QMessageBox& box) {
     if (QPushButton* byDefault = box.defaultButton())
         shown.defaultButton = byDefault->text();
     return shown;
+}
+
+StatisticsPage& StatisticsOf(const FrmMain& window) {
+    return *window.findChild<StatisticsPage*>();
+}
+
+DrawEntryPage& DrawEntryOf(const FrmMain& window) {
+    return *window.findChild<DrawEntryPage*>();
+}
+
+PageControl& PagesOf(const FrmMain& window) {
+    return *window.findChild<PageControl*>();
+}
+
+DrawListMenu& DrawListMenuOf(const FrmMain& window) {
+    return *window.findChild<DrawListMenu*>();
 }

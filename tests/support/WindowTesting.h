@@ -4,6 +4,7 @@
 #include "NewLotteryDialog.h"
 #include "PageControl.h"
 #include "StandardDialogs.h"
+#include "session/LotterySession.h"
 
 #include <QDialog>
 #include <QMessageBox>
@@ -18,6 +19,8 @@
 #include <vector>
 
 class DrawEntryPage;
+class DrawListMenu;
+class StatisticsPage;
 class QAbstractButton;
 class QAction;
 class QObject;
@@ -31,7 +34,8 @@ class ScriptedDialogs : public StandardDialogs {
 public:
     ConfirmAnswer askYesNo(QWidget* parent, const QString& text) override;
     std::optional<QString> chooseFileToOpen(QWidget* parent) override;
-    std::optional<QString> chooseFileToSave(QWidget* parent) override;
+    std::optional<QString> chooseFileToSave(QWidget* parent,
+                                            const session::SaveProposal& proposal) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
 
     std::deque<ConfirmAnswer> answers; // askYesNo; No when empty
@@ -42,6 +46,7 @@ public:
     std::vector<QColor> colourOpenedOn;
     int openDialogsShown = 0;
     int saveDialogsShown = 0;
+    std::vector<session::SaveProposal> saveProposals;
 };
 
 // Stands in for frmNew: "shows" itself by accepting a shape or by being cancelled.
@@ -62,6 +67,12 @@ public:
     QStringList texts;
 };
 
+// The window's parts, found as a user finds them: by what they are.
+StatisticsPage& StatisticsOf(const FrmMain& window);
+DrawEntryPage& DrawEntryOf(const FrmMain& window);
+PageControl& PagesOf(const FrmMain& window);
+DrawListMenu& DrawListMenuOf(const FrmMain& window);
+
 // A main window with scripted dialogs and a frmNew stand-in, shown on the offscreen screen.
 struct MainWindowFixture {
     explicit MainWindowFixture(bool show = true, const QString& optionsPath = kNoOptionsFile);
@@ -70,13 +81,13 @@ struct MainWindowFixture {
     std::unique_ptr<ScriptedNewDialog> frmNew = std::make_unique<ScriptedNewDialog>();
     std::unique_ptr<FrmMain> window;
 
-    lottery::LotteryDocument& document() { return window->document(); }
+    lottery::LotteryDocument& document() { return window->session().document(); }
     StringGrid& grid(const char* name) const;
     template <typename T> T* control(const char* name) const {
         return window->findChild<T*>(QString::fromLatin1(name));
     }
     QAction* action(const char* name) const { return control<QAction>(name); }
-    DrawEntryPage& page() const { return window->drawEntryPage(); }
+    DrawEntryPage& page() const { return DrawEntryOf(*window); }
     // Real mouse clicks.
     void click(QAbstractButton* button) const;
     void clickNumbers(std::initializer_list<int> numbers) const;

@@ -6,12 +6,25 @@
 #include "PageControl.h"
 #include "PictureFolder.h"
 #include "ScriptedDialogs.h"
+#include "session/LotterySession.h"
 
 #include <QAction>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <initializer_list>
+
+namespace {
+
+DrawEntryPage& DrawEntryOf(const FrmMain& window) {
+    return *window.findChild<DrawEntryPage*>();
+}
+
+PageControl& PagesOf(const FrmMain& window) {
+    return *window.findChild<PageControl*>();
+}
+
+} // namespace
 
 namespace {
 
@@ -31,7 +44,7 @@ public:
         return window.findChild<QWidget*>(QString::fromLatin1(name))->grab().toImage();
     }
     void showPage(int index) {
-        window.pageControl().setCurrentIndex(index);
+        PagesOf(window).setCurrentIndex(index);
         QCoreApplication::processEvents();
     }
     void click(QAbstractButton* button) {
@@ -39,7 +52,7 @@ public:
     }
     void clickNumbers(std::initializer_list<int> numbers) {
         for (const int n : numbers)
-            click(window.drawEntryPage().numberButton(n));
+            click(DrawEntryOf(window).numberButton(n));
     }
 
     QTemporaryDir optionsFolder; // stays empty
@@ -71,7 +84,7 @@ void DrawPagePictures(PictureFolder& folder, const QString& database) {
 void DrawPlayPictures(PictureFolder& folder) {
     ShownWindow shown;
     shown.showPage(1);
-    DrawEntryPage& page = shown.window.drawEntryPage();
+    DrawEntryPage& page = DrawEntryOf(shown.window);
     shown.clickNumbers({7, 12, 23});
     folder.save(shown.picture(), QStringLiteral("draw-entry-record.png"));
 
@@ -80,7 +93,7 @@ void DrawPlayPictures(PictureFolder& folder) {
     for (int attempt = 0; attempt < 500; ++attempt) {
         shown.clickNumbers({7, 12, 23, 31, 38, 44});
         shown.click(page.newTirazButton());
-        if (shown.window.document().matchedSet().count() >= 2)
+        if (shown.window.session().document().matchedSet().count() >= 2)
             break;
         shown.click(page.continueButton());
     }
@@ -96,12 +109,12 @@ void DrawQuadraturePicture(PictureFolder& folder) {
         shown.window.findChild<QAction*>(QString::fromLatin1(command))->trigger();
     // The pages are switched without letting events run in between, as this picture has
     // always been drawn: on the offscreen platform the track bar then still shows its ticks.
-    shown.window.pageControl().setCurrentIndex(1);
+    PagesOf(shown.window).setCurrentIndex(1);
     shown.clickNumbers({1, 2, 3});
-    shown.click(shown.window.drawEntryPage().newTirazButton()); // disabled: nothing happens
-    shown.window.pageControl().setCurrentIndex(0);
+    shown.click(DrawEntryOf(shown.window).newTirazButton()); // disabled: nothing happens
+    PagesOf(shown.window).setCurrentIndex(0);
     const QImage statistics = shown.picture();
-    shown.window.pageControl().setCurrentIndex(1);
+    PagesOf(shown.window).setCurrentIndex(1);
     const QImage drawEntry = shown.picture();
     constexpr int kGap = 8;
     QImage both(statistics.width() + kGap + drawEntry.width(), statistics.height(),

@@ -20,7 +20,8 @@ std::optional<QString> ScriptedDialogs::chooseFileToOpen(QWidget* /*parent*/) {
     return TakeFront(openPaths);
 }
 
-std::optional<QString> ScriptedDialogs::chooseFileToSave(QWidget* /*parent*/) {
+std::optional<QString>
+ScriptedDialogs::chooseFileToSave(QWidget* /*parent*/, const session::SaveProposal& /*proposal*/) {
     return std::nullopt;
 }
 

@@ -1,18 +1,19 @@
 #include "AnalysisHooks.h"
 
-#include "AppearanceOptions.h"
-#include "DrawEntryPage.h"
+#include "AppearanceSource.h"
 #include "FrmAnalysis.h"
-#include "FrmMain.h"
 #include "FrmTicketCheck.h"
-#include "StatisticsPage.h"
 #include "WindowBeside.h"
+#include "session/LotterySession.h"
 
 #include <QAction>
-#include <QSlider>
+#include <QWidget>
 
-AnalysisHooks::AnalysisHooks(FrmMain& window)
-    : QObject(&window), window_(window),
+AnalysisHooks::AnalysisHooks(const session::LotterySession& session,
+                             const AppearanceSource& appearance, NumberChoice numberChoice,
+                             QWidget* window)
+    : QObject(window), session_(session), appearance_(appearance),
+      numberChoice_(std::move(numberChoice)), window_(window),
       actCharts_(new QAction(QStringLiteral("Диаграммы..."), this)),
       actTicketCheck_(new QAction(QStringLiteral("Проверить билет по истории..."), this)) {
     actCharts_->setObjectName(QStringLiteral("actCharts"));
@@ -20,47 +21,49 @@ AnalysisHooks::AnalysisHooks(FrmMain& window)
     // Ctrl+letter that a Russian layout turns into another letter.
     actCharts_->setShortcut(QKeySequence(Qt::Key_F3));
     actCharts_->setShortcutContext(Qt::WindowShortcut);
-    window.addAction(actCharts_);
-    window.statisticsPage().addContextAction(actCharts_);
     actTicketCheck_->setObjectName(QStringLiteral("actTicketCheck"));
     actTicketCheck_->setShortcut(QKeySequence(Qt::Key_F4));
     actTicketCheck_->setShortcutContext(Qt::WindowShortcut);
-    window.addAction(actTicketCheck_);
-    window.drawEntryPage().addCardAction(actTicketCheck_);
     connect(actCharts_, &QAction::triggered, this, &AnalysisHooks::showCharts);
     connect(actTicketCheck_, &QAction::triggered, this, &AnalysisHooks::checkTicket);
 }
 
 void AnalysisHooks::showCharts() {
-    QSlider* trcNumber = window_.statisticsPage().trcNumber();
     if (frmAnalysis_ == nullptr) {
-        frmAnalysis_ = new FrmAnalysis(window_.document(), window_.appearance(), &window_);
-        // A number clicked in a chart is chosen as on the track bar, and the other way round.
-        connect(frmAnalysis_, &FrmAnalysis::numberChosen, trcNumber, &QSlider::setValue);
-        connect(trcNumber, &QSlider::valueChanged, frmAnalysis_, &FrmAnalysis::setSelectedNumber);
-        connect(&window_, &FrmMain::drawsChanged, frmAnalysis_, &FrmAnalysis::historyChanged);
+        frmAnalysis_ = new FrmAnalysis(session_.document(), appearance_, window_);
+        // A number clicked in a chart is chosen as on the track bar.
+        connect(frmAnalysis_, &FrmAnalysis::numberChosen, this,
+                [this](int n) { numberChoice_.choose(n); });
+        FollowDraws(frmAnalysis_, [this] { frmAnalysis_->historyChanged(); });
     }
-    frmAnalysis_->setSelectedNumber(trcNumber->value());
+    frmAnalysis_->setSelectedNumber(numberChoice_.current());
     ShowBeside(*frmAnalysis_);
 }
 
 void AnalysisHooks::checkTicket() {
-    if (!window_.document().cardFull())
+    if (!session_.document().cardFull())
         return;
     if (frmTicketCheck_ == nullptr) {
-        frmTicketCheck_ = new FrmTicketCheck(window_.document(), window_.appearance(), &window_);
-        connect(&window_, &FrmMain::drawsChanged, frmTicketCheck_, &FrmTicketCheck::historyChanged);
+        frmTicketCheck_ = new FrmTicketCheck(session_.document(), appearance_, window_);
+        FollowDraws(frmTicketCheck_, [this] { frmTicketCheck_->historyChanged(); });
     }
     frmTicketCheck_->takeTicketFromCard();
     ShowBeside(*frmTicketCheck_);
+}
+
+void AnalysisHooks::FollowDraws(QObject* window, const std::function<void()>& again) {
+    // Every change of the draws, whoever makes it: a command, an undo step, a recorded card.
+    connect(&session_, &session::LotterySession::lotteryStarted, window, again);
+    connect(&session_, &session::LotterySession::drawsReplaced, window, again);
+    connect(&session_, &session::LotterySession::drawsEdited, window, again);
 }
 
 void AnalysisHooks::ShowBeside(QDialog& window) {
     // A window of its own beside the main one, so that draws can be entered and numbers chosen
     // while it is open; placed anew only when it is not already showing where the user put it.
     window.setModal(false);
-    if (!window.isVisible())
-        PlaceBeside(window, window_);
+    if (!window.isVisible() && window_ != nullptr)
+        PlaceBeside(window, *window_);
     window.show();
     window.raise();
     window.activateWindow();

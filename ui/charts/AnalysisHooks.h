@@ -1,21 +1,32 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 
+namespace session {
+class LotterySession;
+}
+
+class AppearanceSource;
 class FrmAnalysis;
-class FrmMain;
 class FrmTicketCheck;
 class QAction;
 class QDialog;
+class QWidget;
 
-// Where the main window opens the analysis window and the ticket check: "Диаграммы..." (F3)
-// on the statistics page and anywhere in the window, "Проверить билет по истории..." on the
-// card. Both windows are made the first time they are asked for and are not modal: they stand
-// beside the main window and follow its draws.
+// Opens the analysis window and the ticket check: "Диаграммы..." (F3) and "Проверить билет по
+// истории...", actions the main window places. Both windows are made the first time they are
+// asked for; they read the session's lottery and choose numbers through the callbacks.
 class AnalysisHooks : public QObject {
     Q_OBJECT
 public:
-    explicit AnalysisHooks(FrmMain& window);
+    struct NumberChoice {
+        std::function<int()> current;    // the number chosen now
+        std::function<void(int)> choose; // choose another, as the track bar does
+    };
+
+    AnalysisHooks(const session::LotterySession& session, const AppearanceSource& appearance,
+                  NumberChoice numberChoice, QWidget* window);
 
     QAction* chartsAction() const { return actCharts_; }
     QAction* ticketCheckAction() const { return actTicketCheck_; }
@@ -27,9 +38,13 @@ public:
     void checkTicket();
 
 private:
+    void FollowDraws(QObject* window, const std::function<void()>& again);
     void ShowBeside(QDialog& window);
 
-    FrmMain& window_;
+    const session::LotterySession& session_;
+    const AppearanceSource& appearance_;
+    NumberChoice numberChoice_;
+    QWidget* window_;
     QAction* actCharts_;
     QAction* actTicketCheck_;
     FrmAnalysis* frmAnalysis_ = nullptr;

@@ -12,6 +12,7 @@ class LotteryDocument;
 class AppearanceSource;
 class NumberBarChart;
 class PairHeatMap;
+class RandomnessTab;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -20,12 +21,13 @@ class QTabBar;
 class TiledBackground;
 
 // "Анализ тиражей": frequencies, waiting times and pairs of the numbers, each beside what pure
-// chance gives, for all draws or only the last few. It reads the document each time it opens.
+// chance gives, and the randomness tests, for all draws or only the last few. It reads the
+// document each time it opens.
 class FrmAnalysis : public QDialog {
     Q_OBJECT
 public:
     static constexpr QSize kClient{900, 640};
-    enum Chart { Frequency, Overdue, Pairs };
+    enum Chart { Frequency, Overdue, Pairs, Randomness };
 
     FrmAnalysis(const lottery::LotteryDocument& document, const AppearanceSource& appearance,
                 QWidget* parent = nullptr);
@@ -42,6 +44,7 @@ public:
     NumberBarChart* frequencyChart() const { return frequency_; }
     NumberBarChart* overdueChart() const { return overdue_; }
     PairHeatMap* pairChart() const { return pairs_; }
+    RandomnessTab* randomnessTab() const { return randomness_; }
     QWidget* currentChart() const;
     // The draws changed: an open window reads them again.
     void historyChanged();
@@ -72,4 +75,5 @@ private:
     QWidget* pairPage_;
     PairHeatMap* pairs_;
     QLabel* pairHint_;
+    RandomnessTab* randomness_;
 };

@@ -1,4 +1,4 @@
-#include "DrawEditCommand.h"
+#include "session/DrawEditCommand.h"
 
 #include "lottery/LotteryDocument.h"
 

@@ -1,0 +1,199 @@
+#include "session/LotterySession.h"
+
+#include "session/DrawEditCommand.h"
+#include "session/TableExport.h"
+#include "storage/DocumentFile.h"
+#include "tables/HistoryContinuation.h"
+
+#include <QFileInfo>
+#include <stdexcept>
+
+namespace session {
+
+LotterySession::LotterySession(SessionQuestions& questions, lottery::FileSystem& fs,
+                               QObject* parent)
+    : QObject(parent), questions_(questions), fileSystem_(&fs), document_(&relay_) {
+    connect(&undoStack_, &QUndoStack::indexChanged, this, &LotterySession::lotteryChanged);
+}
+
+LotterySession::~LotterySession() {
+    // Emptying the history on the way out announces nothing.
+    undoStack_.disconnect(this);
+    document_.setListener(nullptr);
+}
+
+void LotterySession::Relay::lotteryStarted(lottery::LotteryShape shape) {
+    emit session_.lotteryStarted(shape);
+    // The steps of another lottery (or of the same one before opening) must not be replayed.
+    session_.undoStack_.clear();
+}
+
+void LotterySession::Relay::drawsReplaced() {
+    emit session_.drawsReplaced();
+}
+
+void LotterySession::Relay::drawsEdited(int first, int removed, int inserted) {
+    emit session_.drawsEdited(first, removed, inserted);
+}
+
+void LotterySession::Relay::fileNamed(const std::string& title) {
+    emit session_.fileNamed(QString::fromStdString(title));
+}
+
+void LotterySession::Relay::changedFlagChanged(bool changed) {
+    emit session_.changedFlagChanged(changed);
+}
+
+void LotterySession::start(lottery::LotteryShape shape) {
+    document_.StartLottery(shape);
+}
+
+bool LotterySession::settleUnsavedChanges(bool exiting) {
+    if (!document_.changed() || !questions_.saveChangesFirst(exiting))
+        return true;
+    // A save that did not happen (cancelled, or failing by an exception) keeps the draws.
+    return save();
+}
+
+void LotterySession::newLottery() {
+    if (!settleUnsavedChanges(false))
+        return;
+    const std::optional<lottery::LotteryShape> shape = questions_.shapeOfNewLottery();
+    if (!shape)
+        return;
+    document_.StartLottery(*shape);
+    unnamedProposal_.clear();
+    emit lotteryChanged();
+}
+
+void LotterySession::open() {
+    if (!settleUnsavedChanges(false))
+        return;
+    const std::optional<QString> chosen = questions_.fileToOpen();
+    if (chosen)
+        openPath(*chosen);
+}
+
+void LotterySession::openFile(const QString& path) {
+    openPath(path);
+}
+
+void LotterySession::openDropped(const QString& path) {
+    if (settleUnsavedChanges(false))
+        openPath(path);
+}
+
+void LotterySession::openPath(const QString& path) {
+    // A folder dropped on the window or named on the command line is no file to open.
+    if (QFileInfo(path).isDir())
+        throw std::runtime_error(QStringLiteral("%1 — это папка, а не файл")
+                                     .arg(QFileInfo(path).fileName())
+                                     .toStdString());
+    if (IsTablePath(path)) {
+        importTable(path);
+        return;
+    }
+    // All or nothing: a file that cannot be used leaves the lottery as it was.
+    lottery::OpenDocument(document_, path.toStdString(), *fileSystem_);
+    folder_ = QFileInfo(path).absolutePath();
+    emit lotteryChanged();
+}
+
+void LotterySession::importTable(const QString& path) {
+    const std::optional<lottery::DrawTable> reading = questions_.tableReading(path);
+    if (!reading)
+        return;
+    // An updated download of the history on screen: offer to add only what is new.
+    const std::optional<std::size_t> newFrom =
+        reading->shape == document_.shape()
+            ? lottery::NewDrawsStartAt(document_.draws(), reading->draws, reading->shape.K)
+            : std::nullopt;
+    if (newFrom && questions_.addOnlyNewDraws(reading->draws.size() - *newFrom)) {
+        appendDraws(std::vector<lottery::DrawRecord>(
+            reading->draws.begin() + static_cast<std::ptrdiff_t>(*newFrom), reading->draws.end()));
+    } else {
+        // An unnamed lottery, so that "Сохранить" asks for a database name: nothing is ever
+        // written to the table.
+        document_.StartLottery(reading->shape);
+        const QFileInfo table(path);
+        unnamedProposal_ = table.completeBaseName() + QStringLiteral(".dat");
+        folder_ = table.absolutePath();
+        appendDraws(reading->draws);
+    }
+    emit lotteryChanged();
+}
+
+bool LotterySession::save() {
+    if (!document_.named())
+        return saveAs();
+    lottery::SaveDocument(document_, *fileSystem_);
+    return true;
+}
+
+bool LotterySession::saveAs() {
+    const std::optional<QString> chosen = questions_.fileToSave(saveProposal());
+    if (!chosen)
+        return false;
+    if (IsTablePath(*chosen)) {
+        // A copy of the draws for other programs: the lottery keeps its name, its file and
+        // its "changed"; the draws are in a file, so a command waiting for the save goes on.
+        ExportDrawTable(chosen->toStdString(), document_.draws(), document_.shape(), *fileSystem_);
+        return true;
+    }
+    lottery::SaveDocumentAs(document_, chosen->toStdString(), *fileSystem_);
+    folder_ = QFileInfo(*chosen).absolutePath();
+    return true;
+}
+
+bool LotterySession::mayClose() {
+    return settleUnsavedChanges(true);
+}
+
+SaveProposal LotterySession::saveProposal() const {
+    if (document_.named()) {
+        const QFileInfo file(QString::fromStdString(document_.filePath()));
+        return {file.absolutePath(), file.fileName()};
+    }
+    return {folder_, unnamedProposal_};
+}
+
+void LotterySession::recordCard() {
+    lottery::DrawEdit undo = document_.RecordCard();
+    undoStack_.push(
+        new DrawEditCommand(document_, DrawEditCommand::RecordName(), {std::move(undo)}));
+}
+
+void LotterySession::deleteDraws(const std::vector<int>& rows) {
+    std::vector<lottery::DrawEdit> undo = document_.DeleteDraws(rows);
+    if (undo.empty())
+        return;
+    int deleted = 0;
+    for (const lottery::DrawEdit& edit : undo)
+        deleted += static_cast<int>(edit.insert.size());
+    undoStack_.push(
+        new DrawEditCommand(document_, DrawEditCommand::DeleteName(deleted), std::move(undo)));
+}
+
+void LotterySession::replaceDraw(int row, const lottery::DrawRecord& record) {
+    if (row >= 0 && row < document_.drawCount() &&
+        document_.draws()[static_cast<std::size_t>(row)] == record)
+        return; // confirmed as it was: nothing to undo
+    lottery::DrawEdit undo = document_.ReplaceDraw(row, record);
+    undoStack_.push(new DrawEditCommand(document_, DrawEditCommand::EditName(), {std::move(undo)}));
+}
+
+void LotterySession::appendDraws(std::vector<lottery::DrawRecord> draws) {
+    const int count = static_cast<int>(draws.size());
+    if (count == 0)
+        return; // nothing new: no step, and nothing to save
+    // Checked as a whole: a draw that is not one of this lottery changes nothing.
+    lottery::DrawEdit undo = document_.AppendDraws(std::move(draws));
+    undoStack_.push(
+        new DrawEditCommand(document_, DrawEditCommand::AppendName(count), {std::move(undo)}));
+}
+
+void LotterySession::addStep(QUndoCommand* step) {
+    undoStack_.push(step);
+}
+
+} // namespace session

@@ -1,0 +1,252 @@
+// The session's commands without a window: what it asks, what it writes, and its undo history
+// against a model of the history.
+#include "session/LotterySession.h"
+
+#include "ScriptedQuestions.h"
+#include "TempDir.h"
+#include "storage/DrawFile.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QUndoCommand>
+#include <algorithm>
+#include <numeric>
+#include <random>
+
+namespace {
+
+using lottery::DrawRecord;
+using lottery::LotteryShape;
+
+DrawRecord RandomDraw(LotteryShape shape, std::mt19937& random) {
+    std::vector<int> numbers(static_cast<std::size_t>(shape.N));
+    std::iota(numbers.begin(), numbers.end(), 1);
+    std::shuffle(numbers.begin(), numbers.end(), random);
+    DrawRecord record{};
+    for (int p = 0; p < shape.K; ++p)
+        record[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(numbers[p]);
+    return record;
+}
+
+void RecordThroughTheCard(session::LotterySession& session, const DrawRecord& draw) {
+    for (int p = 0; p < session.document().shape().K; ++p)
+        session.document().MarkNumber(draw[static_cast<std::size_t>(p)]);
+    session.recordCard();
+}
+
+std::vector<DrawRecord> DrawsOf(const session::LotterySession& session) {
+    return {session.document().draws().begin(), session.document().draws().end()};
+}
+
+// The history as the user sees it: the states passed through, the one shown, the one saved.
+struct HistoryModel {
+    std::vector<std::vector<DrawRecord>> states{{}};
+    std::vector<int> ids{0};
+    std::size_t at = 0;
+    int savedId = 0;
+    int nextId = 1;
+
+    void step(std::vector<DrawRecord> draws) {
+        states.resize(at + 1);
+        ids.resize(at + 1);
+        states.push_back(std::move(draws));
+        ids.push_back(nextId++);
+        ++at;
+    }
+};
+
+class CountingStep : public QUndoCommand {
+public:
+    explicit CountingStep(int& value) : value_(value) {}
+    void redo() override { ++value_; }
+    void undo() override { --value_; }
+
+private:
+    int& value_;
+};
+
+} // namespace
+
+class LotterySessionTest : public QObject {
+    Q_OBJECT
+private slots:
+    void aCancelledSaveAfterYesKeepsTheDrawsAndStopsTheCommand_data();
+    void aCancelledSaveAfterYesKeepsTheDrawsAndStopsTheCommand();
+    void saveAsProposesTheFileTheTablesNameOrNothingInTheCurrentFolder();
+    void everyStepUndoesAndRedoesToTheDrawsAndChangedFlagOfItsState();
+    void anyUndoableStepGoesOnTheHistoryAndANewLotteryEmptiesIt();
+};
+
+void LotterySessionTest::aCancelledSaveAfterYesKeepsTheDrawsAndStopsTheCommand_data() {
+    QTest::addColumn<int>("command");
+    QTest::newRow("closing") << 0;
+    QTest::newRow("New") << 1;
+    QTest::newRow("Open") << 2;
+    QTest::newRow("a dropped file") << 3;
+}
+
+void LotterySessionTest::aCancelledSaveAfterYesKeepsTheDrawsAndStopsTheCommand() {
+    QFETCH(int, command);
+    lottery::test::TempDir dir;
+    const QString other = QString::fromStdString(dir.file("other.dat"));
+    lottery::WriteDrawFile(other.toStdString(), {}, {6, 49}, {});
+    ScriptedQuestions questions;
+    session::LotterySession session(questions);
+    session.start({6, 49});
+    RecordThroughTheCard(session, {1, 2, 3, 4, 5, 6, 0});
+    // Each answer as a user would give it, up to the command's own dialog: Yes, then the
+    // save dialog cancelled.
+    const auto run = [&] {
+        questions.shapes = {LotteryShape{5, 36}};
+        questions.openPaths = {other};
+        switch (command) {
+        case 0:
+            return session.mayClose();
+        case 1:
+            session.newLottery();
+            break;
+        case 2:
+            session.open();
+            break;
+        default:
+            session.openDropped(other);
+            break;
+        }
+        return true;
+    };
+    questions.saveAnswers = {true};
+    QVERIFY(!run() || command != 0);
+    QCOMPARE(questions.asked,
+             (std::vector<const char*>{command == 0 ? "save before exit" : "save", "save as"}));
+    QCOMPARE(session.document().drawCount(), 1);
+    QVERIFY(session.document().changed());
+    // Answered No, the command goes on and the draws are given up.
+    questions.saveAnswers = {false};
+    QVERIFY(run());
+    QVERIFY(command == 0 || session.document().drawCount() == 0);
+}
+
+void LotterySessionTest::saveAsProposesTheFileTheTablesNameOrNothingInTheCurrentFolder() {
+    lottery::test::TempDir dir;
+    const QString folder = QString::fromStdString(dir.path().string());
+    ScriptedQuestions questions;
+    session::LotterySession session(questions);
+    session.start({6, 49});
+    questions.savePaths = {folder + QStringLiteral("/kept.dat")};
+    QVERIFY(session.saveAs());
+    QVERIFY(!session.saveAs()); // cancelled
+    // An import of another shape: an unnamed lottery named after the table.
+    lottery::DrawTable table;
+    table.shape = {3, 9};
+    table.draws = {{1, 2, 3, 0, 0, 0, 0}, {4, 5, 6, 0, 0, 0, 0}};
+    questions.readings = {table};
+    session.openFile(folder + QStringLiteral("/tables/history 2024.csv"));
+    QVERIFY(!session.saveAs());
+    questions.shapes = {LotteryShape{5, 36}};
+    session.newLottery(); // "save first?" No
+    QVERIFY(!session.saveAs());
+
+    QCOMPARE(questions.proposals.size(), std::size_t{4});
+    QCOMPARE(questions.proposals[0].fileName, QString()); // a new lottery
+    QCOMPARE(questions.proposals[1].folder, folder);
+    QCOMPARE(questions.proposals[1].fileName, QStringLiteral("kept.dat"));
+    QCOMPARE(questions.proposals[2].folder, folder + QStringLiteral("/tables"));
+    QCOMPARE(questions.proposals[2].fileName, QStringLiteral("history 2024.dat"));
+    QCOMPARE(questions.proposals[3].folder, folder + QStringLiteral("/tables"));
+    QCOMPARE(questions.proposals[3].fileName, QString());
+}
+
+void LotterySessionTest::everyStepUndoesAndRedoesToTheDrawsAndChangedFlagOfItsState() {
+    lottery::test::TempDir dir;
+    const QString path = QString::fromStdString(dir.file("history.dat"));
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        std::mt19937 random(seed);
+        const LotteryShape shape{static_cast<int>(1 + seed % 7), static_cast<int>(7 + seed * 2)};
+        ScriptedQuestions questions;
+        session::LotterySession session(questions);
+        QSignalSpy changes(&session, &session::LotterySession::lotteryChanged);
+        session.start(shape);
+        HistoryModel model;
+        for (int move = 0; move < 120; ++move) {
+            const int count = session.document().drawCount();
+            std::vector<DrawRecord> draws = DrawsOf(session);
+            const int kind = static_cast<int>(random() % 8);
+            const int spy = static_cast<int>(changes.count());
+            if (kind == 0 || kind == 1) {
+                const DrawRecord draw = RandomDraw(shape, random);
+                RecordThroughTheCard(session, draw);
+                draws.push_back(draw);
+                model.step(draws);
+            } else if (kind == 2) {
+                std::vector<int> rows;
+                for (int r = 0; r < 3; ++r)
+                    rows.push_back(static_cast<int>(random() % (count + 2)) - 1); // strays too
+                session.deleteDraws(rows);
+                std::vector<DrawRecord> kept;
+                for (int r = 0; r < count; ++r)
+                    if (std::find(rows.begin(), rows.end(), r) == rows.end())
+                        kept.push_back(draws[static_cast<std::size_t>(r)]);
+                if (kept.size() != draws.size())
+                    model.step(kept);
+            } else if (kind == 3 && count > 0) {
+                const int row = static_cast<int>(random() % count);
+                const DrawRecord draw = random() % 3 == 0 ? draws[static_cast<std::size_t>(row)]
+                                                          : RandomDraw(shape, random);
+                session.replaceDraw(row, draw);
+                if (draw != draws[static_cast<std::size_t>(row)]) {
+                    draws[static_cast<std::size_t>(row)] = draw;
+                    model.step(draws);
+                }
+            } else if (kind == 4) {
+                const int added = static_cast<int>(random() % 3);
+                std::vector<DrawRecord> more;
+                for (int i = 0; i < added; ++i)
+                    more.push_back(RandomDraw(shape, random));
+                session.appendDraws(more);
+                if (added > 0) {
+                    draws.insert(draws.end(), more.begin(), more.end());
+                    model.step(draws);
+                }
+            } else if (kind == 5) {
+                session.undo();
+                model.at -= model.at > 0 ? 1 : 0;
+            } else if (kind == 6) {
+                session.redo();
+                model.at += model.at + 1 < model.states.size() ? 1 : 0;
+            } else {
+                questions.savePaths = {path};
+                QVERIFY(session.save());
+                model.savedId = model.ids[model.at];
+                QCOMPARE(lottery::ReadDrawFile(path.toStdString()).draws, model.states[model.at]);
+            }
+            QCOMPARE(DrawsOf(session), model.states[model.at]);
+            QCOMPARE(session.document().changed(), model.ids[model.at] != model.savedId);
+            QCOMPARE(session.undoStack().index(), static_cast<int>(model.at));
+            // Whatever the statistics show was announced.
+            if (DrawsOf(session) != draws || kind <= 1)
+                QVERIFY(changes.count() > spy);
+        }
+    }
+}
+
+void LotterySessionTest::anyUndoableStepGoesOnTheHistoryAndANewLotteryEmptiesIt() {
+    ScriptedQuestions questions;
+    session::LotterySession session(questions);
+    session.start({6, 49});
+    int value = 0;
+    session.addStep(new CountingStep(value));
+    session.addStep(new CountingStep(value));
+    QCOMPARE(value, 2);
+    session.undo();
+    QCOMPARE(value, 1);
+    session.redo();
+    QCOMPARE(value, 2);
+    questions.shapes = {LotteryShape{5, 36}};
+    session.newLottery();
+    QCOMPARE(session.undoStack().count(), 0);
+    session.undo();
+    QCOMPARE(value, 2);
+}
+
+QTEST_GUILESS_MAIN(LotterySessionTest)
+#include "LotterySessionTest.moc"

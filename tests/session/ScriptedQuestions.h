@@ -1,0 +1,55 @@
+#pragma once
+
+#include "session/SessionQuestions.h"
+
+#include <deque>
+#include <vector>
+
+// Answers the session's questions from a script and records what it was asked. Every list
+// that runs out answers No, or cancels.
+class ScriptedQuestions : public session::SessionQuestions {
+public:
+    bool saveChangesFirst(bool exiting) override {
+        asked.push_back(exiting ? "save before exit" : "save");
+        return next(saveAnswers, false);
+    }
+    std::optional<lottery::LotteryShape> shapeOfNewLottery() override {
+        asked.push_back("shape");
+        return next(shapes, std::optional<lottery::LotteryShape>());
+    }
+    std::optional<QString> fileToOpen() override {
+        asked.push_back("open");
+        return next(openPaths, std::optional<QString>());
+    }
+    std::optional<QString> fileToSave(const session::SaveProposal& proposal) override {
+        asked.push_back("save as");
+        proposals.push_back(proposal);
+        return next(savePaths, std::optional<QString>());
+    }
+    std::optional<lottery::DrawTable> tableReading(const QString& /*path*/) override {
+        asked.push_back("table");
+        return next(readings, std::optional<lottery::DrawTable>());
+    }
+    bool addOnlyNewDraws(std::size_t /*newDraws*/) override {
+        asked.push_back("only new");
+        return next(onlyNewAnswers, false);
+    }
+
+    std::deque<bool> saveAnswers;
+    std::deque<std::optional<lottery::LotteryShape>> shapes;
+    std::deque<std::optional<QString>> openPaths;
+    std::deque<std::optional<QString>> savePaths;
+    std::deque<std::optional<lottery::DrawTable>> readings;
+    std::deque<bool> onlyNewAnswers;
+    std::vector<const char*> asked;
+    std::vector<session::SaveProposal> proposals;
+
+private:
+    template <typename T> static T next(std::deque<T>& script, T otherwise) {
+        if (script.empty())
+            return otherwise;
+        T answer = std::move(script.front());
+        script.pop_front();
+        return answer;
+    }
+};

@@ -1,0 +1,138 @@
+#include "BacktestPanel.h"
+#include "BacktestTable.h"
+#include "CheckTableModel.h"
+#include "FrmTickets.h"
+#include "SetDrawPanel.h"
+#include "TicketCheckPanel.h"
+#include "TicketListModel.h"
+#include "TicketSetHost.h"
+#include "../charts/OpenedHistory.h"
+#include "lottery/RandomSource.h"
+#include "tickets/TicketFile.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <random>
+
+namespace {
+
+// The program's side as the window sees it: every edit is a step, counted and undoable.
+struct FakeTicketHost : TicketSetHost {
+    lottery::LotteryDocument lottery;
+    lottery::TicketSet set{{6, 49}};
+    lottery::LcgRandom generator{21};
+    std::vector<lottery::TicketEdit> undo;
+    FrmTickets* window = nullptr;
+
+    const lottery::LotteryDocument& document() const override { return lottery; }
+    const lottery::TicketSet& ticketSet() const override { return set; }
+    void editTicketSet(const lottery::TicketEdit& edit, const QString&) override {
+        undo.push_back(set.Apply(edit));
+        window->refreshSet();
+    }
+    lottery::RandomSource& random() override { return generator; }
+};
+
+std::vector<lottery::DrawRecord> Draws(int count) {
+    std::mt19937 rng(5);
+    std::vector<lottery::DrawRecord> draws;
+    std::vector<std::uint8_t> numbers(49);
+    std::iota(numbers.begin(), numbers.end(), 1);
+    for (int i = 0; i < count; ++i) {
+        std::shuffle(numbers.begin(), numbers.end(), rng);
+        draws.push_back({numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5]});
+    }
+    return draws;
+}
+
+} // namespace
+
+class FrmTicketsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A set made the ways a user makes one, each change one step of the host's history, and
+    // every figure of the window follows the set.
+    void makesASetStepByStepAndChecksIt() {
+        FakeTicketHost host;
+        OpenDraws(host.lottery, Draws(300), {6, 49});
+        FrmTickets window(host);
+        host.window = &window;
+        window.refreshLottery();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        window.ticketEntry()->setText(QStringLiteral("41, 3 12 18 27 34"));
+        QTest::keyClick(window.ticketEntry(), Qt::Key_Return);
+        window.ticketEntry()->setText(QStringLiteral("1 2 3 4 5 50"));
+        QTest::keyClick(window.ticketEntry(), Qt::Key_Return); // refused: no step
+        for (int n : {7, 14, 21, 28, 35, 42})
+            host.lottery.MarkNumber(n);
+        QVERIFY(window.addCard());
+        window.findChild<QPushButton*>(QStringLiteral("btnRandomTickets"))->click();
+        QCOMPARE(host.undo.size(), 3U);
+        QCOMPARE(host.set.size(), 7U);
+        QCOMPARE(host.set.at(0).text(), std::string("3 12 18 27 34 41"));
+        QCOMPARE(window.listModel()->rowCount(), 7);
+
+        window.ticketList()->selectRow(1);
+        window.findChild<QPushButton*>(QStringLiteral("btnDeleteTickets"))->click();
+        QCOMPARE(host.set.size(), 6U);
+        window.checkPanel()->check();
+        auto* table = qobject_cast<CheckTableModel*>(window.checkPanel()->table()->model());
+        QVERIFY(table->check().has_value());
+        QCOMPARE(table->check()->ticketDraws(), 6LL * 300);
+        QCOMPARE(table->rowCount(), CheckTableModel::FirstTicket + 6);
+
+        window.backtestPanel()->setRange(101, 300);
+        window.backtestPanel()->run();
+        QCOMPARE(window.backtestPanel()->table()->rowCount(), 5);
+        QVERIFY(!window.backtestPanel()->verdict()->text().isEmpty());
+        window.drawPanel()->draw();
+        QVERIFY(window.listModel()->data(window.listModel()->index(0, TicketListModel::Hits),
+                                         Qt::DisplayRole)
+                    .isValid());
+
+        // Undone to the start, step by step: the window shows an empty set.
+        while (!host.undo.empty()) {
+            host.set.Apply(host.undo.back());
+            host.undo.pop_back();
+            window.refreshSet();
+        }
+        QCOMPARE(window.listModel()->rowCount(), 0);
+    }
+
+    // Saved and opened again as one step; a set of another lottery is refused, not cut to fit.
+    void savesAndOpensTheSetWholeOrNotAtAll() {
+        FakeTicketHost host;
+        FrmTickets window(host);
+        host.window = &window;
+        host.set.AddRandom(4, host.generator);
+        window.refreshSet();
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("мой.tickets"));
+        QCOMPARE(window.saveSet(path), QString());
+        QVERIFY(!window.setChangedSinceSaved());
+        const lottery::TicketSet saved = host.set;
+        host.set.AddRandom(2, host.generator);
+        window.refreshSet();
+        QVERIFY(window.setChangedSinceSaved());
+        QCOMPARE(window.openSet(path), QString());
+        QVERIFY(host.set == saved);
+        QCOMPARE(host.undo.size(), 1U);
+
+        const QString other = folder.filePath(QStringLiteral("other.tickets"));
+        lottery::WriteTicketFile(other.toStdString(), lottery::TicketSet({5, 36}));
+        QVERIFY(window.openSet(other).contains(QStringLiteral("5 из 36")));
+        QVERIFY(host.set == saved);
+        QCOMPARE(host.undo.size(), 1U);
+    }
+};
+
+QTEST_MAIN(FrmTicketsTest)
+#include "FrmTicketsTest.moc"
