@@ -10,9 +10,10 @@
 #include "tables/DrawTableReader.h"
 #include "tables/DrawTableSummary.h"
 #include "tables/DrawTableWriter.h"
+#include "wording/RussianCount.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cstdio>
@@ -36,6 +37,35 @@ void Print(std::FILE* to, const QString& text) {
 void PrintUtf8(std::FILE* to, const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), to);
     std::fflush(to);
+}
+
+bool IsFolder(const QString& path) {
+    return QFileInfo(path).isDir();
+}
+
+// Why a file could not be written, in Russian (the window's error box keeps its own texts).
+QString WriteReason(const QString& path, int code) {
+    switch (code) {
+    case lottery::io_code::kFileNotFound:
+        return QStringLiteral("нет такой папки");
+    case lottery::io_code::kInvalidFilename:
+        return QStringLiteral("недопустимое имя файла");
+    case lottery::io_code::kTooManyOpenFiles:
+        return QStringLiteral("открыто слишком много файлов");
+    case lottery::io_code::kAccessDenied:
+        return IsFolder(path) ? QStringLiteral("это папка, а не файл")
+                              : QStringLiteral("нет доступа");
+    case lottery::io_code::kDiskFull:
+        return QStringLiteral("диск переполнен");
+    default:
+        return QStringLiteral("ошибка ввода-вывода %1").arg(code);
+    }
+}
+
+void ReportWriteFailure(const QString& path, const lottery::IoError& error) {
+    Print(
+        stderr,
+        QStringLiteral("Не удалось записать %1: %2\n").arg(path, WriteReason(path, error.code())));
 }
 
 // The whole file, read only; nullopt (reported) when it cannot or may not be read.
@@ -98,8 +128,7 @@ int Import(const QString& tablePath, const QString& outPath, const QString& shap
     try {
         lottery::WriteDrawFile(outPath.toStdString(), table.draws, table.shape, {});
     } catch (const lottery::IoError& error) {
-        Print(stderr, QStringLiteral("Не удалось записать %1: %2\n")
-                          .arg(outPath, QString::fromUtf8(error.what())));
+        ReportWriteFailure(outPath, error);
         return kFailed;
     }
     PrintUtf8(stdout, summary);
@@ -118,9 +147,15 @@ int Export(const QString& databasePath, const QString& outPath) {
     try {
         content = lottery::DecodeDrawFile(
             std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()));
+    } catch (const lottery::IoError&) {
+        // Only a file shorter than one record fails so.
+        Print(stderr, QStringLiteral("Не удалось прочитать %1: файл короче одной записи — не база "
+                                     "лотереи\n")
+                          .arg(databasePath));
+        return kFailed;
     } catch (const std::exception& error) {
-        Print(stderr, QStringLiteral("%1 — не база лотереи: %2\n")
-                          .arg(databasePath, QString::fromUtf8(error.what())));
+        Print(stderr, QStringLiteral("Не удалось прочитать %1: %2\n")
+                          .arg(databasePath, QString::fromUtf8(error.what()).toLower()));
         return kFailed;
     }
     const std::string csv = lottery::DrawTableCsv(content.draws, content.shape);
@@ -128,16 +163,16 @@ int Export(const QString& databasePath, const QString& outPath) {
         lottery::WriteFileAtomically(
             outPath.toStdString(),
             std::span(reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size()));
-    } catch (const std::exception& error) {
-        Print(stderr, QStringLiteral("Не удалось записать %1: %2\n")
-                          .arg(outPath, QString::fromUtf8(error.what())));
+    } catch (const lottery::IoError& error) {
+        ReportWriteFailure(outPath, error);
         return kFailed;
     }
     Print(stdout, QStringLiteral("Лотерея %1 из %2, тиражей: %3\nЗаписано: %4\n")
                       .arg(content.shape.K)
                       .arg(content.shape.N)
-                      .arg(content.draws.size())
-                      .arg(outPath));
+                      .arg(QString::fromStdString(wording::GroupedNumber(
+                               static_cast<long long>(content.draws.size()))),
+                           outPath));
     return 0;
 }
 
@@ -165,7 +200,8 @@ QString HelpText() {
                "      базы: сколько раз совпало 0, 1, ..., K номеров и сколько даёт случай, а\n"
                "      если у набора есть цены — потрачено, выиграно и итог. --json печатает\n"
                "      {\"tickets\": n, \"draws\": d, \"matches\": {...}, \"expected\": {...}}.\n"
-               "  Zhrebikon --help | --version\n\n"
+               "  Zhrebikon --help | --version\n"
+               "  Ключи Qt (-style fusion, -platform xcb, -reverse, ...) передаются окну.\n\n"
                "Файл записывается целиком или не записывается вовсе. Код выхода 0 — сделано,\n"
                "1 — не удалось (причина напечатана), 2 — неверные аргументы.\n");
 }
@@ -191,6 +227,74 @@ std::optional<int> RunPlainCommand(const std::vector<std::string>& plain) {
     return std::nullopt;
 }
 
+// What the arguments ask for, read by hand so that every message is Russian and names the
+// option as it was typed.
+struct Arguments {
+    bool help = false;
+    bool version = false;
+    bool import = false;
+    bool exportTable = false;
+    std::optional<QString> shape;
+    QStringList files;
+    QString mistake; // set when the arguments cannot be used
+};
+
+// Qt's own options, which the application object takes (a value follows those marked so).
+bool IsToolkitOption(const QString& argument, bool& takesValue) {
+    static const QStringList withValue{
+        QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+        QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+        QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+        QStringLiteral("qwindowtitle"),    QStringLiteral("style"),
+        QStringLiteral("stylesheet"),      QStringLiteral("display"),
+        QStringLiteral("geometry"),        QStringLiteral("title"),
+        QStringLiteral("session"),         QStringLiteral("qmljsdebugger")};
+    static const QStringList alone{QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                                   QStringLiteral("nograb"), QStringLiteral("dograb"),
+                                   QStringLiteral("sync")};
+    QString name = argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1);
+    const bool joined = name.contains(QLatin1Char('='));
+    name = name.section(QLatin1Char('='), 0, 0);
+    takesValue = withValue.contains(name) && !joined;
+    return withValue.contains(name) || (alone.contains(name) && !joined);
+}
+
+Arguments ReadArguments(const QStringList& arguments) {
+    Arguments read;
+    bool optionsEnded = false;
+    for (int i = 1; i < arguments.size() && read.mistake.isEmpty(); ++i) {
+        const QString& argument = arguments[i];
+        bool takesValue = false;
+        if (optionsEnded || !argument.startsWith(QLatin1Char('-')) ||
+            argument == QStringLiteral("-")) {
+            read.files << argument;
+        } else if (argument == QStringLiteral("--")) {
+            optionsEnded = true;
+        } else if (argument == QStringLiteral("-h") || argument == QStringLiteral("--help")) {
+            read.help = true;
+        } else if (argument == QStringLiteral("-v") || argument == QStringLiteral("--version")) {
+            read.version = true;
+        } else if (argument == QStringLiteral("--import")) {
+            read.import = true;
+        } else if (argument == QStringLiteral("--export")) {
+            read.exportTable = true;
+        } else if (argument.startsWith(QStringLiteral("--shape="))) {
+            read.shape = argument.section(QLatin1Char('='), 1);
+        } else if (argument == QStringLiteral("--shape")) {
+            if (i + 1 < arguments.size())
+                read.shape = arguments[++i];
+            else
+                read.mistake =
+                    QStringLiteral("После «%1» нужна лотерея K/N, например 6/49").arg(argument);
+        } else if (IsToolkitOption(argument, takesValue)) {
+            i += takesValue ? 1 : 0; // for the application object, which reads argv itself
+        } else {
+            read.mistake = QStringLiteral("Неизвестный ключ «%1»").arg(argument);
+        }
+    }
+    return read;
+}
+
 } // namespace
 
 CommandLine RunCommandLine(int argc, char** argv) {
@@ -205,56 +309,33 @@ CommandLine RunCommandLine(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-
-    QCommandLineParser parser;
-    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
-                                        QStringLiteral("Эта справка."));
-    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
-                                           QStringLiteral("Версия программы."));
-    const QCommandLineOption importOption(QStringLiteral("import"), QString());
-    const QCommandLineOption exportOption(QStringLiteral("export"), QString());
-    const QCommandLineOption shapeOption(QStringLiteral("shape"), QString(), QStringLiteral("K/N"));
-    parser.addOption(helpOption);
-    parser.addOption(versionOption);
-    parser.addOption(importOption);
-    parser.addOption(exportOption);
-    parser.addOption(shapeOption);
+    const Arguments read = ReadArguments(arguments);
     CommandLine command;
-    const bool parsed = parser.parse(arguments);
-    const bool console = !parsed || parser.isSet(helpOption) || parser.isSet(versionOption) ||
-                         parser.isSet(importOption) || parser.isSet(exportOption) ||
-                         parser.isSet(shapeOption) || parser.positionalArguments().size() > 1;
+    const bool console = !read.mistake.isEmpty() || read.help || read.version || read.import ||
+                         read.exportTable || read.shape || read.files.size() > 1;
     if (!console) {
-        if (!parser.positionalArguments().isEmpty())
-            command.fileToOpen = parser.positionalArguments().constFirst();
+        if (!read.files.isEmpty())
+            command.fileToOpen = read.files.constFirst();
         return command;
     }
 
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
-    if (!parsed) {
-        const QStringList unknown = parser.unknownOptionNames();
-        Print(
-            stderr,
-            (unknown.isEmpty()
-                 ? QStringLiteral("Неверные аргументы (ключу --shape нужно значение K/N)")
-                 : QStringLiteral("Неизвестный ключ: %1").arg(unknown.join(QStringLiteral(", ")))) +
-                QStringLiteral("; см. --help\n"));
+    if (!read.mistake.isEmpty()) {
+        Print(stderr, read.mistake + QStringLiteral("; см. --help\n"));
         command.finished = kMisused;
-    } else if (parser.isSet(helpOption)) {
+    } else if (read.help) {
         Print(stdout, HelpText());
         command.finished = 0;
-    } else if (parser.isSet(versionOption)) {
+    } else if (read.version) {
         Print(stdout, QCoreApplication::applicationName() + QLatin1Char(' ') +
                           QCoreApplication::applicationVersion() + QLatin1Char('\n'));
         command.finished = 0;
-    } else if (parser.isSet(importOption) != parser.isSet(exportOption) &&
-               parser.positionalArguments().size() == 2 &&
-               (parser.isSet(importOption) || !parser.isSet(shapeOption))) {
-        const QStringList files = parser.positionalArguments();
-        command.finished = parser.isSet(importOption)
-                               ? Import(files[0], files[1], parser.value(shapeOption))
-                               : Export(files[0], files[1]);
+    } else if (read.import != read.exportTable && read.files.size() == 2 &&
+               (read.import || !read.shape)) {
+        command.finished =
+            read.import ? Import(read.files[0], read.files[1], read.shape.value_or(QString()))
+                        : Export(read.files[0], read.files[1]);
     } else {
         Print(stderr, QStringLiteral("Нужно: --import TABLE OUT.dat [--shape K/N], "
                                      "--export FILE.dat OUT.csv или один FILE; см. --help\n"));

@@ -7,6 +7,7 @@
 #include "tables/HistoryContinuation.h"
 
 #include <QFileInfo>
+#include <stdexcept>
 
 namespace session {
 
@@ -84,6 +85,11 @@ void LotterySession::openDropped(const QString& path) {
 }
 
 void LotterySession::openPath(const QString& path) {
+    // A folder dropped on the window or named on the command line is no file to open.
+    if (QFileInfo(path).isDir())
+        throw std::runtime_error(QStringLiteral("%1 — это папка, а не файл")
+                                     .arg(QFileInfo(path).fileName())
+                                     .toStdString());
     // The content decides, not the name: a database named .txt opens as one, a table named
     // .dat or .tsv goes to the preview. A file that cannot be read fails as its name says.
     const std::optional<bool> database = lottery::IsDrawFileAt(path.toStdString(), *fileSystem_);

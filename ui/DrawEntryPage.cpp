@@ -26,6 +26,12 @@ const QString DrawEntryPage::kCaptionPlay = QStringLiteral("Провести р�
 
 namespace {
 
+// What the card does besides clicks, which nothing else on the page tells.
+const QString kCardHint = QStringLiteral(
+    "Номера можно набирать: «3 17 22 30 41 45» и Enter; Backspace убирает последний.\n"
+    "Правая кнопка мыши на полной карточке или F4 — проверить билет по истории.\n"
+    "F3 — диаграммы; Ctrl+Z — отменить, Ctrl+Y — повторить.");
+
 const QColor kActiveModeText = ResolveColour(0x000000, QPalette());
 const QColor kOtherModeText = ResolveColour(0x808080, QPalette());
 
@@ -120,9 +126,15 @@ bool DrawEntryPage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     const auto& key = static_cast<const QKeyEvent&>(*event);
-    // A blank on a visible button is that button's click, unless digits wait for it.
-    if (key.key() == Qt::Key_Space && watched != btnFocus_ && typed_.pending().empty())
-        return false;
+    // A blank or Enter on a visible button is that button's click, unless digits wait for it.
+    if (watched != btnFocus_ && typed_.pending().empty()) {
+        if (key.key() == Qt::Key_Space)
+            return false;
+        if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+            static_cast<QPushButton*>(watched)->click();
+            return true;
+        }
+    }
     return typeKey(key);
 }
 
@@ -151,7 +163,23 @@ bool DrawEntryPage::typeKey(const QKeyEvent& event) {
             Action1Execute(numbers_[static_cast<std::size_t>(n)]);
     if (outcome.press)
         btnNewTiraz_->click(); // does nothing while the button is disabled
+    showPendingDigits();
     return outcome.handled;
+}
+
+void DrawEntryPage::showPendingDigits() {
+    // A digit waiting for the next one rings the ball it would mark if the number ended here.
+    if (pendingMark_ == nullptr)
+        return;
+    const std::string& digits = typed_.pending();
+    const int n = digits.empty() ? 0 : std::stoi(digits);
+    GlyphButton* ball =
+        n >= 1 && n <= document_.shape().N ? numbers_[static_cast<std::size_t>(n)] : nullptr;
+    pendingMark_->setVisible(ball != nullptr);
+    if (ball != nullptr) {
+        pendingMark_->setGeometry(ball->geometry());
+        pendingMark_->raise();
+    }
 }
 
 void DrawEntryPage::CreateNumberButtons() {
@@ -169,13 +197,22 @@ void DrawEntryPage::CreateNumberButtons() {
             button->setMargin(-1);
             button->setGlyph(art::ComposeBallGlyph(n, art::GlyphKind::Plain));
             button->setVisible(n <= document_.shape().N);
+            button->setToolTip(kCardHint);
             connect(button, &QPushButton::clicked, this, [this, button] {
                 typed_.clear();
+                showPendingDigits();
                 Action1Execute(button);
             });
             numbers_[static_cast<std::size_t>(n)] = button;
         }
     }
+
+    pendingMark_ = new QLabel(this);
+    pendingMark_->setObjectName(QStringLiteral("lblPendingDigit"));
+    pendingMark_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    pendingMark_->setStyleSheet(QStringLiteral(
+        "border: 2px dashed #c00000; border-radius: 14px; background: transparent;"));
+    pendingMark_->hide();
 
     const QFont labelFont = BallLabelFont();
     const int labelHeight = QFontMetrics(labelFont).height();
@@ -285,6 +322,7 @@ void DrawEntryPage::btnNewTirazClick() {
         else
             document_.RecordCard();
         clearDisplay(recorded);
+        emit drawRecorded();
         return;
     }
 
@@ -366,6 +404,7 @@ void DrawEntryPage::bbtPlayClick() {
 
 void DrawEntryPage::Unvisible() {
     typed_.clear();
+    showPendingDigits();
     const int N = document_.shape().N;
     for (int n = 1; n <= kNumbers; ++n) {
         if (GlyphButton* button = numbers_[static_cast<std::size_t>(n)]) {

@@ -93,6 +93,10 @@ public:
     // not one of them. The window hands over keys that reach it while the page is shown.
     bool typeKey(const QKeyEvent& event);
 
+signals:
+    // The card was recorded as a draw at the end of the list.
+    void drawRecorded();
+
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -105,6 +109,7 @@ private:
     void onContinueClicked();
     // The visible part of "Далее ...", for the numbers that were on the card.
     void clearDisplay(const lottery::NumberSet& card);
+    void showPendingDigits();
 
     lottery::LotteryDocument& document_;
     lottery::RandomSource& random_;
@@ -118,6 +123,7 @@ private:
     QPushButton* btnFocus_ = nullptr;
     GlyphButton* btnNewTiraz_ = nullptr;
     GlyphButton* btnContinue_ = nullptr;
+    QLabel* pendingMark_ = nullptr; // rings the ball a pending typed digit would mark
     std::array<GlyphButton*, kNumbers + 1> numbers_{}; // 1-based
     std::array<QLabel*, kBalls + 1> ballPictures_{};   // 1-based
     std::array<QLabel*, kBalls + 1> ballLabels_{};     // 1-based

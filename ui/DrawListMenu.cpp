@@ -23,6 +23,12 @@ DrawListMenu::DrawListMenu(DrawListBox& list, session::LotterySession& session, 
     connect(delete_, &QAction::triggered, this, &DrawListMenu::deleteSelected);
     connect(edit_, &QAction::triggered, this, &DrawListMenu::editSelected);
 
+    list_.setToolTip(QStringLiteral(
+        "Правая кнопка мыши — удалить, изменить тираж, отменить и повторить.\n"
+        "Двойной щелчок — изменить тираж; Delete — удалить выбранные (Shift и Ctrl выбирают "
+        "несколько).\nF3 — диаграммы; Ctrl+Z — отменить, Ctrl+Y — повторить."));
+    // As on a file in a file manager: a double-click opens the draw for correcting.
+    connect(&list_, &QAbstractItemView::doubleClicked, this, &DrawListMenu::editSelected);
     list_.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&list_, &QWidget::customContextMenuRequested, this, &DrawListMenu::showMenu);
     // The model is set before the menu is made, and its selection model lives as long.

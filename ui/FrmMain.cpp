@@ -13,6 +13,7 @@
 #include "StatisticsPage.h"
 #include "TableImport.h"
 #include "session/LotterySession.h"
+#include "wording/RussianCount.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -164,6 +165,8 @@ void FrmMain::buildHistoryActions() {
                                         [trcNumber](int n) { trcNumber->setValue(n); }},
                                        this);
     addAction(analysisHooks_->chartsAction());
+    addAction(analysisHooks_->ticketCheckAction());
+    connect(drawEntry_, &DrawEntryPage::drawRecorded, statistics_, &StatisticsPage::selectLastDraw);
     statistics_->addContextAction(analysisHooks_->chartsAction());
     drawEntry_->addCardAction(analysisHooks_->ticketCheckAction());
 }
@@ -226,7 +229,9 @@ std::optional<lottery::DrawTable> FrmMain::tableReading(const QString& path) {
 bool FrmMain::addOnlyNewDraws(std::size_t newDraws) {
     return dialogs_.askYesNo(this, QStringLiteral("Таблица начинается с тиражей, которые уже есть "
                                                   "в лотерее. Добавить только новые тиражи (%1)?")
-                                       .arg(newDraws)) == ConfirmAnswer::Yes;
+                                       .arg(QString::fromStdString(wording::GroupedNumber(
+                                           static_cast<long long>(newDraws))))) ==
+           ConfirmAnswer::Yes;
 }
 
 void FrmMain::noNewDraws() {

@@ -99,6 +99,10 @@ StatisticsPage::StatisticsPage(lottery::LotteryDocument& document, QWidget* pare
     grdAll_ = addLargeGrid("grdAll", QRect(182, 134, 260, 114), 5);
     grdChashe_ = addRankingGrid("grdChashe", QRect(113, 275, 160, 21));
     grdReje_ = addRankingGrid("grdReje", QRect(281, 275, 160, 21));
+    // The charts are reached from here, which nothing in the page's captions tells.
+    for (StringGrid* grid : {grdNumber_, grdAll_, grdChashe_, grdReje_})
+        grid->setToolTip(QStringLiteral(
+            "Правая кнопка мыши или F3 — диаграммы: частота, давность и пары номеров."));
 
     setTabOrder(trcNumber_, grdNumber_);
     setTabOrder(grdNumber_, grdAll_);
@@ -231,6 +235,14 @@ void StatisticsPage::TabSheet1Show() {
         for (int c = 1; c <= N; ++c)
             grdAll_->setCell(c, 4, Number(stats[static_cast<std::size_t>(c)].drawsSince));
     }
+    FitNumberColumns();
+}
+
+void StatisticsPage::FitNumberColumns() {
+    // Counts of three digits and more would run into the next cell: such a grid widens its
+    // number columns alike, and keeps the chosen number in view.
+    grdNumber_->fitColumnsToTexts(kNumberColumnWidth);
+    grdAll_->fitColumnsToTexts(kNumberColumnWidth);
 }
 
 void StatisticsPage::trcNumberChange(int position) {
@@ -248,8 +260,11 @@ void StatisticsPage::trcNumberChange(int position) {
             grdNumber_->setCell(c, 1, Number(together[static_cast<std::size_t>(c)]));
     }
 
-    if (N > 6)
+    FitNumberColumns();
+    if (N > 6) {
         grdAll_->setLeftCol(p < N - 4 ? p : N - 5);
+        grdAll_->showCol(p); // wider columns show fewer numbers than the rule counts on
+    }
 }
 
 void StatisticsPage::ResetTables() {
@@ -259,6 +274,7 @@ void StatisticsPage::ResetTables() {
         for (int row = 0; row < 5; ++row)
             grdAll_->setCell(c, row, QString());
     }
+    FitNumberColumns();
 }
 
 void StatisticsPage::ApplyShape(lottery::LotteryShape shape) {
@@ -266,6 +282,15 @@ void StatisticsPage::ApplyShape(lottery::LotteryShape shape) {
     grdNumber_->setColCount(LargeGridColumns(shape.N));
     grdAll_->setColCount(LargeGridColumns(shape.N));
     trcNumber_->setRange(1, shape.N);
+}
+
+void StatisticsPage::selectLastDraw() {
+    const int last = drawList_->rowCount() - 1;
+    if (last < 0)
+        return;
+    lbxAll_->clearSelection();
+    lbxAll_->selectRow(last);
+    lbxAll_->scrollToBottom();
 }
 
 void StatisticsPage::drawsReplaced() {

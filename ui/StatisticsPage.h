@@ -55,6 +55,8 @@ public:
     // The list of past draws follows the document.
     void drawsReplaced();
     void drawsEdited(int first, int removed, int inserted);
+    // A draw recorded on the card shows selected at the end of the list.
+    void selectLastDraw();
 
     // Shows the session's lottery as it changes: a new shape, the list of past draws, and a
     // refresh after each command while the page is the one shown.
@@ -80,6 +82,7 @@ private:
     QLabel* addTitle(const char* name, const QString& text, int x, int y);
     StringGrid* addLargeGrid(const char* name, QRect geometry, int rows);
     StringGrid* addRankingGrid(const char* name, QRect geometry);
+    void FitNumberColumns();
 
     lottery::LotteryDocument& document_;
     QLabel* imgFon1_;

@@ -1,5 +1,6 @@
 #include "StringGrid.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -58,6 +59,25 @@ void StringGrid::setFixedCols(int count) {
 void StringGrid::setDefaultColWidth(int width) {
     defaultColWidth_ = std::max(width, 0);
     updateScrollBar();
+    update();
+}
+
+void StringGrid::fitColumnsToTexts(int narrowest) {
+    const QFontMetrics metrics(font());
+    int widest = 0;
+    for (int col = fixedCols_; col < colCount_ && static_cast<std::size_t>(col) < texts_.size();
+         ++col)
+        for (int row = 0; row < rowCount_ && static_cast<std::size_t>(row) < texts_[col].size();
+             ++row)
+            widest = std::max(widest, metrics.horizontalAdvance(texts_[col][row]));
+    // The text starts kTextOffset into the cell and fits when it ends before the cell's edge;
+    // a widened column leaves as much room after it as before.
+    const bool fits = kTextOffset + widest < narrowest;
+    const int width = fits ? narrowest : widest + 2 * kTextOffset;
+    if (width == defaultColWidth_)
+        return;
+    setDefaultColWidth(width);
+    setLeftCol(leftCol_);
     update();
 }
 

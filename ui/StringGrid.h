@@ -39,9 +39,15 @@ public:
     QString cell(int col, int row) const;
     void setCell(int col, int row, const QString& text);
 
+    // Widens the columns after the fixed ones alike to the widest text among them when one does
+    // not fit, never below `narrowest`; when every text fits they are `narrowest` wide.
+    void fitColumnsToTexts(int narrowest);
+
     // --- scrolling: the first visible column after the fixed ones
     int leftCol() const { return leftCol_; }
     void setLeftCol(int col);
+    // Scrolls as little as needed for the column to show whole.
+    void showCol(int col) { scrollIntoView(col); }
     // The largest first visible column that still shows the last column whole.
     int maxLeftCol() const;
 

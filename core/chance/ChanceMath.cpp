@@ -88,6 +88,20 @@ CountBand BinomialBand(long long trials, double p) {
     return band;
 }
 
+double BinomialOutside(long long trials, double p, const CountBand& band) {
+    if (trials <= 0 || p <= 0 || p >= 1)
+        return 0;
+    const double n = static_cast<double>(trials);
+    const double logP = std::log(p);
+    const double logQ = std::log1p(-p);
+    double inside = 0;
+    for (long long k = std::max(band.low, 0LL); k <= std::min(band.high, trials); ++k) {
+        const double kd = static_cast<double>(k);
+        inside += std::exp(LogChoose(n, kd) + kd * logP + (n - kd) * logQ);
+    }
+    return std::max(0.0, 1 - inside);
+}
+
 double RegularisedGammaQ(double a, double x) {
     if (x <= 0)
         return 1;

@@ -18,6 +18,9 @@ struct CountBand {
     bool contains(long long count) const { return count >= low && count <= high; }
 };
 CountBand BinomialBand(long long trials, double p);
+// P(X < band.low or X > band.high) for X ~ Binomial(trials, p): how often chance leaves the
+// band, which for a discrete count is less than the 5 % the band's name suggests.
+double BinomialOutside(long long trials, double p, const CountBand& band);
 
 // Upper regularised incomplete gamma Q(a, x) = Gamma(a, x) / Gamma(a).
 double RegularisedGammaQ(double a, double x);

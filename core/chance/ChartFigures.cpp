@@ -13,6 +13,8 @@ FrequencyFigure FrequencyFigureOf(const HistoryIndex& index, long long window) {
     figure.counts = index.frequencies(figure.draws);
     figure.expected = ExpectedCount(figure.draws, shape.K, shape.N);
     figure.band = BinomialBand(figure.draws, static_cast<double>(shape.K) / shape.N);
+    const double chance = static_cast<double>(shape.K) / shape.N;
+    figure.expectedOutside = shape.N * BinomialOutside(figure.draws, chance, figure.band);
     figure.test = TestEqualFrequencies(figure.counts, figure.draws, shape.K);
     if (figure.draws > 0) {
         for (int n = 1; n <= shape.N; ++n)
@@ -27,6 +29,7 @@ OverdueFigure OverdueFigureOf(const HistoryIndex& index, long long window, int l
     OverdueFigure figure;
     figure.shape = shape;
     figure.draws = index.clampWindow(window);
+    figure.all = index.drawCount();
     figure.drawsSince = index.drawsSince(figure.draws);
     figure.expectedGap = ExpectedGap(shape.K, shape.N);
     std::vector<int> numbers(shape.N);
@@ -34,6 +37,8 @@ OverdueFigure OverdueFigureOf(const HistoryIndex& index, long long window, int l
     const auto since = [&figure](int n) {
         return figure.drawsSince[static_cast<std::size_t>(n) - 1];
     };
+    // A number of the latest draw waits for nothing.
+    std::erase_if(numbers, [&](int n) { return since(n) == 0; });
     std::stable_sort(numbers.begin(), numbers.end(),
                      [&](int a, int b) { return since(a) > since(b); });
     numbers.resize(
@@ -55,6 +60,8 @@ PairFigure PairFigureOf(const HistoryIndex& index, long long window) {
                               (static_cast<double>(shape.N) * (shape.N - 1));
     figure.expected = static_cast<double>(figure.draws) * pairChance;
     figure.band = BinomialBand(figure.draws, pairChance);
+    figure.expectedOutside =
+        shape.N * (shape.N - 1) / 2.0 * BinomialOutside(figure.draws, pairChance, figure.band);
     for (int i = 1; i <= shape.N; ++i)
         for (int j = i + 1; j <= shape.N; ++j)
             if (!figure.band.contains(figure.at(i, j)))

@@ -16,6 +16,7 @@ struct FrequencyFigure {
     std::vector<long long> counts; // element n - 1 for number n
     double expected = 0;
     CountBand band;
+    double expectedOutside = 0; // numbers chance puts outside the band, on average
     EqualFrequencyTest test;
     std::vector<int> outsideBand; // numbers whose count lies outside the band, ascending
 };
@@ -23,10 +24,13 @@ FrequencyFigure FrequencyFigureOf(const HistoryIndex& index, long long window);
 
 struct OverdueFigure {
     LotteryShape shape;
-    long long draws = 0;
+    long long draws = 0; // the draws looked at: a number missing from all of them has waited
+                         // at least this long
+    long long all = 0;   // the draws of the whole list
     std::vector<long long> drawsSince; // element n - 1 for number n
     double expectedGap = 0;
-    // Numbers by descending draws since seen (the lower number first among equals).
+    // Numbers that have waited at least one draw, by descending draws since seen (the lower
+    // number first among equals).
     std::vector<int> mostOverdue;
     // P(gap >= drawsSince) for the numbers of mostOverdue, in the same order.
     std::vector<double> tail;
@@ -40,6 +44,7 @@ struct PairFigure {
     double expected = 0;             // draws holding a given pair, under chance
     CountBand band;                  // 95 % of chance's counts for one pair
     int pairsOutsideBand = 0;        // of the N(N-1)/2 pairs
+    double expectedOutside = 0;      // pairs chance puts outside the band, on average
     long long at(int i, int j) const {
         return together[static_cast<std::size_t>((i - 1) * N + (j - 1))];
     }

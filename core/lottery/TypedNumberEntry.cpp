@@ -10,10 +10,10 @@ int Value(const std::string& digits) {
     return value;
 }
 
-// No number is written with a leading zero, and every number that starts with the digits
-// of v is at least 10 v.
-bool MustWait(int value, int N) {
-    return value != 0 && value * 10 <= N;
+// Digits typed together make one number: in a lottery of two-digit numbers the first digit
+// waits for a second ("50" in 6/49 is one number, refused, not 5 and then 0); "05" is 5.
+bool MustWait(const std::string& digits, int N) {
+    return digits.size() == 1 && N >= 10;
 }
 
 } // namespace
@@ -34,7 +34,7 @@ TypedKeyOutcome TypedNumberEntry::feed(char key, const TypedCard& card) {
     TypedKeyOutcome outcome;
     if (key >= '0' && key <= '9') {
         pending_ += key;
-        if (MustWait(Value(pending_), card.shape.N)) {
+        if (MustWait(pending_, card.shape.N)) {
             outcome.handled = true;
             return outcome;
         }

@@ -25,9 +25,10 @@ struct TypedKeyOutcome {
     bool press = false;   // press the add / play button of the full card
 };
 
-// Turns typed digits, separators, Enter and Backspace into card actions. A number is
-// complete when a blank, comma or Enter follows it, or as soon as no larger number of the
-// lottery starts with the digits typed so far (in 6/49 "5" at once, "4" waits).
+// Turns typed digits, separators, Enter and Backspace into card actions. Digits typed together
+// are one number, complete at a blank, a comma or Enter, or at its second digit; in a lottery
+// of one-digit numbers at once. A number that cannot be on the card ("50" in 6/49) is refused
+// whole.
 class TypedNumberEntry {
 public:
     static constexpr char kEnter = '\n';

@@ -1,5 +1,6 @@
 #include "storage/AtomicFile.h"
 
+#include "storage/InPlaceRewrite.h"
 #include "storage/IoError.h"
 #include "storage/PathParts.h"
 #include "storage/SaveTemporaries.h"
@@ -52,35 +53,37 @@ void WriteAll(int fd, std::span<const std::uint8_t> bytes, FileSystem& fs) {
     }
 }
 
-// The file a path names in the end. Replacing a symbolic link by renaming over it would
-// leave the file it points to with the old content, so the save goes to that file instead.
-std::string ResolvedTarget(const std::string& path) {
+std::string RealPath(const std::string& path) {
     char* resolved = ::realpath(path.c_str(), nullptr);
     if (resolved == nullptr)
-        return path; // not there yet (or not reachable): the checks below report it
+        return {};
     std::string target(resolved);
     std::free(resolved);
     return target;
 }
 
-// The folder takes no new file but the file itself may be written: its bytes are rewritten
-// in place, then cut to the new length. This path is not atomic: a failure or a crash
-// half-way leaves the file partly rewritten, which is the price of a folder that admits no
-// temporary beside it. The file keeps its owner, group and permissions, being the same file.
-void RewriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes, FileSystem& fs) {
-    const int fd = fs.open(path.c_str(), O_WRONLY, 0);
-    if (fd < 0)
-        FailWithErrno(errno);
-    try {
-        WriteAll(fd, bytes, fs);
-        if (fs.ftruncate(fd, static_cast<off_t>(bytes.size())) != 0 || fs.fsync(fd) != 0)
-            FailWithErrno(errno);
-    } catch (...) {
-        fs.close(fd);
-        throw;
+// The file a path names in the end. Replacing a symbolic link by renaming over it would
+// leave the file it points to with the old content, so the save goes to that file instead;
+// a link to a file not there yet is followed the same way, and the file made where it points.
+std::string ResolvedTarget(const std::string& path) {
+    if (std::string target = RealPath(path); !target.empty())
+        return target;
+    std::string current = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat link {};
+        if (::lstat(current.c_str(), &link) != 0 || !S_ISLNK(link.st_mode))
+            break;
+        std::string next(static_cast<std::size_t>(link.st_size) + 1, '\0');
+        const ssize_t size = ::readlink(current.c_str(), next.data(), next.size());
+        if (size <= 0 || static_cast<std::size_t>(size) >= next.size())
+            break;
+        next.resize(static_cast<std::size_t>(size));
+        current = next.front() == '/' ? next : DirectoryPart(current) + "/" + next;
     }
-    if (fs.close(fd) != 0)
-        FailWithErrno(errno);
+    if (current == path)
+        return path; // not there yet (or not reachable): the checks of the caller report it
+    const std::string folder = RealPath(DirectoryPart(current));
+    return folder.empty() ? current : folder + "/" + FileNamePart(current);
 }
 
 // The replacement would otherwise belong to whoever saves (another user, or root). Only
@@ -113,6 +116,8 @@ void WriteFileAtomically(const std::string& requestedPath, std::span<const std::
         mode = target.st_mode & 07777;
     }
 
+    if (exists)
+        FinishInterruptedRewrite(path, fs);
     RemoveStaleTemporaries(path, fs);
     std::string tempPath;
     int fd = CreateTemporary(path, mode, fs, tempPath);
@@ -157,6 +162,7 @@ void ReadFileForUpdate(const std::string& path, FileSystem& fs,
                        const std::function<std::span<std::uint8_t>(std::size_t size)>& placeFor) {
     if (path.empty())
         throw IoError(io_code::kFileNotFound);
+    FinishInterruptedRewrite(path, fs);
     const int fd = fs.open(path.c_str(), O_RDWR, 0);
     if (fd < 0)
         FailWithErrno(errno);

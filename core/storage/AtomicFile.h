@@ -16,12 +16,14 @@ namespace lottery {
 // permissions and, where the saver may, its owner and group. On any failure the old file
 // stays whole, the temporary is removed and an IoError is thrown. An existing target without
 // write permission fails with code 5. A writable file in a folder that takes no temporary is
-// rewritten in place instead, which is not commit-or-nothing. Temporaries of earlier saves of
+// rewritten in place instead, with its old bytes kept aside until the new ones are whole (see
+// InPlaceRewrite.h). Temporaries of earlier saves of
 // the file that were killed half-way are removed once they are a minute old.
 void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                          FileSystem& fs = SystemFileSystem());
 
-// Opens an existing file for reading and writing (so a read-only file fails with code 5), asks
+// Opens an existing file for reading and writing (so a read-only file fails with code 5), after
+// finishing a rewrite in place that was killed half-way, asks
 // placeFor(size) where its bytes go, and fills that span (at most size bytes) from the start.
 void ReadFileForUpdate(const std::string& path, FileSystem& fs,
                        const std::function<std::span<std::uint8_t>(std::size_t size)>& placeFor);

@@ -105,7 +105,7 @@ private slots:
         QTest::addColumn<QString>("expected");
         using namespace chance_wording;
         QTest::newRow("1") << Draws(1) << QStringLiteral("1 тираж");
-        QTest::newRow("3622") << Draws(3622) << QStringLiteral("3622 тиража");
+        QTest::newRow("3622") << Draws(3622) << QStringLiteral("3\u202F622 тиража");
         QTest::newRow("12") << Draws(12) << QStringLiteral("12 тиражей");
         QTest::newRow("111") << Draws(111) << QStringLiteral("111 тиражей");
         QTest::newRow("21") << Draws(21) << QStringLiteral("21 тираж");

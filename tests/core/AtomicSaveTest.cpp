@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
@@ -143,6 +144,11 @@ TEST(AtomicSave, ThroughASymbolicLinkRewritesTheFileItPointsTo) {
     EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "link.dat"));
     EXPECT_EQ(dir.read("real.dat"), NewContent());
     EXPECT_EQ(dir.listing(), (std::vector<std::string>{"link.dat", "real.dat"}));
+    // A link to a file not there yet is followed the same way.
+    std::filesystem::create_symlink("made.dat", dir.path() / "dangling.dat");
+    WriteFileAtomically(dir.file("dangling.dat"), NewContent());
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "dangling.dat"));
+    EXPECT_EQ(dir.read("made.dat"), NewContent());
 }
 
 TEST(AtomicSave, CreatesAMissingFile) {
@@ -179,6 +185,8 @@ TEST(AtomicSave, AReadOnlyTargetIsFileAccessDeniedAndStaysWhole) {
 
 TEST(AtomicSave, AWritableFileInAFolderThatTakesNoTemporaryIsRewrittenInPlace) {
     TempDir dir;
+    TempDir state; // where the old bytes wait, kept out of the user's own folders
+    ::setenv("XDG_STATE_HOME", state.path().c_str(), 1);
     dir.write("draws.dat", NewContent());
     dir.setMode("draws.dat", 0640);
     FaultyFileSystem fs; // as a read-only folder is to anyone but root
@@ -195,6 +203,7 @@ TEST(AtomicSave, AWritableFileInAFolderThatTakesNoTemporaryIsRewrittenInPlace) {
     dir.setMode("draws.dat", 0444);
     EXPECT_EQ(SaveErrorCode(dir.file("draws.dat"), kOld, fs), 5);
     EXPECT_EQ(dir.listing(), (std::vector<std::string>{"draws.dat"}));
+    ::unsetenv("XDG_STATE_HOME");
 }
 
 TEST(AtomicSave, KeepsTheOwnerAndGroupWhereTheSaverMay) {
@@ -218,8 +227,8 @@ TEST(AtomicSave, RemovesOnlyTheFilesOwnTemporariesOlderThanAMinute) {
     for (const char* name : {".draws.dat.tmp-12-0", ".draws.dat.tmp-4000000-17"})
         dir.write(name, kOld); // left by killed saves
     const std::vector<std::string> others{
-        ".draws.dat.tmp-12-1",                           // young: a save may still be writing it
-        ".other.dat.tmp-12-2", ".draws.dat.bak.tmp-3-4", // other files'
+        ".draws.dat.tmp-12-1", // under a minute: a save may still be writing it
+        ".other.dat.tmp-12-2", ".draws.dat.bak.tmp-3-4",                        // other files'
         "draws.dat.tmp-12-3",  ".draws.dat.tmp-12-3.old", ".draws.dat.tmp-12-", // the user's
     };
     for (const std::string& name : others)
@@ -227,8 +236,9 @@ TEST(AtomicSave, RemovesOnlyTheFilesOwnTemporariesOlderThanAMinute) {
     fs::create_directory(dir.file(".draws.dat.tmp-5-5"));
     fs::create_symlink("draws.dat", dir.file(".draws.dat.tmp-6-6"));
     for (const auto& entry : fs::directory_iterator(dir.path()))
-        if (entry.path().filename() != others.front())
-            fs::last_write_time(entry.path(), fs::file_time_type::clock::now() - 2min);
+        fs::last_write_time(entry.path(),
+                            fs::file_time_type::clock::now() -
+                                (entry.path().filename() == others.front() ? 50s : 2min));
 
     WriteFileAtomically(dir.file("draws.dat"), NewContent());
     std::vector<std::string> expected = others;

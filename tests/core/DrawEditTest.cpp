@@ -4,7 +4,6 @@
 #include "lottery/LotteryDocument.h"
 #include "storage/DocumentFile.h"
 #include "storage/DrawFile.h"
-#include "storage/DrawFile.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -52,8 +51,9 @@ TEST(DrawEdit, DeleteReplaceAppendUndoAndRedoKeepDrawsStatisticsAndChangedExact)
             ++at;
         } else {
             if (roll == 5 && count > 0)
-                undo.push_back(doc.DeleteDraws(
-                    {static_cast<int>(rng() % count), static_cast<int>(rng() % count), count - 1}));
+                undo.push_back(doc.DeleteDraws({static_cast<int>(rng() % count),
+                                                static_cast<int>(rng() % count), count - 1, count,
+                                                -1})); // the last two stray
             else if (roll == 6 && count > 0)
                 undo.push_back({doc.ReplaceDraw(static_cast<int>(rng() % count),
                                                 test::RandomDraws(rng, shape, 1)[0])});

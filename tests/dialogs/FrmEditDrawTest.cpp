@@ -56,7 +56,7 @@ private slots:
         FrmEditDraw dialog({3, 10}, DrawRecord{4, 4, 12, 0, 0, 0, 0}, appearance_);
         QCOMPARE(dialog.marked(), (std::vector<int>{4}));
         QVERIFY(!dialog.okButton()->isEnabled());
-        QTest::keyClicks(&dialog, QStringLiteral("4 1,2")); // the typed 4 is refused
+        QTest::keyClicks(&dialog, QStringLiteral("4 1,2 ")); // the typed 4 is refused
         QCOMPARE(dialog.marked(), (std::vector<int>{4, 1, 2}));
         QVERIFY(dialog.okButton()->isEnabled());
         QTest::keyClick(&dialog, Qt::Key_Backspace);

@@ -6,6 +6,7 @@
 #include "WindowTesting.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -13,6 +14,7 @@ class ImportCommandTest : public QObject {
     Q_OBJECT
 private slots:
     void theImportedHistoryShowsTheStatisticsOfTheHistory();
+    void theCommandLineTakesQtsOwnOptionsAndNamesAMistakeAsTyped();
 };
 
 void ImportCommandTest::theImportedHistoryShowsTheStatisticsOfTheHistory() {
@@ -49,6 +51,31 @@ void ImportCommandTest::theImportedHistoryShowsTheStatisticsOfTheHistory() {
         QCOMPARE(all.cell(n, 2), QString::number(s.mostWith));
         QCOMPARE(all.cell(n, 3), QString::number(s.leastWith));
         QCOMPARE(all.cell(n, 4), QString::number(s.drawsSince));
+    }
+}
+
+// Qt's own options are the application object's, not mistakes; a mistake is named as typed,
+// in Russian, and the rest of the message is not the parser's English.
+void ImportCommandTest::theCommandLineTakesQtsOwnOptionsAndNamesAMistakeAsTyped() {
+    const auto run = [](const QStringList& arguments) {
+        QProcess program;
+        program.start(QStringLiteral(ZHREBIKON_PROGRAM), arguments);
+        program.waitForFinished(30000);
+        return std::pair{program.exitCode(), QString::fromUtf8(program.readAllStandardError())};
+    };
+    for (const QStringList& qt : {QStringList{QStringLiteral("-style"), QStringLiteral("fusion")},
+                                  QStringList{QStringLiteral("--platform=offscreen")},
+                                  QStringList{QStringLiteral("-reverse")}})
+        QCOMPARE(run(qt + QStringList{QStringLiteral("--version")}).first, 0);
+    for (const QString& typed :
+         {QStringLiteral("--bogus"), QStringLiteral("-x"), QStringLiteral("--shape")}) {
+        const auto [code, said] = run({QStringLiteral("--import"), typed});
+        QCOMPARE(code, 2);
+        QVERIFY2(said.contains(QStringLiteral("«%1»").arg(typed)), qPrintable(said));
+        QString rest = said;
+        rest.remove(typed).remove(QStringLiteral("--help"));
+        QVERIFY2(!rest.contains(QRegularExpression(QStringLiteral("[A-Za-z]{3,}"))),
+                 qPrintable(said));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "DrawEntryPage.h"
 #include "DrawListBox.h"
 #include "DrawListMenu.h"
+#include "FrmEditDraw.h"
 #include "StatisticsPage.h"
 #include "SystemBeep.h"
 #include "WindowTesting.h"
@@ -50,6 +51,8 @@ private slots:
 
         DrawListBox* list = StatisticsOf(*f.window).lbxAll();
         DrawListMenu& menu = DrawListMenuOf(*f.window);
+        // The draw recorded last shows selected.
+        QCOMPARE(list->selectedRows(), std::vector<int>{2});
         list->selectRow(1);
         QCOMPARE(Items(*menu.menuForSelection()),
                  (QStringList{"Удалить тираж", "Изменить тираж...", "-",
@@ -70,6 +73,18 @@ private slots:
         QCOMPARE(f.document().drawCount(), 3);
         QCOMPARE(Items(*menu.menuForSelection()).mid(3),
                  (QStringList{"Отменить добавление тиража", "Повторить удаление тиражей (2)"}));
+
+        // A double-click on a draw opens it for mending.
+        bool editing = false;
+        WhenModalShows([&editing](QWidget* modal) {
+            editing = qobject_cast<FrmEditDraw*>(modal) != nullptr;
+            modal->close();
+        });
+        const QPoint first = list->visualRect(list->model()->index(0, 0)).center();
+        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, first);
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, first);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
+        QVERIFY(editing);
     }
 
     void aRefusedTypedNumberBeepsAndDoesNothingElse() {

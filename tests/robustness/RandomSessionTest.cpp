@@ -314,8 +314,8 @@ void RandomSessionTest::clickAdd() {
 void RandomSessionTest::typeNumber() {
     const int n = 1 + random(model_.doc.N);
     QString keys = QString::number(n);
-    // A separator where more digits could follow, and now and then where none can.
-    if (n * 10 <= model_.doc.N || random(4) == 0)
+    // A separator where a second digit could follow, and now and then where none can.
+    if ((n < 10 && model_.doc.N >= 10) || random(4) == 0)
         keys += random(2) == 0 ? QStringLiteral(" ") : QStringLiteral(",");
     if (model_.playFlag)
         resetCardAfterDisplay();

@@ -7,6 +7,9 @@
 #include <QLabel>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <numeric>
+#include <random>
 
 namespace {
 
@@ -51,6 +54,7 @@ private slots:
     void gridColumnsFollowTheLotteryShape_data();
     void gridColumnsFollowTheLotteryShape();
     void textsBeyondTheColumnCountAreKept();
+    void everyCountFitsItsCellAndTheChosenNumberStaysInView();
     void eachColourReachesAllItsTables();
 };
 
@@ -268,6 +272,48 @@ void StatisticsPageTest::eachColourReachesAllItsTables() {
     auto* list = f.control<QWidget>("lbxAll");
     QCOMPARE(list->palette().color(QPalette::Base), QColor(255, 0, 0));
     QCOMPARE(list->palette().color(QPalette::Text), QColor(0, 0, 255));
+}
+
+// Counts of any length can be read: a grid whose texts do not fit widens its number columns
+// alike, one whose texts fit keeps the width it starts with, and the track bar keeps the
+// chosen number in view either way.
+void StatisticsPageTest::everyCountFitsItsCellAndTheChosenNumberStaysInView() {
+    std::mt19937 rng(7);
+    QTemporaryDir dir;
+    for (const int count : {40, 2500}) {
+        std::vector<std::vector<int>> draws(static_cast<std::size_t>(count));
+        for (auto& draw : draws) {
+            std::vector<int> numbers(49);
+            std::iota(numbers.begin(), numbers.end(), 1);
+            std::shuffle(numbers.begin(), numbers.end(), rng);
+            draw.assign(numbers.begin(), numbers.begin() + 6);
+        }
+        const QString path = dir.filePath(QStringLiteral("h%1.dat").arg(count));
+        WriteDatabase(path, {6, 49}, draws);
+        MainWindowFixture f;
+        const int startWidth = f.grid("grdAll").colWidth(1);
+        f.dialogs.openPaths = {path};
+        f.window->mnuOpenClick();
+        for (const int position : {1, 30, 44, 45, 47, 49}) {
+            f.control<QSlider>("trcNumber")->setValue(position);
+            for (const char* name : {"grdAll", "grdNumber"}) {
+                StringGrid& grid = f.grid(name);
+                const QFontMetrics metrics(grid.font());
+                int widest = 0;
+                for (int c = 1; c <= 49; ++c)
+                    for (int row = 0; row < grid.rowCount(); ++row)
+                        widest = std::max(widest, metrics.horizontalAdvance(grid.cell(c, row)));
+                // Each text starts two pixels into its cell and must end before the next.
+                const bool fits = widest + 2 < startWidth;
+                for (int c = 1; c <= 49; ++c) {
+                    QVERIFY(grid.colWidth(c) > widest + 2);
+                    QVERIFY(!fits || grid.colWidth(c) == startWidth);
+                }
+            }
+            const QRect chosen = f.grid("grdAll").cellRect(position, 0);
+            QVERIFY(!chosen.isEmpty() && f.grid("grdAll").rect().contains(chosen));
+        }
+    }
 }
 
 ZHREBIKON_UI_TEST_MAIN(StatisticsPageTest)

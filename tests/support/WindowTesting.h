@@ -121,13 +121,17 @@ ShownBox DescribeBox(const QMessageBox& box);
 
 #include "LotteryApplication.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 // Test executables run under the program's own application object, so errors raised by
-// handlers are caught exactly as in the program.
+// handlers are caught exactly as in the program. Saves in place keep the old bytes in a
+// folder of the test's own, not the user's.
 #define ZHREBIKON_UI_TEST_MAIN(TestClass)                                                          \
     int main(int argc, char** argv) {                                                              \
         LotteryApplication application(argc, argv);                                                \
+        QTemporaryDir state;                                                                       \
+        qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());                                     \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

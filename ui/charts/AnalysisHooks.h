@@ -11,6 +11,7 @@ class AppearanceSource;
 class FrmAnalysis;
 class FrmTicketCheck;
 class QAction;
+class QDialog;
 class QWidget;
 
 // Opens the analysis window and the ticket check: "Диаграммы..." (F3) and "Проверить билет по
@@ -37,6 +38,9 @@ public:
     void checkTicket();
 
 private:
+    void FollowDraws(QObject* window, const std::function<void()>& again);
+    void ShowBeside(QDialog& window);
+
     const session::LotterySession& session_;
     const AppearanceSource& appearance_;
     NumberChoice numberChoice_;

@@ -1,23 +1,14 @@
 #include "ChanceWording.h"
 
+#include "wording/RussianCount.h"
+
 #include <QLocale>
 
 namespace chance_wording {
 namespace {
 
-// Russian takes the first form after 1, the second after 2..4, the third otherwise, and the
-// third after 11..14 whatever the last digit.
-QString WordForm(long long count, const char* one, const char* few, const char* many) {
-    const long long tens = count % 100;
-    const long long units = count % 10;
-    const char* form = many;
-    if (tens < 11 || tens > 14) {
-        if (units == 1)
-            form = one;
-        else if (units >= 2 && units <= 4)
-            form = few;
-    }
-    return QString::number(count) + QChar(' ') + QString::fromUtf8(form);
+QString Counted(long long count, const wording::NounForms& forms) {
+    return QString::fromStdString(wording::CountOf(count, forms));
 }
 
 const QLocale& Russian() {
@@ -28,11 +19,19 @@ const QLocale& Russian() {
 } // namespace
 
 QString Draws(long long count) {
-    return WordForm(count, "тираж", "тиража", "тиражей");
+    return Counted(count, {"тираж", "тиража", "тиражей"});
 }
 
 QString Times(long long count) {
-    return WordForm(count, "раз", "раза", "раз");
+    return Counted(count, {"раз", "раза", "раз"});
+}
+
+QString Pairs(long long count) {
+    return Counted(count, {"пара", "пары", "пар"});
+}
+
+QString Number(long long value) {
+    return QString::fromStdString(wording::GroupedNumber(value));
 }
 
 QString Percent(double probability) {
@@ -55,7 +54,7 @@ QString PValue(double p) {
 }
 
 QString Decimal(double value, int decimals) {
-    return Russian().toString(value, 'f', decimals);
+    return QString::fromStdString(wording::GroupedDecimal(value, decimals));
 }
 
 QString Expected(double value) {

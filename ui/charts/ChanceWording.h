@@ -9,6 +9,10 @@ namespace chance_wording {
 QString Draws(long long count);
 // "1 раз", "2 раза", "5 раз".
 QString Times(long long count);
+// "1 пара", "3 пары", "5 пар".
+QString Pairs(long long count);
+// A whole number grouped by three: "3 622".
+QString Number(long long value);
 // A probability as percent with a decimal comma: "43 %", "2,5 %", "0,03 %", "меньше 0,001 %".
 QString Percent(double probability);
 // A p-value with three decimals: "0,043", "меньше 0,001".

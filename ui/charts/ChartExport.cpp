@@ -22,12 +22,16 @@ QImage Picture(QWidget* widget) {
 }
 
 void SaveAsPng(QWidget* widget, const QString& name) {
-    const QString path =
+    const QString chosen =
         QFileDialog::getSaveFileName(widget->window(), QStringLiteral("Сохранить диаграмму"),
                                      QDir::home().filePath(name + QStringLiteral(".png")),
                                      QStringLiteral("Рисунки PNG (*.png)"));
-    if (path.isEmpty())
+    if (chosen.isEmpty())
         return;
+    // The dialog of some platforms returns the name as typed, without the filter's ending.
+    const QString path = chosen.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)
+                             ? chosen
+                             : chosen + QStringLiteral(".png");
     if (!Picture(widget).save(path, "PNG"))
         QMessageBox::warning(
             widget->window(), QStringLiteral("Сохранить диаграмму"),
@@ -38,13 +42,16 @@ void CopyToClipboard(QWidget* widget) {
     QGuiApplication::clipboard()->setImage(Picture(widget));
 }
 
-void AddContextMenu(QWidget* clicked, QWidget* pictured, const QString& name) {
+void AddContextMenu(QWidget* clicked, QWidget* pictured, const QString& name,
+                    std::function<bool()> worthSaving) {
     clicked->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(clicked, &QWidget::customContextMenuRequested, pictured,
-                     [clicked, pictured, name](const QPoint& at) {
+                     [clicked, pictured, name, worthSaving](const QPoint& at) {
                          QMenu menu(clicked);
-                         menu.addAction(QStringLiteral("Сохранить как PNG..."), pictured,
-                                        [pictured, name] { SaveAsPng(pictured, name); });
+                         QAction* save =
+                             menu.addAction(QStringLiteral("Сохранить как PNG..."), pictured,
+                                            [pictured, name] { SaveAsPng(pictured, name); });
+                         save->setEnabled(worthSaving());
                          menu.addAction(QStringLiteral("Копировать в буфер обмена"), pictured,
                                         [pictured] { CopyToClipboard(pictured); });
                          menu.exec(clicked->mapToGlobal(at));

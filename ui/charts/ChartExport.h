@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -15,7 +16,10 @@ QImage Picture(QWidget* widget);
 void SaveAsPng(QWidget* widget, const QString& name);
 void CopyToClipboard(QWidget* widget);
 // "Сохранить как PNG..." and "Копировать в буфер обмена" on a right click on `clicked`,
-// both acting on `pictured`.
-void AddContextMenu(QWidget* clicked, QWidget* pictured, const QString& name);
+// both acting on `pictured`; saving is offered only while `worthSaving` says so (an empty
+// chart is no picture worth a file).
+void AddContextMenu(
+    QWidget* clicked, QWidget* pictured, const QString& name,
+    std::function<bool()> worthSaving = [] { return true; });
 
 } // namespace chart_export

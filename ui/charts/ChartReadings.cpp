@@ -26,10 +26,8 @@ QString FrequencySentence(const lottery::FrequencyFigure& figure) {
         QStringList numbers;
         for (int n : figure.outsideBand)
             numbers << QString::number(n);
-        // Each number leaves its band with a chance of at most 5 %.
         text += QStringLiteral(" Вне полосы: %1; случайно так выходит в среднем около %2 из %3.")
-                    .arg(numbers.join(QStringLiteral(", ")))
-                    .arg(static_cast<int>(std::floor(N * 0.05 + 0.5)))
+                    .arg(numbers.join(QStringLiteral(", ")), Expected(figure.expectedOutside))
                     .arg(N);
     }
     return text;
@@ -42,15 +40,20 @@ QString OverdueSentence(const lottery::OverdueFigure& figure) {
     QStringList longest;
     for (std::size_t i = 0; i < figure.mostOverdue.size(); ++i) {
         const int n = figure.mostOverdue[i];
-        longest << QStringLiteral("%1 — %2 (%3)")
-                       .arg(n)
-                       .arg(Draws(figure.drawsSince[static_cast<std::size_t>(n) - 1]))
-                       .arg(Percent(figure.tail[i]));
+        const long long since = figure.drawsSince[static_cast<std::size_t>(n) - 1];
+        // A number missing from every draw looked at has waited at least that long, maybe more.
+        const QString wait =
+            since < figure.draws ? Draws(since)
+            : figure.draws < figure.all
+                ? QStringLiteral("не выпадал в последних %1").arg(Number(figure.draws))
+                : QStringLiteral("не выпадал ни разу");
+        longest << QStringLiteral("%1 — %2 (%3)").arg(n).arg(wait, Percent(figure.tail[i]));
     }
     QString text =
-        QStringLiteral("Случайно номер ждёт в среднем %1 тиража. Дольше всех (в скобках — "
-                       "вероятность ждать так долго): %2.")
-            .arg(Decimal(figure.expectedGap), longest.join(QStringLiteral(", ")));
+        QStringLiteral("Случайно номер ждёт в среднем %1 тиража.").arg(Decimal(figure.expectedGap));
+    if (!longest.isEmpty())
+        text += QStringLiteral(" Дольше всех (в скобках — вероятность ждать так долго): %1.")
+                    .arg(longest.join(QStringLiteral(", ")));
     if (!figure.tail.empty()) {
         // Among N numbers one is bound to wait long; this is the fair yardstick for the first.
         const double anyOfThem = 1 - std::pow(1 - figure.tail.front(), N);
@@ -84,6 +87,8 @@ NumberBarContent FrequencyContent(const lottery::FrequencyFigure& figure, long l
              QStringLiteral("выпадений"), figure.counts, [&figure](long long count) {
                  return figure.draws > 0 && !figure.band.contains(count);
              });
+    content.unit = {"выпадение", "выпадения", "выпадений"};
+    content.drawn = figure.draws > 0;
     content.usualName = QStringLiteral("в полосе");
     content.standingOutName = QStringLiteral("вне полосы");
     content.reference = figure.expected;
@@ -92,8 +97,7 @@ NumberBarContent FrequencyContent(const lottery::FrequencyFigure& figure, long l
         content.band = std::make_pair(static_cast<double>(figure.band.low),
                                       static_cast<double>(figure.band.high));
         content.bandName = QStringLiteral("95 % случайных исходов: %1–%2")
-                               .arg(figure.band.low)
-                               .arg(figure.band.high);
+                               .arg(Number(figure.band.low), Number(figure.band.high));
     }
     content.sentence = FrequencySentence(figure);
     return content;
@@ -106,6 +110,8 @@ NumberBarContent OverdueContent(const lottery::OverdueFigure& figure, long long 
                  return figure.draws > 0 &&
                         lottery::GapTail(since, figure.shape.K, figure.shape.N) < kRareGap;
              });
+    content.unit = {"тираж без него", "тиража без него", "тиражей без него"};
+    content.drawn = figure.draws > 0;
     content.usualName = QStringLiteral("тиражей без номера");
     content.standingOutName = QStringLiteral("так долго случайно — реже 5 %");
     content.reference = figure.expectedGap;

@@ -45,8 +45,9 @@ FrmAnalysis::FrmAnalysis(const lottery::LotteryDocument& document,
     cmbWindow_ = new QComboBox(this);
     cmbWindow_->setObjectName(QStringLiteral("cmbWindow"));
     cmbWindow_->setMinimumWidth(190);
-    auto* save = new QPushButton(QStringLiteral("Сохранить как PNG..."), this);
-    save->setObjectName(QStringLiteral("btnSavePng"));
+    save_ = new QPushButton(QStringLiteral("Сохранить как PNG..."), this);
+    save_->setObjectName(QStringLiteral("btnSavePng"));
+    auto* save = save_;
     auto* copy = new QPushButton(QStringLiteral("Копировать"), this);
     copy->setObjectName(QStringLiteral("btnCopy"));
     auto* top = new QHBoxLayout;
@@ -79,7 +80,8 @@ FrmAnalysis::FrmAnalysis(const lottery::LotteryDocument& document,
     pairLayout->setContentsMargins(0, 0, 0, 0);
     pairLayout->addWidget(pairs_, 1);
     pairLayout->addWidget(pairHint_);
-    chart_export::AddContextMenu(pairs_, pairs_, kChartNames[Pairs]);
+    chart_export::AddContextMenu(pairs_, pairs_, kChartNames[Pairs],
+                                 [this] { return index_->drawCount() > 0; });
 
     pages_ = new QStackedWidget(this);
     pages_->addWidget(frequency_);
@@ -97,6 +99,11 @@ FrmAnalysis::FrmAnalysis(const lottery::LotteryDocument& document,
     connect(tabs_, &QTabBar::currentChanged, pages_, &QStackedWidget::setCurrentIndex);
     connect(cmbWindow_, &QComboBox::currentIndexChanged, this, &FrmAnalysis::redraw);
     connect(pairs_, &PairHeatMap::numberClicked, this, &FrmAnalysis::numberChosen);
+    for (NumberBarChart* bars : {frequency_, overdue_})
+        connect(bars, &NumberBarChart::numberClicked, this, [this](int number) {
+            pairs_->setSelected(number);
+            emit numberChosen(number);
+        });
     connect(save, &QPushButton::clicked, this, [this] {
         chart_export::SaveAsPng(currentChart(), kChartNames[tabs_->currentIndex()]);
     });
@@ -140,6 +147,11 @@ void FrmAnalysis::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
+void FrmAnalysis::historyChanged() {
+    if (isVisible())
+        FormShow();
+}
+
 void FrmAnalysis::FormShow() {
     background_->layCovering(appearance_.currentTile());
     const QColor title = appearance_.titleColour();
@@ -159,7 +171,7 @@ void FrmAnalysis::fillWindowChoice(long long keep) {
     cmbWindow_->addItem(QStringLiteral("все (") + chance_wording::Draws(all) + QChar(')'), all);
     for (long long last : kLastDraws) {
         if (last < all)
-            cmbWindow_->addItem(QStringLiteral("последние %1").arg(last), last);
+            cmbWindow_->addItem(QStringLiteral("последние ") + chance_wording::Number(last), last);
     }
     // The choice made at the last opening stays while the list is still long enough for it.
     int chosen = 0;
@@ -183,4 +195,6 @@ void FrmAnalysis::redraw() {
     randomness_->setHistory(
         {history.end() - static_cast<std::ptrdiff_t>(std::clamp(draws, 0LL, all)), history.end()},
         document_.shape());
+    // An empty chart is no picture worth a file.
+    save_->setEnabled(all > 0);
 }

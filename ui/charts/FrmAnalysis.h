@@ -15,6 +15,7 @@ class PairHeatMap;
 class RandomnessTab;
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QStackedWidget;
 class QTabBar;
 class TiledBackground;
@@ -45,6 +46,8 @@ public:
     PairHeatMap* pairChart() const { return pairs_; }
     RandomnessTab* randomnessTab() const { return randomness_; }
     QWidget* currentChart() const;
+    // The draws changed: an open window reads them again.
+    void historyChanged();
 
 signals:
     // A number was clicked in the pairs chart.
@@ -64,6 +67,7 @@ private:
     TiledBackground* background_;
     QLabel* windowLabel_;
     QComboBox* cmbWindow_;
+    QPushButton* save_;
     QTabBar* tabs_;
     QStackedWidget* pages_;
     NumberBarChart* frequency_;

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace chance_wording;
 using namespace dialog_controls;
@@ -93,16 +94,41 @@ void FrmTicketCheck::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
+void FrmTicketCheck::takeTicketFromCard() {
+    ticketNumbers_.clear();
+    for (int p = 0; p < document_.cardCount(); ++p)
+        ticketNumbers_.push_back(document_.cardNumbers()[static_cast<std::size_t>(p)]);
+    if (isVisible())
+        FormShow();
+}
+
+void FrmTicketCheck::historyChanged() {
+    // Another lottery makes the ticket meaningless; its own draws changing do not.
+    const lottery::LotteryShape shape = document_.shape();
+    const bool sameLottery = static_cast<int>(ticketNumbers_.size()) == shape.K &&
+                             std::all_of(ticketNumbers_.begin(), ticketNumbers_.end(),
+                                         [&](int n) { return n <= shape.N; });
+    if (!sameLottery) {
+        close();
+        return;
+    }
+    if (isVisible())
+        FormShow();
+}
+
 void FrmTicketCheck::FormShow() {
     background_->layCovering(appearance_.currentTile());
     SetFontColour({lblTicket_, lblBest_, lblSummary_}, appearance_.titleColour());
 
     const lottery::LotteryShape shape = document_.shape();
     const int K = shape.K;
-    const lottery::NumberSet& ticket = document_.cardSet();
+    // The ticket taken when the check was asked for: the card may have moved on since.
+    lottery::NumberSet ticket;
     QStringList numbers;
-    for (int p = 0; p < document_.cardCount(); ++p)
-        numbers << QString::number(document_.cardNumbers()[static_cast<std::size_t>(p)]);
+    for (int n : ticketNumbers_) {
+        ticket.add(n);
+        numbers << QString::number(n);
+    }
     lblTicket_->setText(QStringLiteral("Билет: ") + numbers.join(QStringLiteral("  ")));
 
     const lottery::HistoryIndex index(document_.draws(), shape);
@@ -114,7 +140,7 @@ void FrmTicketCheck::FormShow() {
         const double expected = check.expected[static_cast<std::size_t>(m)];
         seen += static_cast<double>(m * draws);
         tblMatches_->setItem(m, 0, Cell(QString::number(m)));
-        tblMatches_->setItem(m, 1, Cell(QString::number(draws)));
+        tblMatches_->setItem(m, 1, Cell(Number(draws)));
         tblMatches_->setItem(m, 2, Cell(Expected(expected)));
     }
     tblMatches_->resizeRowsToContents();

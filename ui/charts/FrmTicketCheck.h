@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <vector>
 
 namespace lottery {
 class LotteryDocument;
@@ -27,6 +28,11 @@ public:
     QListWidget* bestList() const { return lstBest_; }
     QLabel* summary() const { return lblSummary_; }
 
+    // The card's numbers become the ticket checked from now on.
+    void takeTicketFromCard();
+    // The draws changed: the check is made again (and the window closed for another lottery).
+    void historyChanged();
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -42,4 +48,5 @@ private:
     QLabel* lblBest_;
     QListWidget* lstBest_;
     QLabel* lblSummary_;
+    std::vector<int> ticketNumbers_;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wording/RussianCount.h"
+
 #include <QColor>
 #include <QString>
 #include <QWidget>
@@ -28,7 +30,9 @@ struct NumberBarContent {
     QString referenceName;
     std::optional<std::pair<double, double>> band; // low and high of a shaded band
     QString bandName;
-    QString sentence; // the plain-words reading below the chart
+    QString sentence;                    // the plain-words reading below the chart
+    wording::NounForms unit{"", "", ""}; // the value's noun, for hovering
+    bool drawn = false;                  // there were draws to count
 };
 
 // A bar chart over the numbers 1..N with the sentence that reads it underneath.
@@ -41,8 +45,18 @@ public:
     void setTextColour(const QColor& colour);
     QChart* chart() const;
     QLabel* sentence() const { return sentence_; }
+    // What hovering over number n's bar shows.
+    QString describe(int n) const;
+
+signals:
+    // A bar was clicked: its number.
+    void numberClicked(int number);
 
 private:
+    void barHovered(bool entered, int index);
+
+    NumberBarContent content_;
+    int hovered_ = -1; // the bar whose values are shown
     // The series and axes are made once and only refilled: a chart rebuilt from scratch
     // keeps drawing its removed axes until the event loop has run.
     QChartView* view_;

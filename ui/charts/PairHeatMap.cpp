@@ -122,7 +122,6 @@ void PairHeatMap::paintEvent(QPaintEvent*) {
     QFont noteFont = font();
     noteFont.setPixelSize(11);
     painter.setFont(noteFont);
-    // Each pair leaves its band with a chance of at most 5 %.
     const int pairs = N * (N - 1) / 2;
     if (figure_.expected <= 0) {
         painter.drawText(QRect(0, kTitleHeight / 2, width(), kTitleHeight / 2), Qt::AlignCenter,
@@ -130,29 +129,30 @@ void PairHeatMap::paintEvent(QPaintEvent*) {
         return;
     }
     painter.drawText(QRect(0, kTitleHeight / 2, width(), kTitleHeight / 2), Qt::AlignCenter,
-                     QStringLiteral("Вне полосы 95 % случайных исходов (%1–%2 раз): %3 пар из %4; "
+                     QStringLiteral("Вне полосы 95 % случайных исходов (%1–%2): %3 из %4; "
                                     "случайно так выходит в среднем около %5.")
-                         .arg(figure_.band.low)
-                         .arg(figure_.band.high)
-                         .arg(figure_.pairsOutsideBand)
-                         .arg(pairs)
-                         .arg(static_cast<int>(std::floor(pairs * 0.05 + 0.5))));
+                         .arg(Number(figure_.band.low), Times(figure_.band.high),
+                              Pairs(figure_.pairsOutsideBand), Number(pairs),
+                              Expected(figure_.expectedOutside)));
 
     QFont labelFont = font();
     labelFont.setPixelSize(10);
     painter.setFont(labelFont);
     for (int n = 1; n <= N; ++n) {
-        const QRect top = square(1, n).translated(0, -kLabelSpace);
-        const QRect left = square(n, 1).translated(-kLabelSpace, 0);
+        // The labels stand in the strip above and left of the squares, whatever their size.
+        const QRect column = square(1, n);
+        const QRect row = square(n, 1);
+        const QRect top(column.left() - 6, column.top() - kLabelSpace, column.width() + 12,
+                        kLabelSpace - 2);
+        const QRect left(row.left() - 2 * kLabelSpace, row.top(), 2 * kLabelSpace - 3,
+                         row.height());
         // Every number when there is room for it, else every fifth; two digits need more
         // room across than down.
         const bool fifth = n % 5 == 0 || n == 1;
         if (side() >= 16 || fifth)
-            painter.drawText(top.adjusted(-6, 0, 6, 0), Qt::AlignHCenter | Qt::AlignBottom,
-                             QString::number(n));
+            painter.drawText(top, Qt::AlignHCenter | Qt::AlignBottom, QString::number(n));
         if (side() >= 11 || fifth)
-            painter.drawText(left.adjusted(-kLabelSpace, 0, -2, 0),
-                             Qt::AlignRight | Qt::AlignVCenter, QString::number(n));
+            painter.drawText(left, Qt::AlignRight | Qt::AlignVCenter, QString::number(n));
         for (int m = 1; m <= N; ++m)
             painter.fillRect(square(n, m), n == m ? kOwn : colourOf(figure_.at(n, m)));
     }

@@ -3,6 +3,7 @@
 #include "lottery/LotteryShape.h"
 #include "tables/DrawTableReader.h"
 #include "tables/DrawTableSummary.h"
+#include "wording/RussianCount.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -168,8 +169,10 @@ void TablePreview::present(const lottery::DrawTable& table) {
         N_->setValue(table.shape.N);
     }
     order_->setText(table.usable() ? Text(lottery::OrderText(table)) : QStringLiteral("—"));
-    drawCount_->setText(
-        QStringLiteral("%1 (строк заголовка: %2)").arg(table.draws.size()).arg(table.headerLines));
+    drawCount_->setText(QStringLiteral("%1 (строк заголовка: %2)")
+                            .arg(QString::fromStdString(
+                                wording::GroupedNumber(static_cast<long long>(table.draws.size()))))
+                            .arg(table.headerLines));
     std::string notes;
     const auto append = [&](const std::vector<lottery::TableNote>& list, const char* kind) {
         for (std::size_t i = 0; i < list.size() && i < kNotesShown; ++i)
