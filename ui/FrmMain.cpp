@@ -180,7 +180,8 @@ void FrmMain::buildHistoryActions() {
         this);
     addAction(ticketHooks_->ticketsAction());
     drawEntry_->addCardAction(ticketHooks_->addCardAction());
-    drawEntry_->addCardAction(ticketHooks_->ticketsAction());
+    // Shared with F4, which works whatever the card holds.
+    drawEntry_->addCardAction(ticketHooks_->ticketsAction(), false);
 }
 
 void FrmMain::connectSession() {

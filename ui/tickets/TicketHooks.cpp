@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QUndoStack>
 #include <QWidget>
 
 TicketHooks::TicketHooks(session::LotterySession& session, lottery::RandomSource& random,
@@ -37,6 +38,14 @@ void TicketHooks::editTicketSet(const lottery::TicketEdit& edit, const QString& 
 void TicketHooks::showTickets() {
     if (frmTickets_ == nullptr) {
         frmTickets_ = new FrmTickets(*this, window_);
+        QAction* undo =
+            session_.undoStack().createUndoAction(frmTickets_, QStringLiteral("Отменить"));
+        undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QAction* redo =
+            session_.undoStack().createRedoAction(frmTickets_, QStringLiteral("Повторить"));
+        redo->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+        frmTickets_->addHistoryActions(undo, redo);
         connect(&session_, &session::LotterySession::ticketSetChanged, frmTickets_,
                 &FrmTickets::refreshSet);
         connect(&session_, &session::LotterySession::lotteryChanged, frmTickets_,
