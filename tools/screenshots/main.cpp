@@ -9,7 +9,6 @@
 #include "LotteryApplication.h"
 #include "MainWindowPictures.h"
 #include "PictureFolder.h"
-#include "TicketPictures.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -38,7 +37,6 @@ int main(int argc, char** argv) {
     DrawQuadraturePicture(folder);
     DrawDialogPictures(folder);
     DrawChartPictures(folder, database);
-    DrawTicketPictures(folder, database);
     if (args.size() == 3 && !args[2].isEmpty())
         DrawTablePreviewPicture(folder, args[2]);
     return folder.allSaved() ? 0 : 1;
