@@ -2,6 +2,7 @@
 
 #include "session/DrawEditCommand.h"
 #include "session/TableExport.h"
+#include "session/TicketEditCommand.h"
 #include "storage/DocumentFile.h"
 #include "storage/DrawFile.h"
 #include "tables/HistoryContinuation.h"
@@ -27,6 +28,7 @@ void LotterySession::Relay::lotteryStarted(lottery::LotteryShape shape) {
     emit session_.lotteryStarted(shape);
     // The steps of another lottery (or of the same one before opening) must not be replayed.
     session_.undoStack_.clear();
+    session_.followShape(shape);
 }
 
 void LotterySession::Relay::drawsReplaced() {
@@ -200,6 +202,30 @@ void LotterySession::appendDraws(std::vector<lottery::DrawRecord> draws) {
     lottery::DrawEdit undo = document_.AppendDraws(std::move(draws));
     undoStack_.push(
         new DrawEditCommand(document_, DrawEditCommand::AppendName(count), {std::move(undo)}));
+}
+
+bool LotterySession::editTicketSet(const lottery::TicketEdit& edit, const QString& name) {
+    const bool changesNothing = edit.removeCount == 0 && edit.insert.empty() && !edit.money;
+    if (changesNothing || !ticketSet_.Refusal(edit).empty())
+        return false;
+    undoStack_.push(
+        new TicketEditCommand(ticketSet_, name, edit, [this] { emit ticketSetChanged(); }));
+    return true;
+}
+
+void LotterySession::followShape(lottery::LotteryShape shape) {
+    if (shape == ticketSet_.shape())
+        return;
+    const auto key = [](lottery::LotteryShape s) { return std::pair<int, int>(s.K, s.N); };
+    lottery::TicketSet kept(shape);
+    if (const auto found = setsOfOtherShapes_.find(key(shape)); found != setsOfOtherShapes_.end()) {
+        kept = std::move(found->second);
+        setsOfOtherShapes_.erase(found);
+    }
+    if (!ticketSet_.empty() || ticketSet_.money().priced())
+        setsOfOtherShapes_.insert_or_assign(key(ticketSet_.shape()), std::move(ticketSet_));
+    ticketSet_ = std::move(kept);
+    emit ticketSetChanged();
 }
 
 void LotterySession::addStep(QUndoCommand* step) {

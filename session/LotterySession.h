@@ -4,10 +4,13 @@
 #include "lottery/LotteryDocument.h"
 #include "session/SessionQuestions.h"
 #include "storage/FileSystem.h"
+#include "tickets/TicketSet.h"
 
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
+#include <map>
+#include <utility>
 #include <vector>
 
 class QUndoCommand;
@@ -71,6 +74,12 @@ public:
     void replaceDraw(int row, const lottery::DrawRecord& record);
     // Draws at the end as one step; nothing when there are none.
     void appendDraws(std::vector<lottery::DrawRecord> draws);
+    // --- the user's ticket set for the lottery's shape, each change an undo step
+    const lottery::TicketSet& ticketSet() const { return ticketSet_; }
+    // Applies the edit as one step named `name` ("Отменить <name>"). An edit the set refuses,
+    // or one that changes nothing, is no step: returns false.
+    bool editTicketSet(const lottery::TicketEdit& edit, const QString& name);
+
     void undo() { undoStack_.undo(); }
     void redo() { undoStack_.redo(); }
     // Any other undoable change (a later kind of data): pushed as it is, so its redo() makes
@@ -87,6 +96,8 @@ signals:
     void changedFlagChanged(bool changed);
     // A command or an undo step is done and changed what the statistics show.
     void lotteryChanged();
+    // The ticket set changed: an edit, its undo or redo, or another shape's set came in.
+    void ticketSetChanged();
 
 private:
     // Passes what the document reports on as the signals above.
@@ -108,12 +119,17 @@ private:
     bool settleUnsavedChanges(bool exiting);
     void openPath(const QString& path);
     void importTable(const QString& path);
+    // A lottery of another shape keeps the set of this one aside and takes back its own, so no
+    // set is dropped by opening another lottery.
+    void followShape(lottery::LotteryShape shape);
 
     SessionQuestions& questions_;
     lottery::FileSystem* fileSystem_;
     Relay relay_{*this};
     lottery::LotteryDocument document_;
-    // After the document: it goes first, with the steps that refer to the document.
+    lottery::TicketSet ticketSet_;
+    std::map<std::pair<int, int>, lottery::TicketSet> setsOfOtherShapes_;
+    // After the document and the set: it goes first, with the steps that refer to them.
     QUndoStack undoStack_;
     // What Save As proposes for an unnamed lottery, and where it opens.
     QString unnamedProposal_;

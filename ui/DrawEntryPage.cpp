@@ -420,8 +420,10 @@ void DrawEntryPage::Unvisible() {
     }
 }
 
-void DrawEntryPage::addCardAction(QAction* action) {
+void DrawEntryPage::addCardAction(QAction* action, bool needsFullCard) {
     cardActions_.append(action);
+    if (needsFullCard)
+        fullCardActions_.append(action);
 }
 
 void DrawEntryPage::contextMenuEvent(QContextMenuEvent* event) {
@@ -433,7 +435,7 @@ void DrawEntryPage::contextMenuEvent(QContextMenuEvent* event) {
         event->ignore();
         return;
     }
-    for (QAction* action : cardActions_)
+    for (QAction* action : fullCardActions_)
         action->setEnabled(document_.cardFull());
     QMenu::exec(cardActions_, event->globalPos(), nullptr, this);
 }

@@ -74,7 +74,8 @@ public:
     void bbtPlayClick();
 
     // Offered by a right click on the card; available only while it holds K numbers.
-    void addCardAction(QAction* action);
+    // needsFullCard: offered only while the card holds K numbers (shown disabled otherwise).
+    void addCardAction(QAction* action, bool needsFullCard = true);
 
     // The controls, for the window and its tests.
     GlyphButton* tirazButton() const { return bbtTiraz_; }
@@ -130,4 +131,5 @@ private:
     QImage background_;
     bool playShown_ = false;
     QList<QAction*> cardActions_;
+    QList<QAction*> fullCardActions_;
 };

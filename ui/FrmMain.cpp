@@ -3,6 +3,7 @@
 #include "AnalysisHooks.h"
 #include "AppearanceOptions.h"
 #include "DrawEntryPage.h"
+#include "DrawListBox.h"
 #include "DrawListMenu.h"
 #include "ErrorReport.h"
 #include "FontSetup.h"
@@ -12,6 +13,7 @@
 #include "StandardDialogs.h"
 #include "StatisticsPage.h"
 #include "TableImport.h"
+#include "TicketHooks.h"
 #include "session/LotterySession.h"
 #include "wording/RussianCount.h"
 
@@ -169,6 +171,21 @@ void FrmMain::buildHistoryActions() {
     connect(drawEntry_, &DrawEntryPage::drawRecorded, statistics_, &StatisticsPage::selectLastDraw);
     statistics_->addContextAction(analysisHooks_->chartsAction());
     drawEntry_->addCardAction(analysisHooks_->ticketCheckAction());
+
+    DrawListBox* list = statistics_->lbxAll();
+    ticketHooks_ = new TicketHooks(
+        *session_, random_,
+        [this, list](int row) {
+            // The list of past draws is on the statistics page.
+            PageControl1_->setCurrentIndex(0);
+            list->selectRow(row);
+            list->scrollTo(list->model()->index(row, 0), QAbstractItemView::PositionAtCenter);
+        },
+        this);
+    addAction(ticketHooks_->ticketsAction());
+    drawEntry_->addCardAction(ticketHooks_->addCardAction());
+    // Shared with F4, which works whatever the card holds.
+    drawEntry_->addCardAction(ticketHooks_->ticketsAction(), false);
 }
 
 void FrmMain::connectSession() {

@@ -23,6 +23,7 @@ class QDialog;
 class QMenu;
 class StandardDialogs;
 class StatisticsPage;
+class TicketHooks;
 
 // frmMain: the menu and the two pages. Its commands are the session's; it answers the session's
 // questions with its dialogs and shows what the session announces.
@@ -99,6 +100,7 @@ private:
     DrawEntryPage* drawEntry_;
     std::unique_ptr<AppearanceOptions> appearance_;
     AnalysisHooks* analysisHooks_ = nullptr;
+    TicketHooks* ticketHooks_ = nullptr;
     QAction* mnuSave_ = nullptr;
     QDialog* frmAbout_ = nullptr;
     NewLotteryDialog* frmNew_ = nullptr;

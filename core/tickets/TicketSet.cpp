@@ -16,19 +16,28 @@ bool ValidMoney(const TicketMoney& money, int K) {
 
 } // namespace
 
-TicketEdit TicketSet::Apply(const TicketEdit& edit) {
+std::string TicketSet::Refusal(const TicketEdit& edit) const {
     const auto size = static_cast<long long>(tickets_.size());
     if (edit.first < 0 || edit.removeCount < 0 || edit.first > size ||
         edit.removeCount > size - edit.first)
-        throw std::out_of_range("ticket edit outside the set");
+        return "ticket edit outside the set";
     for (const Ticket& ticket : edit.insert)
         if (!ticket.fits(shape_))
-            throw std::invalid_argument("ticket does not fit the lottery");
+            return "ticket does not fit the lottery";
     if (size - edit.removeCount + static_cast<long long>(edit.insert.size()) >
         static_cast<long long>(kMostTickets))
-        throw std::invalid_argument("too many tickets");
+        return "too many tickets";
     if (edit.money && !ValidMoney(*edit.money, shape_.K))
-        throw std::invalid_argument("invalid amount");
+        return "invalid amount";
+    return {};
+}
+
+TicketEdit TicketSet::Apply(const TicketEdit& edit) {
+    if (const std::string refusal = Refusal(edit); !refusal.empty()) {
+        if (refusal == "ticket edit outside the set")
+            throw std::out_of_range(refusal);
+        throw std::invalid_argument(refusal);
+    }
 
     TicketEdit inverse;
     inverse.first = edit.first;

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace lottery {
@@ -34,6 +35,9 @@ public:
     // outside the set and std::invalid_argument for a ticket that does not fit the shape, a
     // negative amount or a set that would grow past kMostTickets; nothing changes then.
     TicketEdit Apply(const TicketEdit& edit);
+    // Why Apply would refuse the edit (English, for the log and exceptions); empty when it
+    // would not.
+    std::string Refusal(const TicketEdit& edit) const;
 
     // The usual edits, made but not applied, for an undo history that applies them itself.
     TicketEdit EditToAdd(std::vector<Ticket> tickets) const;

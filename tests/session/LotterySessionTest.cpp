@@ -4,7 +4,9 @@
 
 #include "ScriptedQuestions.h"
 #include "TempDir.h"
+#include "lottery/RandomSource.h"
 #include "storage/DrawFile.h"
+#include "tickets/TicketSet.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -76,6 +78,7 @@ private slots:
     void everyStepUndoesAndRedoesToTheDrawsAndChangedFlagOfItsState();
     void anyUndoableStepGoesOnTheHistoryAndANewLotteryEmptiesIt();
     void anUpdatedTableAddsWhatFollowsItsOverlapAndTheContentTellsADatabase();
+    void ticketSetEditsAreStepsAndEachShapeKeepsItsSet();
 };
 
 void LotterySessionTest::aCancelledSaveAfterYesKeepsTheDrawsAndStopsTheCommand_data() {
@@ -278,6 +281,36 @@ void LotterySessionTest::anUpdatedTableAddsWhatFollowsItsOverlapAndTheContentTel
     QCOMPARE(DrawsOf(session), history);
     QCOMPARE(std::count(questions.asked.begin(), questions.asked.end(), std::string_view("table")),
              2);
+}
+
+void LotterySessionTest::ticketSetEditsAreStepsAndEachShapeKeepsItsSet() {
+    ScriptedQuestions questions;
+    session::LotterySession session(questions);
+    session.start({6, 49});
+    QSignalSpy changed(&session, &session::LotterySession::ticketSetChanged);
+    lottery::LcgRandom random(3);
+    const auto tickets = lottery::TicketSet::RandomTickets({6, 49}, 3, random);
+    QVERIFY(session.editTicketSet(session.ticketSet().EditToAdd(tickets), QStringLiteral("a")));
+    QVERIFY(session.editTicketSet(session.ticketSet().EditToDelete({1}), QStringLiteral("b")));
+    // Refused or empty edits are no steps.
+    QVERIFY(!session.editTicketSet(session.ticketSet().EditToDelete({7}), QStringLiteral("c")));
+    QVERIFY(!session.editTicketSet(session.ticketSet().EditToReplace(0, {}), QStringLiteral("d")));
+    QCOMPARE(session.undoStack().count(), 2);
+    QCOMPARE(session.undoStack().undoText(), QStringLiteral("b"));
+    session.undo();
+    QVERIFY(std::ranges::equal(session.ticketSet().tickets(), tickets));
+    session.undo();
+    QVERIFY(session.ticketSet().empty());
+    session.redo();
+    QCOMPARE(changed.count(), 5);
+
+    // Another shape brings its own set; coming back brings this one back.
+    questions.shapes = {LotteryShape{5, 36}, LotteryShape{6, 49}};
+    session.newLottery();
+    QCOMPARE(session.ticketSet().shape(), (LotteryShape{5, 36}));
+    QVERIFY(session.ticketSet().empty());
+    session.newLottery();
+    QVERIFY(std::ranges::equal(session.ticketSet().tickets(), tickets));
 }
 
 QTEST_GUILESS_MAIN(LotterySessionTest)

@@ -1,13 +1,16 @@
+#include "FrmTickets.h"
+
+#include "../charts/OpenedHistory.h"
 #include "BacktestPanel.h"
 #include "BacktestTable.h"
 #include "CheckTableModel.h"
-#include "FrmTickets.h"
 #include "SetDrawPanel.h"
 #include "TicketCheckPanel.h"
 #include "TicketListModel.h"
 #include "TicketSetHost.h"
-#include "../charts/OpenedHistory.h"
+#include "WindowTesting.h"
 #include "lottery/RandomSource.h"
+#include "session/LotterySession.h"
 #include "tickets/TicketFile.h"
 
 #include <QLabel>
@@ -94,8 +97,8 @@ private slots:
         QCOMPARE(window.backtestPanel()->table()->rowCount(), 5);
         QVERIFY(!window.backtestPanel()->verdict()->text().isEmpty());
         window.drawPanel()->draw();
-        QVERIFY(window.listModel()->data(window.listModel()->index(0, TicketListModel::Hits),
-                                         Qt::DisplayRole)
+        QVERIFY(window.listModel()
+                    ->data(window.listModel()->index(0, TicketListModel::Hits), Qt::DisplayRole)
                     .isValid());
 
         // Undone to the start, step by step: the window shows an empty set.
@@ -105,6 +108,25 @@ private slots:
             window.refreshSet();
         }
         QCOMPARE(window.listModel()->rowCount(), 0);
+    }
+
+    // In the program: the card goes into the session's set as a step of its one history, and
+    // the window opened for it follows undo.
+    void theCardGoesIntoTheSetAsAStepOfTheProgramsHistory() {
+        MainWindowFixture f;
+        for (int n : {5, 10, 15, 20, 25, 30})
+            f.document().MarkNumber(n);
+        f.action("actAddCardToSet")->trigger();
+        session::LotterySession& session = f.window->session();
+        QCOMPARE(session.ticketSet().size(), 1U);
+        auto* window = f.window->findChild<FrmTickets*>();
+        QVERIFY(window != nullptr && window->isVisible());
+        QCOMPARE(window->listModel()->rowCount(), 1);
+        session.undo();
+        QCOMPARE(window->listModel()->rowCount(), 0);
+        window->hide();
+        f.action("actTickets")->trigger();
+        QVERIFY(window->isVisible());
     }
 
     // Saved and opened again as one step; a set of another lottery is refused, not cut to fit.

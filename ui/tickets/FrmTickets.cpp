@@ -23,6 +23,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -100,6 +101,7 @@ FrmTickets::FrmTickets(TicketSetHost& host, QWidget* parent)
     more->addWidget(btnDelete_);
     more->addWidget(btnSort_);
     auto* files = new QHBoxLayout;
+    fileRow_ = files;
     auto* btnOpen = Button(QStringLiteral("btnOpenSet"), QStringLiteral("Открыть..."), this);
     auto* btnSave = Button(QStringLiteral("btnSaveSet"), QStringLiteral("Сохранить"), this);
     auto* btnSaveAs =
@@ -168,6 +170,15 @@ FrmTickets::FrmTickets(TicketSetHost& host, QWidget* parent)
     connect(checkPanel_, &TicketCheckPanel::drawChosen, this, &FrmTickets::drawChosen);
     connect(drawPanel_, &SetDrawPanel::drawn, listModel_, &TicketListModel::setHomeDraw);
     refreshSet();
+}
+
+void FrmTickets::addHistoryActions(QAction* undo, QAction* redo) {
+    for (QAction* action : {undo, redo}) {
+        addAction(action);
+        auto* button = new QToolButton(this);
+        button->setDefaultAction(action);
+        fileRow_->addWidget(button);
+    }
 }
 
 void FrmTickets::refreshSet() {

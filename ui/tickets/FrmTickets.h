@@ -5,6 +5,8 @@
 #include <QWidget>
 
 class BacktestPanel;
+class QAction;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -40,6 +42,8 @@ public:
     // Writes the set whole or not at all; the reason when it failed.
     QString saveSet(const QString& path);
     bool setChangedSinceSaved() const;
+    // The program's undo and redo, as buttons beside the file commands and as keys here too.
+    void addHistoryActions(QAction* undo, QAction* redo);
     const QString& setPath() const { return setPath_; }
 
     TicketListModel* listModel() const { return listModel_; }
@@ -72,6 +76,7 @@ private:
     TicketSetHost& host_;
     QString setPath_;
     lottery::TicketSet saved_; // the set as last opened or saved, to tell unsaved changes
+    QHBoxLayout* fileRow_ = nullptr;
     QLabel* lblSet_;
     QLabel* lblRefused_;
     TicketListModel* listModel_;
