@@ -1,14 +1,14 @@
-#include "FrmAnalysis.h"
+#include "charts/FrmAnalysis.h"
 
-#include "AppearanceSource.h"
-#include "ChanceWording.h"
-#include "ChartExport.h"
-#include "ChartReadings.h"
-#include "DialogControls.h"
-#include "NumberBarChart.h"
-#include "PairHeatMap.h"
-#include "TiledBackground.h"
+#include "charts/ChanceWording.h"
+#include "charts/ChartExport.h"
+#include "charts/ChartReadings.h"
+#include "charts/NumberBarChart.h"
+#include "charts/PairHeatMap.h"
 #include "lottery/LotteryDocument.h"
+#include "widgets/AppearanceSource.h"
+#include "widgets/DialogControls.h"
+#include "widgets/TiledBackground.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
