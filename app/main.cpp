@@ -1,6 +1,6 @@
 #include "CommandLine.h"
-#include "LotteryApplication.h"
-#include "ProgramStart.h"
+#include "mainwindow/ProgramStart.h"
+#include "platform/LotteryApplication.h"
 
 int main(int argc, char** argv) {
     // --import, --export, --help and --version run before any window, without a display.

@@ -3,8 +3,8 @@
 // the limits checked are looser than the targets (200 ms and 50 ms) so that a busy test machine
 // does not fail them, but they still catch a redraw that walks the whole history.
 #include "FakeAppearance.h"
-#include "FrmAnalysis.h"
 #include "OpenedHistory.h"
+#include "charts/FrmAnalysis.h"
 #include "lottery/LotteryDocument.h"
 
 #include <QComboBox>

@@ -1,13 +1,13 @@
-#include "FrmAnalysis.h"
+#include "charts/FrmAnalysis.h"
 
-#include "ChanceWording.h"
 #include "FakeAppearance.h"
-#include "FontSetup.h"
-#include "FrmTicketCheck.h"
-#include "NumberBarChart.h"
 #include "OpenedHistory.h"
-#include "PairHeatMap.h"
+#include "charts/ChanceWording.h"
+#include "charts/FrmTicketCheck.h"
+#include "charts/NumberBarChart.h"
+#include "charts/PairHeatMap.h"
 #include "lottery/LotteryDocument.h"
+#include "widgets/FontSetup.h"
 
 #include <QBarSet>
 #include <QChart>

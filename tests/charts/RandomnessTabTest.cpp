@@ -1,6 +1,6 @@
-#include "RandomnessTab.h"
+#include "charts/RandomnessTab.h"
 
-#include "FontSetup.h"
+#include "widgets/FontSetup.h"
 #include "RandomDraws.h"
 
 #include <QLabel>

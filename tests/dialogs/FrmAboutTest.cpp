@@ -1,9 +1,9 @@
-#include "FrmAbout.h"
+#include "dialogs/FrmAbout.h"
 
 #include "DialogTesting.h"
 #include "FakeAppearance.h"
-#include "FontSetup.h"
 #include "RecordingUrlOpener.h"
+#include "widgets/FontSetup.h"
 
 #include <QLabel>
 #include <QPushButton>

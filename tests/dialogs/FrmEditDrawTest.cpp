@@ -1,9 +1,9 @@
-#include "FrmEditDraw.h"
+#include "dialogs/FrmEditDraw.h"
 
 #include "BallGlyph.h"
 #include "DialogTesting.h"
 #include "FakeAppearance.h"
-#include "GlyphButton.h"
+#include "widgets/GlyphButton.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -1,9 +1,9 @@
-#include "FrmHelp.h"
+#include "dialogs/FrmHelp.h"
 
 #include "DialogTesting.h"
 #include "FakeAppearance.h"
-#include "FontSetup.h"
 #include "Pictures.h"
+#include "widgets/FontSetup.h"
 
 #include <QLabel>
 #include <QPushButton>

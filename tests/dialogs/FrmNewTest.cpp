@@ -1,8 +1,8 @@
-#include "FrmNew.h"
+#include "dialogs/FrmNew.h"
 
 #include "DialogTesting.h"
 #include "FakeAppearance.h"
-#include "FontSetup.h"
+#include "widgets/FontSetup.h"
 
 #include <QFontInfo>
 #include <QLabel>

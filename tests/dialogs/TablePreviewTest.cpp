@@ -1,6 +1,6 @@
 // The preview of a draw table: what it shows, the user's changes re-read the table, and only
 // "Импортировать" gives a reading.
-#include "TablePreview.h"
+#include "dialogs/TablePreview.h"
 
 #include "tables/DrawTableReader.h"
 

@@ -1,7 +1,7 @@
 // The card of the draw-entry page driven through real clicks: marking, unmarking, the full
 // card, adding a draw, the two modes and the page reset.
-#include "GlyphButton.h"
 #include "PageFixture.h"
+#include "widgets/GlyphButton.h"
 
 #include <QLabel>
 #include <QTest>

@@ -1,8 +1,8 @@
 // Play mode: the home draw shown beside the card, where its balls and labels go, the hit
 // colours, and the three ways of leaving the display.
-#include "GlyphButton.h"
 #include "PageFixture.h"
 #include "Pictures.h"
+#include "widgets/GlyphButton.h"
 
 #include <QLabel>
 #include <QTest>

@@ -1,12 +1,12 @@
 // Where the analysis window and the ticket check open from in the main window.
-#include "DrawEntryPage.h"
-#include "FrmAnalysis.h"
-#include "FrmTicketCheck.h"
-#include "GlyphButton.h"
-#include "PairHeatMap.h"
-#include "StatisticsPage.h"
-#include "StringGrid.h"
 #include "WindowTesting.h"
+#include "charts/FrmAnalysis.h"
+#include "charts/FrmTicketCheck.h"
+#include "charts/PairHeatMap.h"
+#include "drawentry/DrawEntryPage.h"
+#include "statistics/StatisticsPage.h"
+#include "widgets/GlyphButton.h"
+#include "widgets/StringGrid.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,13 +1,13 @@
 // The draw-entry page and the "Опции" menu inside the real main window: New and Open with a
 // card on it, a smaller lottery, adding a draw, and User.opt across two starts.
-#include "AppearanceOptions.h"
-#include "DrawEntryPage.h"
-#include "GlyphButton.h"
-#include "PageControl.h"
 #include "Pictures.h"
-#include "StatisticsPage.h"
-#include "StringGrid.h"
 #include "WindowTesting.h"
+#include "drawentry/DrawEntryPage.h"
+#include "mainwindow/PageControl.h"
+#include "options/AppearanceOptions.h"
+#include "statistics/StatisticsPage.h"
+#include "widgets/GlyphButton.h"
+#include "widgets/StringGrid.h"
 
 #include <QAbstractItemModel>
 #include <QAction>

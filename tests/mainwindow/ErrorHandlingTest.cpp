@@ -1,6 +1,6 @@
 // Errors raised by handlers: caught by the application object and shown in one box.
-#include "ErrorReport.h"
 #include "WindowTesting.h"
+#include "platform/ErrorReport.h"
 
 #include <QAbstractButton>
 #include <QAction>

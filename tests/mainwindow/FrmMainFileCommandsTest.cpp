@@ -1,8 +1,8 @@
 // New, Open, Save, Save As and closing, with scripted answers to the confirmation and file
 // dialogs.
-#include "StatisticsPage.h"
-#include "StringGrid.h"
 #include "WindowTesting.h"
+#include "statistics/StatisticsPage.h"
+#include "widgets/StringGrid.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -1,9 +1,9 @@
 // The main window as built: size, title, menu, pages and the places of the statistics controls.
-#include "DrawEntryPage.h"
-#include "PageControl.h"
-#include "StatisticsPage.h"
-#include "StringGrid.h"
 #include "WindowTesting.h"
+#include "drawentry/DrawEntryPage.h"
+#include "mainwindow/PageControl.h"
+#include "statistics/StatisticsPage.h"
+#include "widgets/StringGrid.h"
 
 #include <QAbstractItemView>
 #include <QAction>

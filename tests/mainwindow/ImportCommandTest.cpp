@@ -2,8 +2,8 @@
 // must show what the slow reference statistics make of the same history read by a plain reader.
 #include "HistoryCsv.h"
 #include "ReferenceStats.h"
-#include "StringGrid.h"
 #include "WindowTesting.h"
+#include "widgets/StringGrid.h"
 
 #include <QProcess>
 #include <QRegularExpression>

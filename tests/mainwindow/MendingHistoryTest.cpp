@@ -1,12 +1,17 @@
 // The context menu of the list of past draws, the names of the undo steps and a refused
 // typed number, on the real main window.
-#include "DrawEntryPage.h"
-#include "DrawListBox.h"
-#include "DrawListMenu.h"
-#include "FrmEditDraw.h"
-#include "StatisticsPage.h"
-#include "SystemBeep.h"
+#include "drawentry/DrawEntryPage.h"
+#include "statistics/DrawListBox.h"
+#include "statistics/DrawListMenu.h"
+#include "dialogs/FrmEditDraw.h"
+#include "statistics/StatisticsPage.h"
+#include "platform/SystemBeep.h"
 #include "WindowTesting.h"
+#include "drawentry/DrawEntryPage.h"
+#include "platform/SystemBeep.h"
+#include "statistics/DrawListBox.h"
+#include "statistics/DrawListMenu.h"
+#include "statistics/StatisticsPage.h"
 
 #include <QAction>
 #include <QMenu>

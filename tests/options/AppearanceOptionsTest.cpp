@@ -1,14 +1,14 @@
 // The "Опции" menu: the shared colour dialog, what each colour reaches, the two background
 // patterns, and User.opt written and read back.
-#include "AppearanceOptions.h"
+#include "options/AppearanceOptions.h"
 
-#include "ColourValue.h"
 #include "PageFixture.h"
 #include "Pictures.h"
-#include "StatisticsPage.h"
-#include "StringGrid.h"
 #include "WindowTesting.h"
+#include "statistics/StatisticsPage.h"
 #include "storage/IoError.h"
+#include "widgets/ColourValue.h"
+#include "widgets/StringGrid.h"
 
 #include <QAction>
 #include <QDir>

@@ -5,22 +5,22 @@
 //
 // ZHREBIKON_RANDOM_SESSION_ACTIONS changes the length (20000 without it) and
 // ZHREBIKON_RANDOM_SESSION_SEED the seed, for looking further by hand.
-#include "AppearanceOptions.h"
-#include "ColourValue.h"
-#include "DrawEntryPage.h"
-#include "DrawListBox.h"
-#include "DrawListMenu.h"
-#include "ErrorReport.h"
 #include "FaultyFileSystem.h"
-#include "FrmEditDraw.h"
-#include "FrmNew.h"
-#include "GlyphButton.h"
-#include "StatisticsPage.h"
-#include "StringGrid.h"
-#include "SystemBeep.h"
 #include "WindowTesting.h"
+#include "dialogs/FrmEditDraw.h"
+#include "dialogs/FrmNew.h"
+#include "drawentry/DrawEntryPage.h"
+#include "options/AppearanceOptions.h"
+#include "platform/ErrorReport.h"
+#include "platform/SystemBeep.h"
 #include "session/DrawEditCommand.h"
+#include "statistics/DrawListBox.h"
+#include "statistics/DrawListMenu.h"
+#include "statistics/StatisticsPage.h"
 #include "storage/OptionsFile.h"
+#include "widgets/ColourValue.h"
+#include "widgets/GlyphButton.h"
+#include "widgets/StringGrid.h"
 
 #include <QAction>
 #include <QApplication>

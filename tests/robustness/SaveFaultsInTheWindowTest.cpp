@@ -1,9 +1,9 @@
 // "Сохранить" and "Сохранить как ..." in the real main window with the file layer failing at
 // every step of a save: the previous file stays whole, no temporary is left behind, the
 // error box says what went wrong and "Сохранить" stays enabled.
-#include "ErrorReport.h"
 #include "FaultyFileSystem.h"
 #include "WindowTesting.h"
+#include "platform/ErrorReport.h"
 #include "storage/DrawFile.h"
 
 #include <QAction>

@@ -2,12 +2,12 @@
 // adding one more draw. The figures are printed; the limits checked here are looser than the
 // targets (0.3 s and 50 ms) so that a busy test machine does not fail them, but they still
 // catch anything that grows with the history, such as filling the list with strings.
-#include "StatisticsPage.h"
-#include "StringGrid.h"
 #include "WindowTesting.h"
 #include "lottery/NumberStats.h"
+#include "statistics/StatisticsPage.h"
 #include "storage/DocumentFile.h"
 #include "storage/DrawFile.h"
+#include "widgets/StringGrid.h"
 
 #include <QAbstractItemView>
 #include <QElapsedTimer>

@@ -165,7 +165,8 @@ void LotterySessionTest::everyStepUndoesAndRedoesToTheDrawsAndChangedFlagOfItsSt
     const QString path = QString::fromStdString(dir.file("history.dat"));
     for (unsigned seed = 1; seed <= 20; ++seed) {
         std::mt19937 random(seed);
-        const LotteryShape shape{static_cast<int>(1 + seed % 7), static_cast<int>(7 + seed * 2)};
+        const LotteryShape shape{static_cast<std::uint8_t>(1 + seed % 7),
+                                 static_cast<std::uint8_t>(7 + seed * 2)};
         ScriptedQuestions questions;
         session::LotterySession session(questions);
         QSignalSpy changes(&session, &session::LotterySession::lotteryChanged);

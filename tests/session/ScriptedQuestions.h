@@ -19,12 +19,12 @@ public:
     }
     std::optional<QString> fileToOpen() override {
         asked.push_back("open");
-        return next(openPaths, std::optional<QString>());
+        return pathOrCancel(next(openPaths, QString()));
     }
     std::optional<QString> fileToSave(const session::SaveProposal& proposal) override {
         asked.push_back("save as");
         proposals.push_back(proposal);
-        return next(savePaths, std::optional<QString>());
+        return pathOrCancel(next(savePaths, QString()));
     }
     std::optional<lottery::DrawTable> tableReading(const QString& /*path*/) override {
         asked.push_back("table");
@@ -38,14 +38,17 @@ public:
 
     std::deque<bool> saveAnswers;
     std::deque<std::optional<lottery::LotteryShape>> shapes;
-    std::deque<std::optional<QString>> openPaths;
-    std::deque<std::optional<QString>> savePaths;
+    std::deque<QString> openPaths; // an empty path cancels the dialog
+    std::deque<QString> savePaths;
     std::deque<std::optional<lottery::DrawTable>> readings;
     std::deque<bool> onlyNewAnswers;
     std::vector<const char*> asked;
     std::vector<session::SaveProposal> proposals;
 
 private:
+    static std::optional<QString> pathOrCancel(const QString& path) {
+        return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
+    }
     template <typename T> static T next(std::deque<T>& script, T otherwise) {
         if (script.empty())
             return otherwise;

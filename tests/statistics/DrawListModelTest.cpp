@@ -1,5 +1,5 @@
 // The list of past draws: lines built from the document when asked for.
-#include "DrawListModel.h"
+#include "statistics/DrawListModel.h"
 
 #include "WindowTesting.h"
 #include "lottery/LotteryDocument.h"

@@ -1,8 +1,8 @@
 // The refresh and the track bar of the statistics page, driven through the real main window.
-#include "StatisticsPage.h"
+#include "statistics/StatisticsPage.h"
 
-#include "StringGrid.h"
 #include "WindowTesting.h"
+#include "widgets/StringGrid.h"
 
 #include <QLabel>
 #include <QSlider>

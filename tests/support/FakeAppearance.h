@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AppearanceSource.h"
+#include "widgets/AppearanceSource.h"
 
 #include <QColor>
 #include <QImage>

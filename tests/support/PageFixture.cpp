@@ -1,6 +1,6 @@
 #include "PageFixture.h"
 
-#include "GlyphButton.h"
+#include "widgets/GlyphButton.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "BallGlyph.h"
-#include "DrawEntryPage.h"
 #include "RecordingListener.h"
+#include "drawentry/DrawEntryPage.h"
 #include "lottery/LotteryDocument.h"
 
 #include <QStringList>

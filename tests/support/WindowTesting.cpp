@@ -1,12 +1,12 @@
 #include "WindowTesting.h"
 
-#include "DrawEntryPage.h"
-#include "DrawListMenu.h"
-#include "ErrorReport.h"
-#include "PageControl.h"
-#include "StatisticsPage.h"
-#include "StringGrid.h"
+#include "drawentry/DrawEntryPage.h"
 #include "lottery/LotteryDocument.h"
+#include "mainwindow/PageControl.h"
+#include "platform/ErrorReport.h"
+#include "statistics/DrawListMenu.h"
+#include "statistics/StatisticsPage.h"
+#include "widgets/StringGrid.h"
 
 #include <QAbstractButton>
 #include <QAction>

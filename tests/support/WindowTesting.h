@@ -1,9 +1,9 @@
 #pragma once
 
-#include "FrmMain.h"
-#include "NewLotteryDialog.h"
-#include "PageControl.h"
-#include "StandardDialogs.h"
+#include "dialogs/NewLotteryDialog.h"
+#include "mainwindow/FrmMain.h"
+#include "mainwindow/PageControl.h"
+#include "platform/StandardDialogs.h"
 #include "session/LotterySession.h"
 
 #include <QDialog>
@@ -119,7 +119,7 @@ struct ShownBox {
 };
 ShownBox DescribeBox(const QMessageBox& box);
 
-#include "LotteryApplication.h"
+#include "platform/LotteryApplication.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,13 +1,13 @@
 #include "ChartPictures.h"
 
-#include "AppearanceSource.h"
-#include "FrmAnalysis.h"
-#include "FrmTicketCheck.h"
 #include "PictureFolder.h"
 #include "Pictures.h"
-#include "RandomnessTab.h"
+#include "charts/RandomnessTab.h"
+#include "charts/FrmAnalysis.h"
+#include "charts/FrmTicketCheck.h"
 #include "lottery/LotteryDocument.h"
 #include "storage/DocumentFile.h"
+#include "widgets/AppearanceSource.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>

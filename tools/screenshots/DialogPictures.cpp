@@ -1,16 +1,16 @@
 #include "DialogPictures.h"
 
-#include "AppearanceSource.h"
-#include "FrmAbout.h"
-#include "FrmEditDraw.h"
-#include "FrmHelp.h"
-#include "FrmNew.h"
 #include "HistoryDatabase.h"
 #include "PictureFolder.h"
 #include "Pictures.h"
-#include "TablePreview.h"
-#include "UrlOpener.h"
+#include "dialogs/FrmAbout.h"
+#include "dialogs/FrmEditDraw.h"
+#include "dialogs/FrmHelp.h"
+#include "dialogs/FrmNew.h"
+#include "dialogs/TablePreview.h"
+#include "platform/UrlOpener.h"
 #include "tables/DrawTableReader.h"
+#include "widgets/AppearanceSource.h"
 
 #include <QCoreApplication>
 

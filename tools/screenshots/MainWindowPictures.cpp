@@ -1,12 +1,12 @@
 #include "MainWindowPictures.h"
 
-#include "DrawEntryPage.h"
-#include "FrmMain.h"
-#include "GlyphButton.h"
-#include "PageControl.h"
 #include "PictureFolder.h"
 #include "ScriptedDialogs.h"
+#include "drawentry/DrawEntryPage.h"
+#include "mainwindow/FrmMain.h"
+#include "mainwindow/PageControl.h"
 #include "session/LotterySession.h"
+#include "widgets/GlyphButton.h"
 
 #include <QAction>
 #include <QPainter>

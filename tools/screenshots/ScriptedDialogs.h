@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StandardDialogs.h"
+#include "platform/StandardDialogs.h"
 
 #include <deque>
 

@@ -6,9 +6,9 @@
 #include "ChartPictures.h"
 #include "DialogPictures.h"
 #include "HistoryDatabase.h"
-#include "LotteryApplication.h"
 #include "MainWindowPictures.h"
 #include "PictureFolder.h"
+#include "platform/LotteryApplication.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "ChanceWording.h"
+#include "charts/ChanceWording.h"
 
 #include "wording/RussianCount.h"
 

@@ -1,4 +1,4 @@
-#include "ChartExport.h"
+#include "charts/ChartExport.h"
 
 #include <QClipboard>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "ChartReadings.h"
+#include "charts/ChartReadings.h"
 
-#include "ChanceWording.h"
+#include "charts/ChanceWording.h"
 
 #include <QStringList>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "NumberBarChart.h"
 #include "chance/ChartFigures.h"
+#include "charts/NumberBarChart.h"
 
 // The figures put into charts and read in plain Russian words.
 namespace chart_readings {

@@ -1,12 +1,12 @@
-#include "FrmTicketCheck.h"
+#include "charts/FrmTicketCheck.h"
 
-#include "AppearanceSource.h"
-#include "ChanceWording.h"
-#include "ChartExport.h"
-#include "DialogControls.h"
-#include "TiledBackground.h"
 #include "chance/ChartFigures.h"
+#include "charts/ChanceWording.h"
+#include "charts/ChartExport.h"
 #include "lottery/LotteryDocument.h"
+#include "widgets/AppearanceSource.h"
+#include "widgets/DialogControls.h"
+#include "widgets/TiledBackground.h"
 
 #include <QHeaderView>
 #include <QLabel>

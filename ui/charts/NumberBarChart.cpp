@@ -1,6 +1,6 @@
-#include "NumberBarChart.h"
+#include "charts/NumberBarChart.h"
 
-#include "ChartExport.h"
+#include "charts/ChartExport.h"
 
 #include <QAreaSeries>
 #include <QBarCategoryAxis>

@@ -1,6 +1,6 @@
-#include "PairHeatMap.h"
+#include "charts/PairHeatMap.h"
 
-#include "ChanceWording.h"
+#include "charts/ChanceWording.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "RandomnessTab.h"
+#include "charts/RandomnessTab.h"
 
 #include "audit/AuditWording.h"
 

@@ -1,4 +1,4 @@
-#include "WindowBeside.h"
+#include "charts/WindowBeside.h"
 
 #include <QRect>
 #include <QScreen>

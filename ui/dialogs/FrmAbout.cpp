@@ -1,12 +1,12 @@
-#include "FrmAbout.h"
+#include "dialogs/FrmAbout.h"
 
-#include "AppearanceSource.h"
-#include "DialogControls.h"
-#include "LinkLabel.h"
 #include "Pictures.h"
-#include "TiledBackground.h"
-#include "TopLineBevel.h"
-#include "UrlOpener.h"
+#include "platform/UrlOpener.h"
+#include "widgets/AppearanceSource.h"
+#include "widgets/DialogControls.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/TiledBackground.h"
+#include "widgets/TopLineBevel.h"
 
 #include <QLabel>
 #include <QPixmap>

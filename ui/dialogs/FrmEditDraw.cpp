@@ -1,13 +1,13 @@
-#include "FrmEditDraw.h"
+#include "dialogs/FrmEditDraw.h"
 
-#include "AppearanceSource.h"
 #include "BallGlyph.h"
-#include "DialogControls.h"
-#include "GlyphButton.h"
-#include "SystemBeep.h"
-#include "TiledBackground.h"
 #include "Tiling.h"
-#include "TypedKey.h"
+#include "platform/SystemBeep.h"
+#include "widgets/AppearanceSource.h"
+#include "widgets/DialogControls.h"
+#include "widgets/GlyphButton.h"
+#include "widgets/TiledBackground.h"
+#include "widgets/TypedKey.h"
 
 #include <QApplication>
 #include <QKeyEvent>

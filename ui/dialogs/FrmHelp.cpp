@@ -1,8 +1,8 @@
-#include "FrmHelp.h"
+#include "dialogs/FrmHelp.h"
 
-#include "AppearanceSource.h"
-#include "DialogControls.h"
-#include "TiledBackground.h"
+#include "widgets/AppearanceSource.h"
+#include "widgets/DialogControls.h"
+#include "widgets/TiledBackground.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NewLotteryDialog.h"
+#include "dialogs/NewLotteryDialog.h"
 
 #include <QDialog>
 

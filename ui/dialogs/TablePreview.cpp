@@ -1,4 +1,4 @@
-#include "TablePreview.h"
+#include "dialogs/TablePreview.h"
 
 #include "lottery/LotteryShape.h"
 #include "tables/DrawTableReader.h"

@@ -1,7 +1,7 @@
-#include "BacktestPanel.h"
+#include "tickets/BacktestPanel.h"
 
-#include "BacktestTable.h"
-#include "TicketSetHost.h"
+#include "tickets/BacktestTable.h"
+#include "tickets/TicketSetHost.h"
 #include "lottery/LotteryDocument.h"
 #include "tickets/Backtest.h"
 #include "tickets/BacktestVerdict.h"

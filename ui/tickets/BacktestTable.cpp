@@ -1,4 +1,4 @@
-#include "BacktestTable.h"
+#include "tickets/BacktestTable.h"
 
 #include "tickets/BacktestVerdict.h"
 #include "tickets/FigureText.h"

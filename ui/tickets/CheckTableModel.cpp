@@ -1,4 +1,4 @@
-#include "CheckTableModel.h"
+#include "tickets/CheckTableModel.h"
 
 #include "tickets/FigureText.h"
 #include "wording/RussianCount.h"

@@ -1,6 +1,6 @@
-#include "SetDrawPanel.h"
+#include "tickets/SetDrawPanel.h"
 
-#include "TicketSetHost.h"
+#include "tickets/TicketSetHost.h"
 #include "lottery/LotteryDocument.h"
 #include "tickets/FigureText.h"
 #include "tickets/GroupChance.h"

@@ -1,7 +1,7 @@
-#include "TicketCheckPanel.h"
+#include "tickets/TicketCheckPanel.h"
 
-#include "CheckTableModel.h"
-#include "TicketSetHost.h"
+#include "tickets/CheckTableModel.h"
+#include "tickets/TicketSetHost.h"
 #include "lottery/LotteryDocument.h"
 #include "tickets/DrawMasks.h"
 #include "tickets/FigureText.h"

@@ -1,6 +1,6 @@
-#include "TicketHooks.h"
+#include "tickets/TicketHooks.h"
 
-#include "FrmTickets.h"
+#include "tickets/FrmTickets.h"
 #include "session/LotterySession.h"
 
 #include <QAction>

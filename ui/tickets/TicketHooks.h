@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TicketSetHost.h"
+#include "tickets/TicketSetHost.h"
 
 #include <QObject>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "TicketListModel.h"
+#include "tickets/TicketListModel.h"
 
 #include <QBrush>
 #include <QColor>

@@ -1,4 +1,4 @@
-#include "TicketPrices.h"
+#include "tickets/TicketPrices.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,0 +1,333 @@
+#include "mainwindow/FrmMain.h"
+
+#include "mainwindow/AnalysisHooks.h"
+#include "options/AppearanceOptions.h"
+#include "drawentry/DrawEntryPage.h"
+#include "statistics/DrawListBox.h"
+#include "statistics/DrawListMenu.h"
+#include "platform/ErrorReport.h"
+#include "widgets/FontSetup.h"
+#include "dialogs/NewLotteryDialog.h"
+#include "mainwindow/PageControl.h"
+#include "Pictures.h"
+#include "platform/StandardDialogs.h"
+#include "statistics/StatisticsPage.h"
+#include "dialogs/TableImport.h"
+#include "tickets/TicketHooks.h"
+#include "session/LotterySession.h"
+#include "wording/RussianCount.h"
+#include "dialogs/NewLotteryDialog.h"
+#include "dialogs/TableImport.h"
+#include "drawentry/DrawEntryPage.h"
+#include "mainwindow/AnalysisHooks.h"
+#include "mainwindow/PageControl.h"
+#include "options/AppearanceOptions.h"
+#include "platform/ErrorReport.h"
+#include "platform/StandardDialogs.h"
+#include "statistics/DrawListMenu.h"
+#include "statistics/StatisticsPage.h"
+#include "widgets/FontSetup.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QScreen>
+#include <QSlider>
+
+namespace {
+
+const QString kAskBeforeDiscard = QStringLiteral("Сохранить изменения?");
+const QString kAskBeforeExit = QStringLiteral("Сохранить изменения перед выходом?");
+
+} // namespace
+
+const QString FrmMain::kInitialTitle = QStringLiteral(" \"Жребикон\"  от  Velkora  -  Безымянный");
+const QString FrmMain::kTitlePrefix = QStringLiteral(" \"Нумерариум\"  от  Velkora  -  ");
+
+QString FrmMain::TitleFor(const std::string& fileTitle) {
+    return kTitlePrefix + QString::fromStdString(fileTitle);
+}
+
+FrmMain::FrmMain(StandardDialogs& dialogs, std::string optionsPath, lottery::FileSystem& fs,
+                 QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs),
+      session_(std::make_unique<session::LotterySession>(
+          static_cast<session::SessionQuestions&>(*this), fs)),
+      PageControl1_(std::make_unique<PageControl>(this)),
+      statistics_(new StatisticsPage(session_->document())),
+      drawEntry_(new DrawEntryPage(session_->document(), random_)),
+      appearance_(std::make_unique<AppearanceOptions>(*statistics_, *drawEntry_, dialogs_,
+                                                      std::move(optionsPath), fs, this)) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(art::Pictures::instance().programIcon());
+    setFont(ProgramFont(12));
+
+    PageControl1_->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1_->setFixedSize(kClientWidth, kClientHeight);
+    statistics_->setObjectName(QStringLiteral("TabSheet1"));
+    drawEntry_->setObjectName(QStringLiteral("TabSheet2"));
+    PageControl1_->addPage(statistics_, QStringLiteral(" Статистика "));
+    PageControl1_->addPage(drawEntry_, QStringLiteral(" Добавить тираж "));
+    PageControl1_->setCurrentIndex(0);
+    setCentralWidget(PageControl1_.get());
+
+    buildMenu();
+    buildHistoryActions();
+    connectSession();
+    // A database or a draw table dropped on the window opens as through "Открыть".
+    setAcceptDrops(true);
+    // Client area and menu bar together make the window; it cannot be resized.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+
+    FormCreate();
+    // Starting the first lottery named the document; the window keeps its design title until
+    // the document is named again.
+    setWindowTitle(kInitialTitle);
+    centreOnDesktop();
+}
+
+FrmMain::~FrmMain() {
+    // Nothing the session says on its way out reaches a window half gone.
+    session_->disconnect();
+    // The dialogs, made by others as this window's children, ask the appearance: they go
+    // first. The members then go in reverse order: appearance, pages, session.
+    qDeleteAll(findChildren<QDialog*>(Qt::FindDirectChildrenOnly));
+}
+
+void FrmMain::setFileSystem(lottery::FileSystem& fs) {
+    session_->setFileSystem(fs);
+    appearance_->setFileSystem(fs);
+}
+
+void FrmMain::attachDialogs(QDialog* frmAbout, NewLotteryDialog* frmNew, QDialog* frmHelp) {
+    frmAbout_ = frmAbout;
+    frmNew_ = frmNew;
+    frmHelp_ = frmHelp;
+}
+
+QAction* FrmMain::addItem(QMenu* menu, const char* name, const QString& caption,
+                          void (FrmMain::*handler)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void FrmMain::buildMenu() {
+    QMenuBar* mnuMain = menuBar();
+    mnuMain->setObjectName(QStringLiteral("mnuMain"));
+    mnuMain->setNativeMenuBar(false);
+
+    QMenu* mnuFile = mnuMain->addMenu(QStringLiteral("&Файл"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFile->menuAction()->setObjectName(QStringLiteral("mnuFile"));
+    addItem(mnuFile, "mnuNew", QStringLiteral("Новый"), &FrmMain::mnuNewClick);
+    addItem(mnuFile, "mnuOpen", QStringLiteral("Открыть"), &FrmMain::mnuOpenClick);
+    mnuSave_ = addItem(mnuFile, "mnuSave", QStringLiteral("Сохранить"), &FrmMain::mnuSaveClick);
+    mnuSave_->setShortcut(QKeySequence(Qt::Key_F2));
+    mnuSave_->setEnabled(false);
+    addItem(mnuFile, "mnuSaveAs", QStringLiteral("Сохранить как ..."), &FrmMain::mnuSaveAsClick);
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileSep"));
+    addItem(mnuFile, "mnuExit", QStringLiteral("Выход"), &FrmMain::mnuExitClick);
+
+    QMenu* mnuOptions = mnuMain->addMenu(QStringLiteral("Опции"));
+    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+    mnuOptions->menuAction()->setObjectName(QStringLiteral("mnuOptions"));
+    appearance_->populateMenu(mnuOptions);
+
+    QMenu* mnuHelp = mnuMain->addMenu(QStringLiteral("&Справка"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelp->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* help =
+        addItem(mnuHelp, "mnuHelpHelp", QStringLiteral("Помощь"), &FrmMain::mnuHelpHelpClick);
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep"));
+    addItem(mnuHelp, "mnuAbout", QStringLiteral("О программе"), &FrmMain::mnuAboutClick);
+}
+
+void FrmMain::buildHistoryActions() {
+    QUndoStack& history = session_->undoStack();
+    // Not in the main menu, whose items stay as they are: the list's context menu and the
+    // keys, window-wide (so also on the draw-entry page).
+    QAction* undo = history.createUndoAction(this, QStringLiteral("Отменить"));
+    undo->setObjectName(QStringLiteral("actUndo"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* redo = history.createRedoAction(this, QStringLiteral("Повторить"));
+    redo->setObjectName(QStringLiteral("actRedo"));
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    addAction(undo);
+    addAction(redo);
+    new DrawListMenu(*statistics_->lbxAll(), *session_, undo, redo, *appearance_, this);
+
+    QSlider* trcNumber = statistics_->trcNumber();
+    analysisHooks_ = new AnalysisHooks(*session_, *appearance_,
+                                       {[trcNumber] { return trcNumber->value(); },
+                                        [trcNumber](int n) { trcNumber->setValue(n); }},
+                                       this);
+    addAction(analysisHooks_->chartsAction());
+    addAction(analysisHooks_->ticketCheckAction());
+    connect(drawEntry_, &DrawEntryPage::drawRecorded, statistics_, &StatisticsPage::selectLastDraw);
+    statistics_->addContextAction(analysisHooks_->chartsAction());
+    drawEntry_->addCardAction(analysisHooks_->ticketCheckAction());
+
+    DrawListBox* list = statistics_->lbxAll();
+    ticketHooks_ = new TicketHooks(
+        *session_, random_,
+        [this, list](int row) {
+            // The list of past draws is on the statistics page.
+            PageControl1_->setCurrentIndex(0);
+            list->selectRow(row);
+            list->scrollTo(list->model()->index(row, 0), QAbstractItemView::PositionAtCenter);
+        },
+        this);
+    addAction(ticketHooks_->ticketsAction());
+    drawEntry_->addCardAction(ticketHooks_->addCardAction());
+    // Shared with F4, which works whatever the card holds.
+    drawEntry_->addCardAction(ticketHooks_->ticketsAction(), false);
+}
+
+void FrmMain::connectSession() {
+    statistics_->followSession(*session_);
+    drawEntry_->followSession(*session_);
+    connect(session_.get(), &session::LotterySession::fileNamed, this,
+            [this](const QString& title) { setWindowTitle(TitleFor(title.toStdString())); });
+    connect(session_.get(), &session::LotterySession::changedFlagChanged, mnuSave_,
+            &QAction::setEnabled);
+}
+
+void FrmMain::FormCreate() {
+    random_ = lottery::LcgRandom(lottery::SeedFromClock());
+    statistics_->WriteRowTitles();
+    appearance_->LayFirstPattern();
+    drawEntry_->CreateNumberButtons();
+    session_->start(lottery::LotteryShape{6, 49});
+    appearance_->LoadOptions();
+}
+
+void FrmMain::centreOnDesktop() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const QRect desktop = screen->availableGeometry();
+    move(desktop.left() + (desktop.width() - width()) / 2,
+         desktop.top() + (desktop.height() - height()) / 2);
+}
+
+void FrmMain::keyPressEvent(QKeyEvent* event) {
+    // Keys that no control of the shown card took (the focus on the tabs, say) are typing.
+    if (PageControl1_->currentPage() == drawEntry_ && drawEntry_->typeKey(*event))
+        return;
+    QMainWindow::keyPressEvent(event);
+}
+
+bool FrmMain::saveChangesFirst(bool exiting) {
+    return dialogs_.askYesNo(this, exiting ? kAskBeforeExit : kAskBeforeDiscard) ==
+           ConfirmAnswer::Yes;
+}
+
+std::optional<lottery::LotteryShape> FrmMain::shapeOfNewLottery() {
+    return frmNew_ != nullptr ? frmNew_->askShape() : std::nullopt;
+}
+
+std::optional<QString> FrmMain::fileToOpen() {
+    return dialogs_.chooseFileToOpen(this);
+}
+
+std::optional<QString> FrmMain::fileToSave(const session::SaveProposal& proposal) {
+    return dialogs_.chooseFileToSave(this, proposal);
+}
+
+std::optional<lottery::DrawTable> FrmMain::tableReading(const QString& path) {
+    return ChooseTableReading(this, path);
+}
+
+bool FrmMain::addOnlyNewDraws(std::size_t newDraws) {
+    return dialogs_.askYesNo(this, QStringLiteral("Таблица начинается с тиражей, которые уже есть "
+                                                  "в лотерее. Добавить только новые тиражи (%1)?")
+                                       .arg(QString::fromStdString(wording::GroupedNumber(
+                                           static_cast<long long>(newDraws))))) ==
+           ConfirmAnswer::Yes;
+}
+
+void FrmMain::noNewDraws() {
+    QMessageBox::information(this, QCoreApplication::applicationName(),
+                             QStringLiteral("В таблице новых тиражей нет: все её тиражи уже есть в "
+                                            "лотерее. Ничего не изменено."));
+}
+
+void FrmMain::mnuNewClick() {
+    session_->newLottery();
+}
+
+void FrmMain::mnuOpenClick() {
+    session_->open();
+}
+
+void FrmMain::mnuSaveClick() {
+    session_->save();
+}
+
+void FrmMain::mnuSaveAsClick() {
+    session_->saveAs();
+}
+
+void FrmMain::mnuExitClick() {
+    close();
+}
+
+void FrmMain::mnuHelpHelpClick() {
+    if (frmHelp_ != nullptr)
+        frmHelp_->exec();
+}
+
+void FrmMain::mnuAboutClick() {
+    if (frmAbout_ != nullptr)
+        frmAbout_->exec();
+}
+
+void FrmMain::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.constFirst().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void FrmMain::dropEvent(QDropEvent* event) {
+    const QString path = event->mimeData()->urls().constFirst().toLocalFile();
+    event->acceptProposedAction();
+    RunGuarded([&] { session_->openDropped(path); });
+}
+
+void FrmMain::openAtStart(const QString& path) {
+    RunGuarded([&] { session_->openFile(path); });
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+    FormClose(event);
+}
+
+void FrmMain::FormClose(QCloseEvent* event) {
+    bool mayClose = false;
+    try {
+        mayClose = session_->mayClose();
+    } catch (const std::exception& error) {
+        // A failing save keeps the window open, as a cancelled one does.
+        ReportError(error);
+    }
+    if (mayClose)
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,11 @@
+#include "widgets/TopLineBevel.h"
+
+#include <QPainter>
+
+void TopLineBevel::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawLine(0, 0, width() - 1, 0);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawLine(0, 1, width() - 1, 1);
+}
