@@ -1,6 +1,8 @@
 #include "CommandLine.h"
 
+#include "AuditCommand.h"
 #include "CheckTicketsCommand.h"
+#include "WheelCommand.h"
 #include "storage/AtomicFile.h"
 #include "storage/DrawFile.h"
 #include "storage/IoError.h"
@@ -12,8 +14,13 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -117,29 +124,67 @@ int Export(const QString& databasePath, const QString& outPath) {
     return 0;
 }
 
-const QString kHelp = QStringLiteral(
-    "Жребикон: статистика числовых лотерей «K из N».\n\n"
-    "  Zhrebikon [FILE]\n"
-    "      Открывает окно; FILE (база лотереи .dat или таблица тиражей .csv, .txt)\n"
-    "      открывается, как через «Открыть».\n"
-    "  Zhrebikon --import TABLE OUT.dat [--shape K/N]\n"
-    "      Читает таблицу тиражей и записывает базу лотереи, без окна. Печатает, что\n"
-    "      взято: лотерею, число тиражей, столбцы, порядок и строки, которые не взяты.\n"
-    "      --shape задаёт лотерею (например 6/49) вместо найденной.\n"
-    "  Zhrebikon --export FILE.dat OUT.csv\n"
-    "      Записывает тиражи базы таблицей CSV, без окна.\n"
-    "  Zhrebikon --check-tickets TICKETS FILE.dat [--json]\n"
-    "      Проверяет набор билетов (.tickets или таблица билетов) по всем тиражам\n"
-    "      базы: сколько раз совпало 0, 1, ..., K номеров и сколько даёт случай, а\n"
-    "      если у набора есть цены — потрачено, выиграно и итог. --json печатает\n"
-    "      {\"tickets\": n, \"draws\": d, \"matches\": {...}, \"expected\": {...}}.\n"
-    "  Zhrebikon --help | --version\n\n"
-    "Файл записывается целиком или не записывается вовсе. Код выхода 0 — сделано,\n"
-    "1 — не удалось (причина напечатана), 2 — неверные аргументы.\n");
+QString HelpText() {
+    return QStringLiteral(
+               "Жребикон: статистика числовых лотерей «K из N».\n\n"
+               "  Zhrebikon [FILE]\n"
+               "      Открывает окно; FILE (база лотереи .dat или таблица тиражей .csv, .txt)\n"
+               "      открывается, как через «Открыть».\n"
+               "  Zhrebikon --import TABLE OUT.dat [--shape K/N]\n"
+               "      Читает таблицу тиражей и записывает базу лотереи, без окна. Печатает, что\n"
+               "      взято: лотерею, число тиражей, столбцы, порядок и строки, которые не взяты.\n"
+               "      --shape задаёт лотерею (например 6/49) вместо найденной.\n"
+               "  Zhrebikon --export FILE.dat OUT.csv\n"
+               "      Записывает тиражи базы таблицей CSV, без окна.\n") +
+           QString::fromUtf8(kWheelHelp) +
+           QStringLiteral(
+               "  Zhrebikon --audit FILE.dat [--last M] [--json]\n"
+               "      Проверяет, похожи ли тиражи базы на честную случайную лотерею: частота\n"
+               "      чисел, пары, повторы из прошлого тиража, промежутки, соседние числа, сумма,\n"
+               "      чётные и малые числа, и общий итог на уровне 99 %. --last M — только\n"
+               "      последние M тиражей; --json — то же для программ. База только читается.\n"
+               "  Zhrebikon --check-tickets TICKETS FILE.dat [--json]\n"
+               "      Проверяет набор билетов (.tickets или таблица билетов) по всем тиражам\n"
+               "      базы: сколько раз совпало 0, 1, ..., K номеров и сколько даёт случай, а\n"
+               "      если у набора есть цены — потрачено, выиграно и итог. --json печатает\n"
+               "      {\"tickets\": n, \"draws\": d, \"matches\": {...}, \"expected\": {...}}.\n"
+               "  Zhrebikon --help | --version\n\n"
+               "Файл записывается целиком или не записывается вовсе. Код выхода 0 — сделано,\n"
+               "1 — не удалось (причина напечатана), 2 — неверные аргументы.\n");
+}
+
+// The first argument naming a command of plain C++ decides which one runs; nullopt when none
+// does.
+std::optional<int> RunPlainCommand(const std::vector<std::string>& plain) {
+    for (const std::string& arg : plain) {
+        const std::string name = arg.substr(0, arg.find('='));
+        if (name == "--wheel")
+            return RunWheel(plain, std::cout, std::cerr);
+        if (name == "--check-wheel")
+            return RunCheckWheel(plain, std::cout, std::cerr);
+        if (name == "--audit" || name == "--check-tickets") {
+            // These read the arguments around their own name.
+            std::vector<std::string> rest;
+            std::copy_if(plain.begin(), plain.end(), std::back_inserter(rest),
+                         [&arg](const std::string& other) { return &other != &arg; });
+            return name == "--audit" ? RunAudit(rest, std::cout, std::cerr)
+                                     : RunCheckTickets(rest, std::cout, std::cerr);
+        }
+    }
+    return std::nullopt;
+}
 
 } // namespace
 
 CommandLine RunCommandLine(int argc, char** argv) {
+    // The commands of plain C++ read their own arguments, without Qt.
+    const std::vector<std::string> plain(argv + std::min(argc, 1), argv + argc);
+    if (const std::optional<int> finished = RunPlainCommand(plain)) {
+        CommandLine command;
+        command.finished = finished;
+        return command;
+    }
+
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -152,21 +197,16 @@ CommandLine RunCommandLine(int argc, char** argv) {
     const QCommandLineOption importOption(QStringLiteral("import"), QString());
     const QCommandLineOption exportOption(QStringLiteral("export"), QString());
     const QCommandLineOption shapeOption(QStringLiteral("shape"), QString(), QStringLiteral("K/N"));
-    const QCommandLineOption checkTicketsOption(QStringLiteral("check-tickets"), QString());
-    const QCommandLineOption jsonOption(QStringLiteral("json"), QString());
     parser.addOption(helpOption);
     parser.addOption(versionOption);
     parser.addOption(importOption);
     parser.addOption(exportOption);
     parser.addOption(shapeOption);
-    parser.addOption(checkTicketsOption);
-    parser.addOption(jsonOption);
     CommandLine command;
     const bool parsed = parser.parse(arguments);
     const bool console = !parsed || parser.isSet(helpOption) || parser.isSet(versionOption) ||
                          parser.isSet(importOption) || parser.isSet(exportOption) ||
-                         parser.isSet(shapeOption) || parser.isSet(checkTicketsOption) ||
-                         parser.isSet(jsonOption) || parser.positionalArguments().size() > 1;
+                         parser.isSet(shapeOption) || parser.positionalArguments().size() > 1;
     if (!console) {
         if (!parser.positionalArguments().isEmpty())
             command.fileToOpen = parser.positionalArguments().constFirst();
@@ -185,22 +225,13 @@ CommandLine RunCommandLine(int argc, char** argv) {
                 QStringLiteral("; см. --help\n"));
         command.finished = kMisused;
     } else if (parser.isSet(helpOption)) {
-        Print(stdout, kHelp);
+        Print(stdout, HelpText());
         command.finished = 0;
     } else if (parser.isSet(versionOption)) {
         Print(stdout, QCoreApplication::applicationName() + QLatin1Char(' ') +
                           QCoreApplication::applicationVersion() + QLatin1Char('\n'));
         command.finished = 0;
-    } else if (parser.isSet(checkTicketsOption) && !parser.isSet(importOption) &&
-               !parser.isSet(exportOption) && !parser.isSet(shapeOption)) {
-        std::vector<std::string> args;
-        for (const QString& file : parser.positionalArguments())
-            args.push_back(QFile::encodeName(file).toStdString());
-        if (parser.isSet(jsonOption))
-            args.emplace_back("--json");
-        command.finished = RunCheckTickets(args, std::cout, std::cerr);
     } else if (parser.isSet(importOption) != parser.isSet(exportOption) &&
-               !parser.isSet(checkTicketsOption) && !parser.isSet(jsonOption) &&
                parser.positionalArguments().size() == 2 &&
                (parser.isSet(importOption) || !parser.isSet(shapeOption))) {
         const QStringList files = parser.positionalArguments();
@@ -208,10 +239,8 @@ CommandLine RunCommandLine(int argc, char** argv) {
                                ? Import(files[0], files[1], parser.value(shapeOption))
                                : Export(files[0], files[1]);
     } else {
-        Print(stderr,
-              QStringLiteral("Нужно: --import TABLE OUT.dat [--shape K/N], "
-                             "--export FILE.dat OUT.csv, --check-tickets TICKETS FILE.dat [--json] "
-                             "или один FILE; см. --help\n"));
+        Print(stderr, QStringLiteral("Нужно: --import TABLE OUT.dat [--shape K/N], "
+                                     "--export FILE.dat OUT.csv или один FILE; см. --help\n"));
         command.finished = kMisused;
     }
     return command;

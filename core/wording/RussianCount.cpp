@@ -1,7 +1,7 @@
 #include "wording/RussianCount.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace wording {
 
@@ -49,9 +49,12 @@ std::string GroupedNumber(long long value) {
 std::string GroupedDecimal(double value, int decimals) {
     if (!std::isfinite(value))
         return value != value ? "—" : (value > 0 ? "∞" : "−∞");
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals < 0 ? 0 : decimals, std::fabs(value));
-    std::string digits = text;
+    char text[512]; // room for any double in fixed notation
+    // to_chars, unlike printf, ignores the C locale the toolkit sets from the environment, so the
+    // point is always '.' here.
+    const auto written = std::to_chars(text, text + sizeof text, std::fabs(value),
+                                       std::chars_format::fixed, decimals < 0 ? 0 : decimals);
+    std::string digits(text, written.ec == std::errc() ? written.ptr : text);
     std::string fraction;
     if (const auto point = digits.find('.'); point != std::string::npos) {
         fraction = "," + digits.substr(point + 1);

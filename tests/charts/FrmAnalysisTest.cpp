@@ -49,8 +49,8 @@ private slots:
         FrmAnalysis window(document, appearance_);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        for (FrmAnalysis::Chart chart :
-             {FrmAnalysis::Frequency, FrmAnalysis::Overdue, FrmAnalysis::Pairs}) {
+        for (FrmAnalysis::Chart chart : {FrmAnalysis::Frequency, FrmAnalysis::Overdue,
+                                         FrmAnalysis::Pairs, FrmAnalysis::Randomness}) {
             window.showChart(chart);
             QVERIFY(!window.grab().isNull());
         }

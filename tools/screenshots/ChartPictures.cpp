@@ -5,10 +5,12 @@
 #include "FrmTicketCheck.h"
 #include "PictureFolder.h"
 #include "Pictures.h"
+#include "RandomnessTab.h"
 #include "lottery/LotteryDocument.h"
 #include "storage/DocumentFile.h"
 
 #include <QCoreApplication>
+#include <QSignalSpy>
 
 namespace {
 
@@ -43,6 +45,10 @@ void DrawChartPictures(PictureFolder& folder, const QString& database) {
     analysis.setSelectedNumber(7); // as the statistics page's track bar would have it
     analysis.showChart(FrmAnalysis::Pairs);
     Save(folder, analysis, QStringLiteral("analysis-pairs"));
+    QSignalSpy audited(analysis.randomnessTab(), &RandomnessTab::auditShown);
+    analysis.showChart(FrmAnalysis::Randomness);
+    audited.wait(30000);
+    Save(folder, analysis, QStringLiteral("analysis-randomness"));
     analysis.hide();
 
     // The ticket of the first draw, checked against all of them.

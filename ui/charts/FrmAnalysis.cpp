@@ -7,6 +7,7 @@
 #include "DialogControls.h"
 #include "NumberBarChart.h"
 #include "PairHeatMap.h"
+#include "RandomnessTab.h"
 #include "TiledBackground.h"
 #include "lottery/LotteryDocument.h"
 
@@ -17,6 +18,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace dialog_controls;
 
@@ -25,7 +27,7 @@ namespace {
 // The windows offered besides all draws, when the list is longer.
 constexpr long long kLastDraws[] = {1000, 500, 200, 100, 50, 20};
 const QString kChartNames[] = {QStringLiteral("частота"), QStringLiteral("давность"),
-                               QStringLiteral("пары")};
+                               QStringLiteral("пары"), QStringLiteral("случайность")};
 
 } // namespace
 
@@ -59,6 +61,7 @@ FrmAnalysis::FrmAnalysis(const lottery::LotteryDocument& document,
     tabs_->addTab(QStringLiteral("Частота"));
     tabs_->addTab(QStringLiteral("Давность"));
     tabs_->addTab(QStringLiteral("Пары"));
+    tabs_->addTab(QStringLiteral("Случайность"));
     tabs_->setDrawBase(false);
 
     frequency_ = new NumberBarChart(QStringLiteral("frequencyChart"));
@@ -82,6 +85,8 @@ FrmAnalysis::FrmAnalysis(const lottery::LotteryDocument& document,
     pages_->addWidget(frequency_);
     pages_->addWidget(overdue_);
     pages_->addWidget(pairPage_);
+    randomness_ = new RandomnessTab;
+    pages_->addWidget(randomness_);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 8, 10, 8);
@@ -174,4 +179,8 @@ void FrmAnalysis::redraw() {
         lottery::OverdueFigureOf(*index_, draws, chart_readings::kOverdueListed), all));
     const lottery::PairFigure pairs = lottery::PairFigureOf(*index_, draws);
     pairs_->setFigure(pairs, chart_readings::PairTitle(pairs, all));
+    const auto history = document_.draws();
+    randomness_->setHistory(
+        {history.end() - static_cast<std::ptrdiff_t>(std::clamp(draws, 0LL, all)), history.end()},
+        document_.shape());
 }

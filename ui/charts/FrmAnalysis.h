@@ -12,6 +12,7 @@ class LotteryDocument;
 class AppearanceSource;
 class NumberBarChart;
 class PairHeatMap;
+class RandomnessTab;
 class QComboBox;
 class QLabel;
 class QStackedWidget;
@@ -19,12 +20,13 @@ class QTabBar;
 class TiledBackground;
 
 // "Анализ тиражей": frequencies, waiting times and pairs of the numbers, each beside what pure
-// chance gives, for all draws or only the last few. It reads the document each time it opens.
+// chance gives, and the randomness tests, for all draws or only the last few. It reads the
+// document each time it opens.
 class FrmAnalysis : public QDialog {
     Q_OBJECT
 public:
     static constexpr QSize kClient{900, 640};
-    enum Chart { Frequency, Overdue, Pairs };
+    enum Chart { Frequency, Overdue, Pairs, Randomness };
 
     FrmAnalysis(const lottery::LotteryDocument& document, const AppearanceSource& appearance,
                 QWidget* parent = nullptr);
@@ -41,6 +43,7 @@ public:
     NumberBarChart* frequencyChart() const { return frequency_; }
     NumberBarChart* overdueChart() const { return overdue_; }
     PairHeatMap* pairChart() const { return pairs_; }
+    RandomnessTab* randomnessTab() const { return randomness_; }
     QWidget* currentChart() const;
 
 signals:
@@ -68,4 +71,5 @@ private:
     QWidget* pairPage_;
     PairHeatMap* pairs_;
     QLabel* pairHint_;
+    RandomnessTab* randomness_;
 };
