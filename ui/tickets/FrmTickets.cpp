@@ -6,6 +6,7 @@
 #include "TicketListModel.h"
 #include "TicketPrices.h"
 #include "TicketSetHost.h"
+#include "WheelPanel.h"
 #include "lottery/LotteryDocument.h"
 #include "storage/IoError.h"
 #include "tickets/TicketFile.h"
@@ -56,7 +57,7 @@ FrmTickets::FrmTickets(TicketSetHost& host, QWidget* parent)
       btnSort_(Button(QStringLiteral("btnSortTickets"), QStringLiteral("Сортировать"), this)),
       prices_(new TicketPrices(this)), tabs_(new QTabWidget(this)),
       checkPanel_(new TicketCheckPanel(host, this)), backtestPanel_(new BacktestPanel(host, this)),
-      drawPanel_(new SetDrawPanel(host, this)) {
+      drawPanel_(new SetDrawPanel(host, this)), wheelPanel_(new WheelPanel(host, this)) {
     setObjectName(QStringLiteral("frmTickets"));
     setWindowTitle(QStringLiteral("Билеты"));
     resize(kClient);
@@ -121,6 +122,7 @@ FrmTickets::FrmTickets(TicketSetHost& host, QWidget* parent)
     tabs_->addTab(checkPanel_, QStringLiteral("Проверка по истории"));
     tabs_->addTab(backtestPanel_, QStringLiteral("Способы выбора"));
     tabs_->addTab(drawPanel_, QStringLiteral("Розыгрыш для набора"));
+    tabs_->addTab(wheelPanel_, QStringLiteral("Колесо"));
     auto* honest = new QLabel(
         QStringLiteral("Никакой способ выбора не меняет того, сколько билет стоит в среднем: "
                        "каждое число здесь стоит рядом с тем, что даёт случай."),
@@ -177,6 +179,7 @@ void FrmTickets::refreshSet() {
     checkPanel_->refresh();
     backtestPanel_->refresh();
     drawPanel_->refresh();
+    wheelPanel_->refresh();
     btnDelete_->setEnabled(false);
     btnReplace_->setEnabled(false);
     btnSort_->setEnabled(set.size() > 1);
