@@ -55,6 +55,13 @@ QString Chance(double p) {
     return QStringLiteral("1 из ") + Text(wording::GroupedNumber(std::llround(1 / p)));
 }
 
+// Three significant digits, so that a rare level does not read as none at all.
+QString Expected(double value) {
+    const int decimals =
+        value > 0 ? std::clamp(2 - static_cast<int>(std::floor(std::log10(value))), 2, 9) : 2;
+    return Text(wording::GroupedDecimal(value, decimals));
+}
+
 QString Joined(const std::vector<int>& numbers) {
     QStringList parts;
     for (int n : numbers)
@@ -375,7 +382,7 @@ void WheelPanel::showChances(const WheelChances& chances) {
         const int row = static_cast<int>(i);
         const QStringList cells{QStringLiteral("%1 и больше").arg(chances.levels[i]),
                                 Chance(chances.wheel[i]), Chance(chances.random[i]),
-                                Text(wording::GroupedDecimal(chances.expectedTickets[i], 4))};
+                                Expected(chances.expectedTickets[i])};
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             item->setTextAlignment(Qt::AlignCenter);
