@@ -1,21 +1,24 @@
 #include "tickets/FrmTickets.h"
 
 #include "../charts/OpenedHistory.h"
+#include "WindowTesting.h"
+#include "lottery/RandomSource.h"
+#include "session/LotterySession.h"
 #include "tickets/BacktestPanel.h"
 #include "tickets/BacktestTable.h"
 #include "tickets/CheckTableModel.h"
 #include "tickets/SetDrawPanel.h"
 #include "tickets/TicketCheckPanel.h"
+#include "tickets/TicketFile.h"
 #include "tickets/TicketListModel.h"
 #include "tickets/TicketSetHost.h"
-#include "WindowTesting.h"
-#include "lottery/RandomSource.h"
-#include "session/LotterySession.h"
-#include "tickets/TicketFile.h"
+#include "tickets/WheelPanel.h"
+#include "wheels/WheelVerifier.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -153,6 +156,54 @@ private slots:
         QVERIFY(window.openSet(other).contains(QStringLiteral("5 из 36")));
         QVERIFY(host.set == saved);
         QCOMPARE(host.undo.size(), 1U);
+    }
+    // A wheel found and added through the panel: one step that adds tickets over the chosen
+    // numbers only, which the verifier proves, and that one undo takes away again.
+    void addsAProvenWheelAsOneStep() {
+        FakeTicketHost host;
+        OpenDraws(host.lottery, Draws(50), {6, 49});
+        FrmTickets window(host);
+        host.window = &window;
+        window.refreshLottery();
+        host.set.AddRandom(3, host.generator);
+        window.refreshSet();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.tabs()->setCurrentWidget(window.wheelPanel());
+
+        std::mt19937 rng(8);
+        std::vector<int> pool(49);
+        std::iota(pool.begin(), pool.end(), 1);
+        std::shuffle(pool.begin(), pool.end(), rng);
+        std::vector<int> chosen(pool.begin(), pool.begin() + 8);
+        std::sort(chosen.begin(), chosen.end());
+        for (int n : chosen)
+            QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("wheelBall%1").arg(n)),
+                              Qt::LeftButton);
+        window.findChild<QSpinBox*>(QStringLiteral("spnWheelT"))->setValue(4);
+        window.findChild<QSpinBox*>(QStringLiteral("spnWheelM"))->setValue(4);
+        QSignalSpy ended(window.wheelPanel(), &WheelPanel::searchEnded);
+        window.findChild<QPushButton*>(QStringLiteral("btnWheelFind"))->click();
+        QVERIFY(ended.wait(30000));
+        const auto wheel = window.wheelPanel()->wheel();
+        QVERIFY(!wheel.empty());
+
+        const lottery::TicketSet before = host.set;
+        const std::size_t steps = host.undo.size();
+        window.findChild<QPushButton*>(QStringLiteral("btnWheelAdd"))->click();
+        QCOMPARE(host.undo.size(), steps + 1);
+        QCOMPARE(host.set.size(), before.size() + wheel.size());
+        std::vector<std::vector<int>> added;
+        for (std::size_t i = before.size(); i < host.set.size(); ++i) {
+            added.push_back(host.set.at(i).numbers());
+            for (int n : added.back())
+                QVERIFY(std::binary_search(chosen.begin(), chosen.end(), n));
+        }
+        QVERIFY(wheels::VerifyWheel(added, chosen, 4, 4).holds);
+
+        host.set.Apply(host.undo.back());
+        window.refreshSet();
+        QVERIFY(host.set == before);
     }
 };
 

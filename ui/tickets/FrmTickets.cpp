@@ -1,14 +1,15 @@
 #include "tickets/FrmTickets.h"
 
+#include "lottery/LotteryDocument.h"
+#include "storage/IoError.h"
 #include "tickets/BacktestPanel.h"
 #include "tickets/SetDrawPanel.h"
 #include "tickets/TicketCheckPanel.h"
+#include "tickets/TicketFile.h"
 #include "tickets/TicketListModel.h"
 #include "tickets/TicketPrices.h"
 #include "tickets/TicketSetHost.h"
-#include "lottery/LotteryDocument.h"
-#include "storage/IoError.h"
-#include "tickets/TicketFile.h"
+#include "tickets/WheelPanel.h"
 #include "wording/RussianCount.h"
 
 #include <QFile>
@@ -57,7 +58,7 @@ FrmTickets::FrmTickets(TicketSetHost& host, QWidget* parent)
       btnSort_(Button(QStringLiteral("btnSortTickets"), QStringLiteral("Сортировать"), this)),
       prices_(new TicketPrices(this)), tabs_(new QTabWidget(this)),
       checkPanel_(new TicketCheckPanel(host, this)), backtestPanel_(new BacktestPanel(host, this)),
-      drawPanel_(new SetDrawPanel(host, this)) {
+      drawPanel_(new SetDrawPanel(host, this)), wheelPanel_(new WheelPanel(host, this)) {
     setObjectName(QStringLiteral("frmTickets"));
     setWindowTitle(QStringLiteral("Билеты"));
     resize(kClient);
@@ -123,6 +124,7 @@ FrmTickets::FrmTickets(TicketSetHost& host, QWidget* parent)
     tabs_->addTab(checkPanel_, QStringLiteral("Проверка по истории"));
     tabs_->addTab(backtestPanel_, QStringLiteral("Способы выбора"));
     tabs_->addTab(drawPanel_, QStringLiteral("Розыгрыш для набора"));
+    tabs_->addTab(wheelPanel_, QStringLiteral("Колесо"));
     auto* honest = new QLabel(
         QStringLiteral("Никакой способ выбора не меняет того, сколько билет стоит в среднем: "
                        "каждое число здесь стоит рядом с тем, что даёт случай."),
@@ -188,6 +190,7 @@ void FrmTickets::refreshSet() {
     checkPanel_->refresh();
     backtestPanel_->refresh();
     drawPanel_->refresh();
+    wheelPanel_->refresh();
     btnDelete_->setEnabled(false);
     btnReplace_->setEnabled(false);
     btnSort_->setEnabled(set.size() > 1);

@@ -18,6 +18,7 @@ class TicketCheckPanel;
 class TicketListModel;
 class TicketPrices;
 class TicketSetHost;
+class WheelPanel;
 
 // "Билеты": the user's set of tickets for the lottery on screen, checked against its history,
 // with a backtest of ways of choosing and a home draw for the whole set. Non-modal, beside the
@@ -55,6 +56,7 @@ public:
     TicketCheckPanel* checkPanel() const { return checkPanel_; }
     BacktestPanel* backtestPanel() const { return backtestPanel_; }
     SetDrawPanel* drawPanel() const { return drawPanel_; }
+    WheelPanel* wheelPanel() const { return wheelPanel_; }
     TicketPrices* prices() const { return prices_; }
 
 signals:
@@ -94,4 +96,5 @@ private:
     TicketCheckPanel* checkPanel_;
     BacktestPanel* backtestPanel_;
     SetDrawPanel* drawPanel_;
+    WheelPanel* wheelPanel_;
 };
