@@ -6,7 +6,9 @@
 #include "storage/DocumentFile.h"
 #include "storage/DrawFile.h"
 #include "tables/HistoryContinuation.h"
+#include "tables/TableText.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <stdexcept>
 
@@ -86,6 +88,23 @@ void LotterySession::openDropped(const QString& path) {
         openPath(path);
 }
 
+namespace {
+
+// A file that is no database but holds text may be a table whatever its name; binary bytes
+// under a database's name are a damaged database, and opening it says so.
+bool LooksLikeText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray start = file.read(64 * 1024);
+    std::string converted;
+    const std::string_view text =
+        lottery::TableTextAsUtf8(std::string_view(start.constData(), start.size()), converted);
+    return !lottery::LooksBinary(text);
+}
+
+} // namespace
+
 void LotterySession::openPath(const QString& path) {
     // A folder dropped on the window or named on the command line is no file to open.
     if (QFileInfo(path).isDir())
@@ -95,7 +114,7 @@ void LotterySession::openPath(const QString& path) {
     // The content decides, not the name: a database named .txt opens as one, a table named
     // .dat or .tsv goes to the preview. A file that cannot be read fails as its name says.
     const std::optional<bool> database = lottery::IsDrawFileAt(path.toStdString(), *fileSystem_);
-    if (database ? !*database : IsTablePath(path)) {
+    if (database ? !*database && (IsTablePath(path) || LooksLikeText(path)) : IsTablePath(path)) {
         importTable(path);
         return;
     }
