@@ -48,10 +48,14 @@ echo "zhrebikon --version: $shown"
   echo "the build ($built_program) is not version $version" >&2; exit 1; }
 desktop-file-validate /usr/share/applications/zhrebikon.desktop
 appstreamcli validate --no-net /usr/share/metainfo/example.velkora.zhrebikon.metainfo.xml
-# The software centre's view: AppStream's cache follows /usr/share/metainfo by itself.
-appstreamcli get example.velkora.zhrebikon > /dev/null ||
-  { appstreamcli refresh-cache > /dev/null && appstreamcli get example.velkora.zhrebikon; }
-appstreamcli search lottery | grep -q "^Identifier: example.velkora.zhrebikon " || {
+# The software centre's view. The cache is rebuilt first: a cache the dpkg trigger is still
+# rebuilding, or one left by an earlier install, may not show the program yet.
+appstreamcli refresh-cache --force > /dev/null
+appstreamcli get example.velkora.zhrebikon > /dev/null
+# Read whole before grep: grep -q stops at the first match, and the writer's broken pipe
+# would fail the pipeline under pipefail.
+found=$(appstreamcli search lottery)
+grep -q "^Identifier: example.velkora.zhrebikon " <<< "$found" || {
   echo "appstreamcli search lottery does not find the program" >&2; exit 1; }
 grep -q "^application/x-zhrebikon-lottery$" /usr/share/mime/types || {
   echo "the MIME database does not know application/x-zhrebikon-lottery" >&2; exit 1; }
