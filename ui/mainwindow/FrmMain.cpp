@@ -1,32 +1,19 @@
 #include "mainwindow/FrmMain.h"
 
-#include "mainwindow/AnalysisHooks.h"
-#include "options/AppearanceOptions.h"
-#include "drawentry/DrawEntryPage.h"
-#include "statistics/DrawListBox.h"
-#include "statistics/DrawListMenu.h"
-#include "platform/ErrorReport.h"
-#include "widgets/FontSetup.h"
-#include "dialogs/NewLotteryDialog.h"
-#include "mainwindow/PageControl.h"
 #include "Pictures.h"
-#include "platform/StandardDialogs.h"
-#include "statistics/StatisticsPage.h"
-#include "dialogs/TableImport.h"
-#include "tickets/TicketHooks.h"
-#include "session/LotterySession.h"
-#include "wording/RussianCount.h"
 #include "dialogs/NewLotteryDialog.h"
 #include "dialogs/TableImport.h"
 #include "drawentry/DrawEntryPage.h"
-#include "mainwindow/AnalysisHooks.h"
+#include "mainwindow/ExtraActions.h"
+#include "mainwindow/MainMenu.h"
 #include "mainwindow/PageControl.h"
 #include "options/AppearanceOptions.h"
 #include "platform/ErrorReport.h"
 #include "platform/StandardDialogs.h"
-#include "statistics/DrawListMenu.h"
+#include "session/LotterySession.h"
 #include "statistics/StatisticsPage.h"
 #include "widgets/FontSetup.h"
+#include "wording/RussianCount.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -35,12 +22,9 @@
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QLayout>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
-#include <QSlider>
 
 namespace {
 
@@ -82,8 +66,9 @@ FrmMain::FrmMain(StandardDialogs& dialogs, std::string optionsPath, lottery::Fil
     PageControl1_->setCurrentIndex(0);
     setCentralWidget(PageControl1_.get());
 
-    buildMenu();
-    buildHistoryActions();
+    mnuSave_ = BuildMainMenu(*this, *appearance_);
+    AddExtraActions(
+        {*this, *session_, random_, *PageControl1_, *statistics_, *drawEntry_, *appearance_});
     connectSession();
     // A database or a draw table dropped on the window opens as through "Открыть".
     setAcceptDrops(true);
@@ -115,88 +100,6 @@ void FrmMain::attachDialogs(QDialog* frmAbout, NewLotteryDialog* frmNew, QDialog
     frmAbout_ = frmAbout;
     frmNew_ = frmNew;
     frmHelp_ = frmHelp;
-}
-
-QAction* FrmMain::addItem(QMenu* menu, const char* name, const QString& caption,
-                          void (FrmMain::*handler)()) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this, handler);
-    return action;
-}
-
-void FrmMain::buildMenu() {
-    QMenuBar* mnuMain = menuBar();
-    mnuMain->setObjectName(QStringLiteral("mnuMain"));
-    mnuMain->setNativeMenuBar(false);
-
-    QMenu* mnuFile = mnuMain->addMenu(QStringLiteral("&Файл"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFile->menuAction()->setObjectName(QStringLiteral("mnuFile"));
-    addItem(mnuFile, "mnuNew", QStringLiteral("Новый"), &FrmMain::mnuNewClick);
-    addItem(mnuFile, "mnuOpen", QStringLiteral("Открыть"), &FrmMain::mnuOpenClick);
-    mnuSave_ = addItem(mnuFile, "mnuSave", QStringLiteral("Сохранить"), &FrmMain::mnuSaveClick);
-    mnuSave_->setShortcut(QKeySequence(Qt::Key_F2));
-    mnuSave_->setEnabled(false);
-    addItem(mnuFile, "mnuSaveAs", QStringLiteral("Сохранить как ..."), &FrmMain::mnuSaveAsClick);
-    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileSep"));
-    addItem(mnuFile, "mnuExit", QStringLiteral("Выход"), &FrmMain::mnuExitClick);
-
-    QMenu* mnuOptions = mnuMain->addMenu(QStringLiteral("Опции"));
-    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
-    mnuOptions->menuAction()->setObjectName(QStringLiteral("mnuOptions"));
-    appearance_->populateMenu(mnuOptions);
-
-    QMenu* mnuHelp = mnuMain->addMenu(QStringLiteral("&Справка"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelp->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* help =
-        addItem(mnuHelp, "mnuHelpHelp", QStringLiteral("Помощь"), &FrmMain::mnuHelpHelpClick);
-    help->setShortcut(QKeySequence(Qt::Key_F1));
-    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep"));
-    addItem(mnuHelp, "mnuAbout", QStringLiteral("О программе"), &FrmMain::mnuAboutClick);
-}
-
-void FrmMain::buildHistoryActions() {
-    QUndoStack& history = session_->undoStack();
-    // Not in the main menu, whose items stay as they are: the list's context menu and the
-    // keys, window-wide (so also on the draw-entry page).
-    QAction* undo = history.createUndoAction(this, QStringLiteral("Отменить"));
-    undo->setObjectName(QStringLiteral("actUndo"));
-    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction* redo = history.createRedoAction(this, QStringLiteral("Повторить"));
-    redo->setObjectName(QStringLiteral("actRedo"));
-    redo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    addAction(undo);
-    addAction(redo);
-    new DrawListMenu(*statistics_->lbxAll(), *session_, undo, redo, *appearance_, this);
-
-    QSlider* trcNumber = statistics_->trcNumber();
-    analysisHooks_ = new AnalysisHooks(*session_, *appearance_,
-                                       {[trcNumber] { return trcNumber->value(); },
-                                        [trcNumber](int n) { trcNumber->setValue(n); }},
-                                       this);
-    addAction(analysisHooks_->chartsAction());
-    addAction(analysisHooks_->ticketCheckAction());
-    connect(drawEntry_, &DrawEntryPage::drawRecorded, statistics_, &StatisticsPage::selectLastDraw);
-    statistics_->addContextAction(analysisHooks_->chartsAction());
-    drawEntry_->addCardAction(analysisHooks_->ticketCheckAction());
-
-    DrawListBox* list = statistics_->lbxAll();
-    ticketHooks_ = new TicketHooks(
-        *session_, random_,
-        [this, list](int row) {
-            // The list of past draws is on the statistics page.
-            PageControl1_->setCurrentIndex(0);
-            list->selectRow(row);
-            list->scrollTo(list->model()->index(row, 0), QAbstractItemView::PositionAtCenter);
-        },
-        this);
-    addAction(ticketHooks_->ticketsAction());
-    drawEntry_->addCardAction(ticketHooks_->addCardAction());
-    // Shared with F4, which works whatever the card holds.
-    drawEntry_->addCardAction(ticketHooks_->ticketsAction(), false);
 }
 
 void FrmMain::connectSession() {

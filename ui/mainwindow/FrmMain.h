@@ -13,17 +13,14 @@ namespace session {
 class LotterySession;
 }
 
-class AnalysisHooks;
 class AppearanceOptions;
 class DrawEntryPage;
 class NewLotteryDialog;
 class PageControl;
 class QAction;
 class QDialog;
-class QMenu;
 class StandardDialogs;
 class StatisticsPage;
-class TicketHooks;
 
 // frmMain: the menu and the two pages. Its commands are the session's; it answers the session's
 // questions with its dialogs and shows what the session announces.
@@ -81,10 +78,6 @@ private:
     bool addOnlyNewDraws(std::size_t newDraws) override;
     void noNewDraws() override;
 
-    void buildMenu();
-    QAction* addItem(QMenu* menu, const char* name, const QString& caption,
-                     void (FrmMain::*handler)());
-    void buildHistoryActions();
     void connectSession();
     void FormCreate();
     void FormClose(QCloseEvent* event);
@@ -99,8 +92,6 @@ private:
     StatisticsPage* statistics_;
     DrawEntryPage* drawEntry_;
     std::unique_ptr<AppearanceOptions> appearance_;
-    AnalysisHooks* analysisHooks_ = nullptr;
-    TicketHooks* ticketHooks_ = nullptr;
     QAction* mnuSave_ = nullptr;
     QDialog* frmAbout_ = nullptr;
     NewLotteryDialog* frmNew_ = nullptr;
