@@ -1,5 +1,6 @@
 #include "AuditCommand.h"
 
+#include "JsonNumber.h"
 #include "audit/AuditWording.h"
 #include "audit/RandomnessAudit.h"
 #include "storage/DrawFile.h"
@@ -66,13 +67,9 @@ bool ReadDatabase(const std::string& path, std::vector<std::uint8_t>& bytes, std
     return true;
 }
 
-// A figure as JSON takes: no NaN or infinity, which it has no spelling for.
-std::string JsonNumber(double value) {
-    if (!std::isfinite(value))
-        return "null";
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6g", value);
-    return text;
+// Figures to 6 significant digits.
+std::string Figure(double value) {
+    return JsonNumber(value, 6);
 }
 
 void PrintJson(const lottery::audit::AuditReport& report, std::ostream& out) {
@@ -85,11 +82,11 @@ void PrintJson(const lottery::audit::AuditReport& report, std::ostream& out) {
         if (!test.applicable)
             continue;
         out << (first ? "" : ", ") << "{\"name\": \"" << TestName(test.kind)
-            << "\", \"statistic\": " << JsonNumber(test.statistic)
-            << ", \"p\": " << JsonNumber(test.p) << ", \"degrees\": " << test.degrees
+            << "\", \"statistic\": " << Figure(test.statistic) << ", \"p\": " << Figure(test.p)
+            << ", \"degrees\": " << test.degrees
             << ", \"simulated\": " << (test.simulated ? "true" : "false");
         if (test.simulated)
-            out << ", \"runs\": " << test.runs << ", \"p_error\": " << JsonNumber(test.pError);
+            out << ", \"runs\": " << test.runs << ", \"p_error\": " << Figure(test.pError);
         out << ", \"rejected\": " << (test.rejected ? "true" : "false") << "}";
         first = false;
     }

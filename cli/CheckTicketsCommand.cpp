@@ -1,5 +1,6 @@
 #include "CheckTicketsCommand.h"
 
+#include "JsonNumber.h"
 #include "storage/DrawFile.h"
 #include "tickets/DrawMasks.h"
 #include "tickets/FigureText.h"
@@ -7,7 +8,6 @@
 #include "tickets/TicketSetCheck.h"
 #include "wording/RussianCount.h"
 
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -48,10 +48,9 @@ std::optional<lottery::DrawFileContent> ReadHistory(const std::string& path, std
     }
 }
 
-std::string JsonNumber(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.10g", value);
-    return text;
+// Figures to 10 significant digits.
+std::string Figure(double value) {
+    return JsonNumber(value, 10);
 }
 
 void PrintJson(const lottery::TicketSetCheck& check, std::ostream& out) {
@@ -64,12 +63,12 @@ void PrintJson(const lottery::TicketSetCheck& check, std::ostream& out) {
     out << "{\"tickets\": " << check.tickets << ", \"draws\": " << check.range.size()
         << ", \"matches\": "
         << levels(check.matches, [](long long count) { return std::to_string(count); })
-        << ", \"expected\": " << levels(check.expected, JsonNumber);
+        << ", \"expected\": " << levels(check.expected, Figure);
     if (check.money)
-        out << ", \"money\": {\"spent\": " << JsonNumber(check.money->spent / 100)
-            << ", \"won\": " << JsonNumber(check.money->won / 100)
-            << ", \"balance\": " << JsonNumber(check.money->balance() / 100)
-            << ", \"expected_balance\": " << JsonNumber(check.money->expectedBalance / 100) << "}";
+        out << ", \"money\": {\"spent\": " << Figure(check.money->spent / 100)
+            << ", \"won\": " << Figure(check.money->won / 100)
+            << ", \"balance\": " << Figure(check.money->balance() / 100)
+            << ", \"expected_balance\": " << Figure(check.money->expectedBalance / 100) << "}";
     out << "}\n";
 }
 

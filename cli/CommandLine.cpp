@@ -3,13 +3,12 @@
 #include "AuditCommand.h"
 #include "CheckTicketsCommand.h"
 #include "WheelCommand.h"
-#include "storage/AtomicFile.h"
+#include "session/TableExport.h"
 #include "storage/DrawFile.h"
 #include "storage/InputFile.h"
 #include "storage/IoError.h"
 #include "tables/DrawTableReader.h"
 #include "tables/DrawTableSummary.h"
-#include "tables/DrawTableWriter.h"
 #include "wording/RussianCount.h"
 
 #include <QCoreApplication>
@@ -158,11 +157,8 @@ int Export(const QString& databasePath, const QString& outPath) {
                           .arg(databasePath, QString::fromUtf8(error.what()).toLower()));
         return kFailed;
     }
-    const std::string csv = lottery::DrawTableCsv(content.draws, content.shape);
     try {
-        lottery::WriteFileAtomically(
-            outPath.toStdString(),
-            std::span(reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size()));
+        session::ExportDrawTable(outPath.toStdString(), content.draws, content.shape);
     } catch (const lottery::IoError& error) {
         ReportWriteFailure(outPath, error);
         return kFailed;

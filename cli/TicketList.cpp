@@ -1,14 +1,11 @@
 #include "TicketList.h"
 
+#include "tickets/NumberLine.h"
+
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 
 namespace {
-
-bool IsSeparator(char c) {
-    return c == ',' || c == ';' || c == ' ' || c == '\t' || c == '\r';
-}
 
 std::string LineError(std::size_t line, const std::string& what) {
     return "Строка " + std::to_string(line) + ": " + what;
@@ -30,39 +27,20 @@ TicketList ParseTicketList(std::string_view text, int largestNumber, int ticketS
                          [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
             continue;
         std::vector<int> ticket;
-        for (std::size_t at = 0; at < line.size();) {
-            if (IsSeparator(line[at])) {
-                ++at;
-                continue;
-            }
-            std::size_t stop = at;
-            while (stop < line.size() && !IsSeparator(line[stop]))
-                ++stop;
-            const std::string_view token = line.substr(at, stop - at);
-            int number = 0;
-            const auto [parsed, error] =
-                std::from_chars(token.data(), token.data() + token.size(), number);
-            if (error != std::errc() || parsed != token.data() + token.size()) {
-                list.error = LineError(lineNumber, "«" + std::string(token) + "» — не число");
-                return list;
-            }
-            if (number < 1 || number > largestNumber) {
-                list.error = LineError(lineNumber, "число " + std::to_string(number) + " вне 1.." +
-                                                       std::to_string(largestNumber));
-                return list;
-            }
-            if (std::find(ticket.begin(), ticket.end(), number) != ticket.end()) {
-                list.error = LineError(lineNumber, "число " + std::to_string(number) + " дважды");
-                return list;
-            }
-            ticket.push_back(number);
-            at = stop;
-        }
-        if (ticketSize != 0 && static_cast<int>(ticket.size()) != ticketSize) {
+        const lottery::NumberLineFault fault = lottery::ReadNumberLine(line, largestNumber, ticket);
+        using Kind = lottery::NumberLineFault::Kind;
+        if (fault.kind == Kind::NotANumber)
+            list.error = LineError(lineNumber, "«" + fault.word + "» — не число");
+        else if (fault.kind == Kind::OutOfRange)
+            list.error = LineError(lineNumber, "число " + std::to_string(fault.number) +
+                                                   " вне 1.." + std::to_string(largestNumber));
+        else if (fault.kind == Kind::Repeated)
+            list.error = LineError(lineNumber, "число " + std::to_string(fault.number) + " дважды");
+        else if (ticketSize != 0 && static_cast<int>(ticket.size()) != ticketSize)
             list.error = LineError(lineNumber, "чисел " + std::to_string(ticket.size()) +
                                                    ", а в билете " + std::to_string(ticketSize));
+        if (!list.error.empty())
             return list;
-        }
         list.tickets.push_back(std::move(ticket));
     }
     return list;

@@ -40,36 +40,8 @@ void LotteryDocument::startUnchanged() {
     setStates(lastState_, lastState_);
 }
 
-MarkResult LotteryDocument::MarkNumber(int n) {
-    if (n < 1 || n > shape_.N || cardSet_.contains(n) || cardCount_ >= shape_.K)
-        return MarkResult::Ignored;
-    cardSet_.add(n);
-    cardNumbers_[static_cast<std::size_t>(cardCount_)] = static_cast<std::uint8_t>(n);
-    ++cardCount_;
-    return cardCount_ == shape_.K ? MarkResult::CardFull : MarkResult::Marked;
-}
-
-bool LotteryDocument::UnmarkNumber(int n) {
-    if (!cardSet_.contains(n))
-        return false;
-    cardSet_.remove(n);
-    const auto begin = cardNumbers_.begin();
-    const auto end = begin + cardCount_;
-    const auto at = std::find(begin, end, static_cast<std::uint8_t>(n));
-    // The later entries move up one place; the old last entry stays behind, unread.
-    if (at != end)
-        std::copy(at + 1, end, at);
-    --cardCount_;
-    return true;
-}
-
-void LotteryDocument::ResetCard() {
-    cardSet_.clear();
-    cardCount_ = 0;
-}
-
 const PlayDraw& LotteryDocument::PlayHomeDraw(RandomSource& random) {
-    playDraw_ = SimulatedDraw(shape_, cardSet_, random);
+    playDraw_ = SimulatedDraw(shape_, card_.set(), random);
     return playDraw_;
 }
 
@@ -137,7 +109,7 @@ void LotteryDocument::nameAfter(const std::string& path, const std::string& titl
 DrawEdit LotteryDocument::RecordCard() {
     if (!cardFull())
         throw std::logic_error("only a full card is a draw");
-    DrawEdit append{drawCount(), 0, {cardNumbers_}};
+    DrawEdit append{drawCount(), 0, {card_.numbers()}};
     DrawEdit inverse = ApplyEdit(append);
     ResetCard();
     return inverse;
@@ -176,7 +148,7 @@ bool LotteryDocument::IsValidDraw(const DrawRecord& record) const {
     NumberSet seen;
     for (int p = 0; p < shape_.K; ++p) {
         const int n = record[static_cast<std::size_t>(p)];
-        if (n < 1 || n > shape_.N || seen.contains(n))
+        if (!IsOpenNumber(shape_, seen, n))
             return false;
         seen.add(n);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lottery/Card.h"
 #include "lottery/DocumentListener.h"
 #include "lottery/DrawEdit.h"
 #include "lottery/DrawFileContent.h"
@@ -18,12 +19,6 @@
 namespace lottery {
 
 inline constexpr const char* kUnnamedTitle = "Безымянный";
-
-enum class MarkResult {
-    Ignored,  // the card is already full (or n is outside 1..N or already marked)
-    Marked,   // n is on the card, which is not full yet
-    CardFull, // n is on the card and the card now holds K numbers
-};
 
 // The one lottery document of the program: shape, past draws, card, play draw, file
 // bookkeeping and statistics. Every operation leaves it consistent and tells the listener
@@ -52,14 +47,15 @@ public:
     bool changed() const { return state_ != savedState_; }
 
     // --- card
-    const DrawRecord& cardNumbers() const { return cardNumbers_; }
-    const NumberSet& cardSet() const { return cardSet_; }
-    int cardCount() const { return cardCount_; }
-    bool cardFull() const { return cardCount_ == shape_.K; }
-    MarkResult MarkNumber(int n);
+    const Card& card() const { return card_; }
+    const DrawRecord& cardNumbers() const { return card_.numbers(); }
+    const NumberSet& cardSet() const { return card_.set(); }
+    int cardCount() const { return card_.count(); }
+    bool cardFull() const { return card_.full(); }
+    MarkResult MarkNumber(int n) { return card_.mark(n); }
     // Returns false when n is not on the card.
-    bool UnmarkNumber(int n);
-    void ResetCard();
+    bool UnmarkNumber(int n) { return card_.unmark(n); }
+    void ResetCard() { card_.clear(shape_); }
 
     // --- play draw
     const PlayDraw& lastPlayDraw() const { return playDraw_; }
@@ -119,9 +115,7 @@ private:
     std::uint64_t state_ = 1;
     std::uint64_t savedState_ = 1;
     std::uint64_t lastState_ = 1;
-    DrawRecord cardNumbers_{};
-    NumberSet cardSet_;
-    int cardCount_ = 0;
+    Card card_;
     PlayDraw playDraw_;
     StatsTable stats_{};
 };

@@ -18,23 +18,23 @@ bool MustWait(const std::string& digits, int N) {
 
 } // namespace
 
-TypedKeyOutcome TypedNumberEntry::complete(const TypedCard& card) {
+TypedKeyOutcome TypedNumberEntry::complete(const Card& card) {
     TypedKeyOutcome outcome;
     outcome.handled = true;
     const int n = Value(pending_);
     pending_.clear();
-    if (n < 1 || n > card.shape.N || card.marked.contains(n))
+    if (!IsOpenNumber(card.shape(), card.set(), n))
         outcome.refused = true;
-    else if (card.marked.count() < card.shape.K)
+    else if (!card.full())
         outcome.mark = n; // a full card ignores it, as it ignores a click
     return outcome;
 }
 
-TypedKeyOutcome TypedNumberEntry::feed(char key, const TypedCard& card) {
+TypedKeyOutcome TypedNumberEntry::feed(char key, const Card& card) {
     TypedKeyOutcome outcome;
     if (key >= '0' && key <= '9') {
         pending_ += key;
-        if (MustWait(pending_, card.shape.N)) {
+        if (MustWait(pending_, card.shape().N)) {
             outcome.handled = true;
             return outcome;
         }
@@ -52,9 +52,9 @@ TypedKeyOutcome TypedNumberEntry::feed(char key, const TypedCard& card) {
         if (typed)
             outcome = complete(card);
         outcome.handled = true;
-        const int count = card.marked.count() + (outcome.mark != 0 ? 1 : 0);
+        const int count = card.count() + (outcome.mark != 0 ? 1 : 0);
         // "… 4" and Enter marks the 4 and adds the draw; a refused last number adds nothing.
-        outcome.press = count == card.shape.K && (!typed || outcome.mark != 0);
+        outcome.press = count == card.shape().K && (!typed || outcome.mark != 0);
         return outcome;
     }
     if (key == kBackspace) {
@@ -62,7 +62,7 @@ TypedKeyOutcome TypedNumberEntry::feed(char key, const TypedCard& card) {
         if (!pending_.empty())
             pending_.pop_back(); // a digit not yet taken is taken back first
         else
-            outcome.unmark = card.lastMarked;
+            outcome.unmark = card.last();
         return outcome;
     }
     return outcome;

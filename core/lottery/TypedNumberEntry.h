@@ -1,19 +1,10 @@
 #pragma once
 
-#include "lottery/LotteryShape.h"
-#include "lottery/NumberSet.h"
+#include "lottery/Card.h"
 
 #include <string>
 
 namespace lottery {
-
-// What the card looks like to the keyboard: the shape, the marked numbers and the number
-// marked last (0 when nothing is marked).
-struct TypedCard {
-    LotteryShape shape;
-    NumberSet marked;
-    int lastMarked = 0;
-};
 
 // What one key asks the card to do. At most one of mark/unmark is set; press may follow a
 // mark that fills the card.
@@ -34,13 +25,13 @@ public:
     static constexpr char kEnter = '\n';
     static constexpr char kBackspace = '\b';
 
-    TypedKeyOutcome feed(char key, const TypedCard& card);
+    TypedKeyOutcome feed(char key, const Card& card);
     // Forgets digits typed so far (a click, a new lottery, the page left).
     void clear() { pending_.clear(); }
     const std::string& pending() const { return pending_; }
 
 private:
-    TypedKeyOutcome complete(const TypedCard& card);
+    TypedKeyOutcome complete(const Card& card);
 
     std::string pending_;
 };

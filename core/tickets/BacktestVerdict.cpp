@@ -1,6 +1,6 @@
 #include "tickets/BacktestVerdict.h"
 
-#include "tickets/FigureText.h"
+#include "wording/PercentText.h"
 #include "wording/RussianCount.h"
 
 #include <algorithm>
@@ -18,9 +18,9 @@ std::string BacktestVerdict(const Backtest& backtest) {
         count == 1 ? std::string()
                    : " (с поправкой Холма на " +
                          wording::CountOf(count, {"способ", "способа", "способов"}) + " — " +
-                         PercentText(best->adjustedP) + ")";
+                         wording::PercentText(best->adjustedP) + ")";
     const std::string odds = "случай даёт такой перевес или больший в " +
-                             PercentText(best->pValue) + " проверок" + correction;
+                             wording::PercentText(best->pValue) + " проверок" + correction;
     if (!backtest.anyBetter()) {
         if (best->hits <= best->chance.expectedHits)
             return "Ни один способ не угадал больше номеров, чем в среднем даёт случай.";

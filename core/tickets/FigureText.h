@@ -11,7 +11,5 @@ namespace lottery {
 std::string ExpectedText(double value);
 // Roubles from kopecks: "1 234", or "2,50" when there are kopecks; "−" for a loss.
 std::string AmountText(double kopecks);
-// A probability as percent with a decimal comma: "43 %", "2,5 %", "меньше 0,001 %".
-std::string PercentText(double probability);
 
 } // namespace lottery

@@ -4,6 +4,7 @@
 #include "storage/IoError.h"
 #include "tables/DrawTableReader.h"
 #include "tickets/FigureText.h"
+#include "tickets/NumberLine.h"
 #include "wording/RussianCount.h"
 
 #include <cerrno>
@@ -28,10 +29,9 @@ std::string ShapeText(int K, int N) {
     return std::to_string(K) + " из " + std::to_string(N);
 }
 
-// Numbers of a ticket may be parted by commas and semicolons too, as people type them; an
-// amount keeps its decimal comma.
-bool IsBlank(char c, bool commas) {
-    return c == ' ' || c == '\t' || (commas && (c == ',' || c == ';'));
+// The words of a line of our own format; an amount keeps its decimal comma.
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
 }
 
 std::string_view Trimmed(std::string_view text) {
@@ -42,14 +42,14 @@ std::string_view Trimmed(std::string_view text) {
     return text;
 }
 
-std::vector<std::string_view> Words(std::string_view text, bool commas) {
+std::vector<std::string_view> Words(std::string_view text) {
     std::vector<std::string_view> words;
     std::size_t i = 0;
     while (i < text.size()) {
-        while (i < text.size() && IsBlank(text[i], commas))
+        while (i < text.size() && IsBlank(text[i]))
             ++i;
         const std::size_t start = i;
-        while (i < text.size() && !IsBlank(text[i], commas))
+        while (i < text.size() && !IsBlank(text[i]))
             ++i;
         if (i > start)
             words.push_back(text.substr(start, i - start));
@@ -94,7 +94,7 @@ std::string AmountText(Kopecks kopecks) {
 
 // The shape named by our header, or the reason it cannot be read.
 std::optional<LotteryShape> HeaderShape(std::string_view line) {
-    const auto words = Words(line.substr(kHeaderStart.size()), false);
+    const auto words = Words(line.substr(kHeaderStart.size()));
     if (words.size() != 3 || words[1] != "из")
         return std::nullopt;
     const auto K = Whole(words[0]);
@@ -137,7 +137,7 @@ TicketFileRead ReadOwnFormat(std::string_view bytes) {
         }
         if (line.empty() || line.front() == '#')
             continue;
-        const auto words = Words(line, false);
+        const auto words = Words(line);
         if (words.front() == kPriceWord) {
             if (priced)
                 return refuse("цена указана второй раз");
@@ -215,17 +215,15 @@ TicketFileRead ReadTable(std::string_view bytes, std::optional<LotteryShape> lot
 
 std::string ParseTicket(std::string_view line, LotteryShape shape, Ticket& ticket) {
     std::vector<int> numbers;
-    for (const std::string_view word : Words(line, true)) {
-        const auto number = Whole(word);
-        if (!number)
-            return "«" + std::string(word) + "» — не номер";
-        if (*number < 1 || *number > shape.N)
-            return "номера " + std::string(word) + " нет в лотерее " + ShapeText(shape.K, shape.N);
-        for (const int seen : numbers)
-            if (seen == *number)
-                return "номер " + std::to_string(seen) + " повторяется";
-        numbers.push_back(static_cast<int>(*number));
-    }
+    const NumberLineFault fault = ReadNumberLine(line, shape.N, numbers);
+    using Kind = NumberLineFault::Kind;
+    // A minus sign makes no lottery number, whatever follows it.
+    if (fault.kind == Kind::NotANumber || (fault.kind == Kind::OutOfRange && fault.word[0] == '-'))
+        return "«" + fault.word + "» — не номер";
+    if (fault.kind == Kind::OutOfRange)
+        return "номера " + fault.word + " нет в лотерее " + ShapeText(shape.K, shape.N);
+    if (fault.kind == Kind::Repeated)
+        return "номер " + std::to_string(fault.number) + " повторяется";
     if (static_cast<int>(numbers.size()) != shape.K)
         return "в билете " +
                wording::CountOf(static_cast<long long>(numbers.size()),

@@ -112,6 +112,7 @@ private slots:
         QTest::newRow("times") << Times(45) << QStringLiteral("45 раз");
         QTest::newRow("1.3 %") << Percent(0.0134) << QStringLiteral("1,3 %");
         QTest::newRow("0.026 %") << Percent(0.00026) << QStringLiteral("0,026 %");
+        QTest::newRow("half-way up") << Percent(0.125) << QStringLiteral("13 %");
     }
     void wordsFollowTheNumber() {
         QFETCH(QString, text);

@@ -20,10 +20,9 @@ Typed Type(int K, int N, const std::string& keys) {
     TypedNumberEntry entry;
     Typed result;
     for (char key : keys) {
-        TypedCard card{{static_cast<std::uint8_t>(K), static_cast<std::uint8_t>(N)}, {}, 0};
+        Card card({static_cast<std::uint8_t>(K), static_cast<std::uint8_t>(N)});
         for (int n : result.card)
-            card.marked.add(n);
-        card.lastMarked = result.card.empty() ? 0 : result.card.back();
+            card.mark(n);
         const TypedKeyOutcome outcome = entry.feed(key, card);
         EXPECT_TRUE(outcome.handled) << keys;
         result.beeps += outcome.refused ? 1 : 0;
@@ -75,7 +74,7 @@ TEST(TypedNumberEntry, TypedKeysMarkRefuseUnmarkAndPressAsTheTableSays) {
         EXPECT_EQ(typed.pending, row.pending) << row.keys;
     }
     TypedNumberEntry entry;
-    EXPECT_FALSE(entry.feed('x', TypedCard{}).handled);
+    EXPECT_FALSE(entry.feed('x', Card{}).handled);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 // ZHREBIKON_RANDOM_SESSION_ACTIONS changes the length (20000 without it) and
 // ZHREBIKON_RANDOM_SESSION_SEED the seed, for looking further by hand.
 #include "FaultyFileSystem.h"
+#include "ReferenceStats.h"
 #include "WindowTesting.h"
 #include "dialogs/FrmEditDraw.h"
 #include "dialogs/FrmNew.h"
@@ -40,6 +41,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <map>
 #include <random>
 #include <vector>
@@ -104,7 +106,7 @@ struct Model {
     bool onCard(int n) const { return std::find(card.begin(), card.end(), n) != card.end(); }
 };
 
-// The statistics by their definitions, one number at a time.
+// The statistics by their definitions, from the tests' one yardstick, as this test reads them.
 struct ExpectedStats {
     std::array<int, 50> frequency{};
     std::array<int, 50> drawsSince{};
@@ -115,54 +117,29 @@ struct ExpectedStats {
     std::vector<int> leastFrequent;
 
     explicit ExpectedStats(const Snapshot& s) {
-        const int D = static_cast<int>(s.draws.size());
-        for (int i = 1; i <= s.N; ++i) {
-            int last = -1;
-            for (int d = 0; d < D; ++d) {
-                const Draw& draw = s.draws[static_cast<std::size_t>(d)];
-                const bool contains =
-                    std::find(draw.begin(), draw.begin() + s.K, i) != draw.begin() + s.K;
-                if (!contains)
-                    continue;
-                last = d;
-                ++frequency[i];
-                for (int p = 0; p < s.K; ++p)
-                    ++together[i][draw[p]];
-            }
-            drawsSince[i] = last < 0 ? D : D - 1 - last;
-            if (frequency[i] == 0)
-                continue;
-            int best = 0, worst = -1;
-            for (int j = 1; j <= s.N; ++j) {
-                if (j == i)
-                    continue;
-                if (together[i][j] > best) {
-                    best = together[i][j];
-                    mostWith[i] = j;
-                }
-                if (worst < 0 || together[i][j] < worst) {
-                    worst = together[i][j];
-                    leastWith[i] = j;
-                }
-            }
+        std::vector<lottery::DrawRecord> draws;
+        for (const Draw& draw : s.draws) {
+            lottery::DrawRecord& record = draws.emplace_back();
+            std::transform(draw.begin(), draw.end(), record.begin(),
+                           [](int n) { return static_cast<std::uint8_t>(n); });
         }
-        // Rankings: among equal frequencies the higher number comes first.
-        std::vector<int> numbers;
-        for (int i = s.N; i >= 1; --i)
-            numbers.push_back(i);
-        std::vector<int> byMost = numbers;
-        std::stable_sort(byMost.begin(), byMost.end(),
-                         [&](int a, int b) { return frequency[a] > frequency[b]; });
-        for (int i : byMost)
-            if (frequency[i] > 0 && mostFrequent.size() < 5)
-                mostFrequent.push_back(i);
-        std::vector<int> byLeast = numbers;
-        std::stable_sort(byLeast.begin(), byLeast.end(),
-                         [&](int a, int b) { return frequency[a] < frequency[b]; });
-        if (!mostFrequent.empty())
-            for (int i : byLeast)
-                if (leastFrequent.size() < 5)
-                    leastFrequent.push_back(i);
+        lottery::StatsTable table{};
+        table[static_cast<std::size_t>(s.N + 1)].frequency = lottery::kUpperSentinelFrequency;
+        lottery::test::ReferenceStatAll(
+            table, draws, {static_cast<std::uint8_t>(s.K), static_cast<std::uint8_t>(s.N)});
+        for (int i = 1; i <= s.N; ++i) {
+            const lottery::NumberStats& stats = table[static_cast<std::size_t>(i)];
+            frequency[i] = stats.frequency;
+            drawsSince[i] = stats.drawsSince;
+            std::copy(stats.together.begin(), stats.together.end(), together[i].begin());
+            mostWith[i] = stats.mostWith;
+            leastWith[i] = stats.leastWith;
+        }
+        const lottery::RankingSlots ranked = lottery::test::ReferenceRankings(table, s.N);
+        std::copy_if(ranked.mostFrequent.begin(), ranked.mostFrequent.end(),
+                     std::back_inserter(mostFrequent), [](int n) { return n != 0; });
+        std::copy_if(ranked.leastFrequent.begin(), ranked.leastFrequent.end(),
+                     std::back_inserter(leastFrequent), [](int n) { return n != 0; });
     }
 };
 

@@ -8,6 +8,7 @@
 #include "storage/DrawFile.h"
 #include "tickets/TicketSet.h"
 
+#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUndoCommand>
@@ -34,6 +35,11 @@ void RecordThroughTheCard(session::LotterySession& session, const DrawRecord& dr
     for (int p = 0; p < session.document().shape().K; ++p)
         session.document().MarkNumber(draw[static_cast<std::size_t>(p)]);
     session.recordCard();
+}
+
+QByteArray FileHex(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toHex() : QByteArray();
 }
 
 std::vector<DrawRecord> DrawsOf(const session::LotterySession& session) {
@@ -75,6 +81,7 @@ private slots:
     void aCancelledSaveAfterYesKeepsTheDrawsAndStopsTheCommand_data();
     void aCancelledSaveAfterYesKeepsTheDrawsAndStopsTheCommand();
     void saveAsProposesTheFileTheTablesNameOrNothingInTheCurrentFolder();
+    void theFileCommandsWriteWhatTheAnswersSayAndAskOnlyWhatTheyMust();
     void everyStepUndoesAndRedoesToTheDrawsAndChangedFlagOfItsState();
     void anyUndoableStepGoesOnTheHistoryAndANewLotteryEmptiesIt();
     void anUpdatedTableAddsWhatFollowsItsOverlapAndTheContentTellsADatabase();
@@ -158,6 +165,49 @@ void LotterySessionTest::saveAsProposesTheFileTheTablesNameOrNothingInTheCurrent
     QCOMPARE(questions.proposals[2].fileName, QStringLiteral("history 2024.dat"));
     QCOMPARE(questions.proposals[3].folder, folder + QStringLiteral("/tables"));
     QCOMPARE(questions.proposals[3].fileName, QString());
+}
+
+void LotterySessionTest::theFileCommandsWriteWhatTheAnswersSayAndAskOnlyWhatTheyMust() {
+    lottery::test::TempDir dir;
+    const QString path = QString::fromStdString(dir.file("draws.dat"));
+    ScriptedQuestions questions;
+    session::LotterySession session(questions);
+    session.start({6, 49});
+    RecordThroughTheCard(session, {1, 2, 3, 4, 5, 6, 0});
+    // "Save first?" No and Open cancelled, then Save As cancelled: nothing changes.
+    session.open();
+    QVERIFY(!session.saveAs());
+    QCOMPARE(questions.asked, (std::vector<const char*>{"save", "open", "save as"}));
+    QCOMPARE(session.document().drawCount(), 1);
+    QVERIFY(session.document().changed());
+    QVERIFY(session.document().filePath().empty());
+    // Save As writes the whole file; Save on the named lottery rewrites it without asking.
+    questions.savePaths = {path};
+    QVERIFY(session.saveAs());
+    QCOMPARE(FileHex(path), QByteArray("0102030405060006310000000000"));
+    QCOMPARE(QString::fromStdString(session.document().filePath()), path);
+    RecordThroughTheCard(session, {7, 8, 9, 10, 11, 12, 0});
+    QVERIFY(session.save());
+    QCOMPARE(questions.asked.size(), std::size_t{4}); // no dialog for the named lottery
+    QCOMPARE(FileHex(path).size(), 2 * 21);
+    // Yes before New saves the named lottery, again without a save dialog.
+    session.deleteDraws({0});
+    questions.asked.clear();
+    questions.saveAnswers = {true};
+    questions.shapes = {LotteryShape{6, 49}};
+    session.newLottery();
+    QCOMPARE(questions.asked, (std::vector<const char*>{"save", "shape"}));
+    QCOMPARE(FileHex(path), QByteArray("0708090a0b0c0006310000000000"));
+    // Closing: No writes nothing, Yes on an unnamed lottery saves through the dialog.
+    RecordThroughTheCard(session, {1, 2, 3, 4, 5, 6, 0});
+    questions.asked.clear();
+    QVERIFY(session.mayClose());
+    QCOMPARE(questions.asked, (std::vector<const char*>{"save before exit"}));
+    const QString onExit = QString::fromStdString(dir.file("on-exit.dat"));
+    questions.saveAnswers = {true};
+    questions.savePaths = {onExit};
+    QVERIFY(session.mayClose());
+    QCOMPARE(FileHex(onExit).size(), 2 * 14);
 }
 
 void LotterySessionTest::everyStepUndoesAndRedoesToTheDrawsAndChangedFlagOfItsState() {

@@ -1,5 +1,6 @@
 #include "charts/ChanceWording.h"
 
+#include "wording/PercentText.h"
 #include "wording/RussianCount.h"
 
 #include <QLocale>
@@ -35,18 +36,7 @@ QString Number(long long value) {
 }
 
 QString Percent(double probability) {
-    const double percent = probability * 100;
-    if (percent < 0.001)
-        return QStringLiteral("меньше 0,001 %");
-    // About two significant digits are enough to read a chance, whatever its size.
-    int decimals = 3;
-    if (percent >= 10)
-        decimals = 0;
-    else if (percent >= 1)
-        decimals = 1;
-    else if (percent >= 0.1)
-        decimals = 2;
-    return Russian().toString(percent, 'f', decimals) + QStringLiteral(" %");
+    return QString::fromStdString(wording::PercentText(probability, wording::HalfWay::Up));
 }
 
 QString PValue(double p) {

@@ -44,15 +44,15 @@ int TilesToCover(int length) {
 
 FrmEditDraw::FrmEditDraw(lottery::LotteryShape shape, const lottery::DrawRecord& draw,
                          const AppearanceSource& appearance, QWidget* parent)
-    : QDialog(parent), shape_(shape), original_(draw), appearance_(appearance) {
-    const QSize client = ClientSize(shape_.N);
+    : QDialog(parent), original_(draw), appearance_(appearance), card_(shape) {
+    const QSize client = ClientSize(shape.N);
     SetUpFixedWindow(*this, QStringLiteral("frmEditDraw"), QStringLiteral("Изменить тираж"),
                      client);
     imgFon_ = new TiledBackground(QStringLiteral("imgFon"), client, this);
     lblTitle_ = AddLabel(this, QStringLiteral("lblTitle"),
                          QStringLiteral("Отметьте номера тиража:"), kMargin, 8, true);
 
-    for (int n = 1; n <= shape_.N; ++n) {
+    for (int n = 1; n <= shape.N; ++n) {
         auto* button = new GlyphButton(this);
         button->setObjectName(QStringLiteral("bbtNumber%1").arg(n));
         button->setGeometry(kMargin + (n - 1) % kColumns * kBall,
@@ -68,14 +68,10 @@ FrmEditDraw::FrmEditDraw(lottery::LotteryShape shape, const lottery::DrawRecord&
     }
     // A draw read from elsewhere may hold a number twice or outside 1..N; such numbers are
     // simply not marked, and the draw cannot be confirmed until the card is whole again.
-    for (int p = 0; p < shape_.K; ++p) {
-        const int n = draw[static_cast<std::size_t>(p)];
-        if (n >= 1 && n <= shape_.N &&
-            std::find(marked_.begin(), marked_.end(), n) == marked_.end())
-            marked_.push_back(n);
-    }
+    for (int p = 0; p < shape.K; ++p)
+        card_.mark(draw[static_cast<std::size_t>(p)]);
 
-    const int linesTop = kCardTop + CardRows(shape_.N) * kBall + 6;
+    const int linesTop = kCardTop + CardRows(shape.N) * kBall + 6;
     lblDraw_ = AddSizedLabel(this, QStringLiteral("lblDraw"), QString(),
                              QRect(kMargin, linesTop, client.width() - 2 * kMargin, 16),
                              Qt::AlignHCenter | Qt::AlignVCenter, false);
@@ -110,13 +106,16 @@ std::optional<lottery::DrawRecord> FrmEditDraw::Edit(lottery::LotteryShape shape
 
 lottery::DrawRecord FrmEditDraw::draw() const {
     lottery::DrawRecord record = original_;
-    for (std::size_t p = 0; p < marked_.size(); ++p)
-        record[p] = static_cast<std::uint8_t>(marked_[p]);
+    std::copy_n(card_.numbers().begin(), card_.count(), record.begin());
     return record;
 }
 
+std::vector<int> FrmEditDraw::marked() const {
+    return {card_.numbers().begin(), card_.numbers().begin() + card_.count()};
+}
+
 GlyphButton* FrmEditDraw::numberButton(int n) const {
-    return n >= 1 && n <= shape_.N ? numbers_[static_cast<std::size_t>(n)] : nullptr;
+    return n >= 1 && n <= card_.shape().N ? numbers_[static_cast<std::size_t>(n)] : nullptr;
 }
 
 void FrmEditDraw::showEvent(QShowEvent* event) {
@@ -134,10 +133,7 @@ void FrmEditDraw::keyPressEvent(QKeyEvent* event) {
         QDialog::keyPressEvent(event); // Escape cancels
         return;
     }
-    lottery::TypedCard card{shape_, {}, marked_.empty() ? 0 : marked_.back()};
-    for (int n : marked_)
-        card.marked.add(n);
-    const lottery::TypedKeyOutcome outcome = typed_.feed(key, card);
+    const lottery::TypedKeyOutcome outcome = typed_.feed(key, card_);
     if (outcome.refused)
         SystemBeep();
     if (outcome.mark != 0)
@@ -149,21 +145,16 @@ void FrmEditDraw::keyPressEvent(QKeyEvent* event) {
 }
 
 void FrmEditDraw::toggle(int n) {
-    const auto at = std::find(marked_.begin(), marked_.end(), n);
-    if (at != marked_.end())
-        marked_.erase(at);
-    else if (static_cast<int>(marked_.size()) < shape_.K)
-        marked_.push_back(n);
+    card_.toggle(n);
     showMarks();
 }
 
 void FrmEditDraw::showMarks() {
-    for (int n = 1; n <= shape_.N; ++n) {
-        const bool on = std::find(marked_.begin(), marked_.end(), n) != marked_.end();
+    for (int n = 1; n <= card_.shape().N; ++n) {
+        const bool on = card_.contains(n);
         numbers_[static_cast<std::size_t>(n)]->setGlyph(
             art::ComposeBallGlyph(n, on ? art::GlyphKind::Selected : art::GlyphKind::Plain));
     }
-    const int count = static_cast<int>(marked_.size());
-    lblDraw_->setText(QString::fromStdString(lottery::DrawLine(draw(), count)).trimmed());
-    btnOK_->setEnabled(static_cast<int>(marked_.size()) == shape_.K);
+    lblDraw_->setText(QString::fromStdString(lottery::DrawLine(draw(), card_.count())).trimmed());
+    btnOK_->setEnabled(card_.full());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lottery/Card.h"
 #include "lottery/DrawRecord.h"
 #include "lottery/LotteryShape.h"
 #include "lottery/TypedNumberEntry.h"
@@ -33,7 +34,7 @@ public:
 
     // The draw as marked now; positions after K keep the bytes the draw came with.
     lottery::DrawRecord draw() const;
-    const std::vector<int>& marked() const { return marked_; }
+    std::vector<int> marked() const;
     GlyphButton* numberButton(int n) const;
     QPushButton* okButton() const { return btnOK_; }
     QPushButton* cancelButton() const { return btnCancel_; }
@@ -47,10 +48,9 @@ private:
     void toggle(int n);
     void showMarks();
 
-    lottery::LotteryShape shape_;
     lottery::DrawRecord original_;
     const AppearanceSource& appearance_;
-    std::vector<int> marked_; // in the order of the draw, then of marking
+    lottery::Card card_; // in the order of the draw, then of marking
     lottery::TypedNumberEntry typed_;
     TiledBackground* imgFon_;
     QLabel* lblTitle_;

@@ -148,14 +148,8 @@ bool DrawEntryPage::typeKey(const QKeyEvent& event) {
     if (key == 0)
         return false;
     // While a home draw is on display, the next number starts a fresh card.
-    lottery::TypedCard card{document_.shape(), {}, 0};
-    if (!playShown_) {
-        card.marked = document_.cardSet();
-        const int count = document_.cardCount();
-        card.lastMarked =
-            count > 0 ? document_.cardNumbers()[static_cast<std::size_t>(count - 1)] : 0;
-    }
-    const lottery::TypedKeyOutcome outcome = typed_.feed(key, card);
+    const lottery::TypedKeyOutcome outcome =
+        typed_.feed(key, playShown_ ? lottery::Card(document_.shape()) : document_.card());
     if (outcome.refused)
         SystemBeep();
     for (int n : {outcome.mark, outcome.unmark})

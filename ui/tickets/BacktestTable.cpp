@@ -2,6 +2,7 @@
 
 #include "tickets/BacktestVerdict.h"
 #include "tickets/FigureText.h"
+#include "wording/PercentText.h"
 #include "wording/RussianCount.h"
 
 #include <QHeaderView>
@@ -65,8 +66,8 @@ void BacktestTable::show(const lottery::Backtest& backtest) {
                 Cell(Text(wording::GroupedDecimal(way.chance.expectedHits, 1)) +
                      QStringLiteral("\n") + Band(way.chance.hitsBand)));
         setItem(row, K + 4,
-                Cell(Text(lottery::PercentText(way.pValue)) + QStringLiteral("\n(") +
-                         Text(lottery::PercentText(way.adjustedP)) + QStringLiteral(")"),
+                Cell(Text(wording::PercentText(way.pValue)) + QStringLiteral("\n(") +
+                         Text(wording::PercentText(way.adjustedP)) + QStringLiteral(")"),
                      QStringLiteral("Как часто случай даёт столько угаданных номеров или больше; "
                                     "в скобках — с поправкой Холма на число способов")));
     }
