@@ -25,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <random>
+#include <set>
 
 
 class FrmTicketsTest : public QObject {
@@ -93,6 +94,12 @@ private slots:
         window->hide();
         f.action("actTickets")->trigger();
         QVERIFY(window->isVisible());
+
+        // A key that two actions of the window share does nothing at all.
+        std::set<QString> keys;
+        for (const QAction* action : f.window->actions())
+            for (const QKeySequence& key : action->shortcuts())
+                QVERIFY2(keys.insert(key.toString()).second, qPrintable(key.toString()));
     }
 
     // Saved and opened again as one step; a set of another lottery is refused, not cut to fit.

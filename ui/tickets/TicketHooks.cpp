@@ -17,8 +17,9 @@ TicketHooks::TicketHooks(session::LotterySession& session, lottery::RandomSource
       window_(window), actTickets_(new QAction(QStringLiteral("Билеты..."), this)),
       actAddCard_(new QAction(QStringLiteral("Добавить билет в набор"), this)) {
     actTickets_->setObjectName(QStringLiteral("actTickets"));
-    // Beside F3 of the charts; no keyboard layout turns a function key into another key.
-    actTickets_->setShortcut(QKeySequence(Qt::Key_F4));
+    // After F3 of the charts and F4 of the ticket check; no keyboard layout turns a function
+    // key into another key.
+    actTickets_->setShortcut(QKeySequence(Qt::Key_F5));
     actTickets_->setShortcutContext(Qt::WindowShortcut);
     actAddCard_->setObjectName(QStringLiteral("actAddCardToSet"));
     connect(actTickets_, &QAction::triggered, this, &TicketHooks::showTickets);

@@ -14,7 +14,7 @@ class FrmTickets;
 class QAction;
 class QWidget;
 
-// Opens the window "Билеты" ("Билеты...", F4, and the card's context menu) and adds the card to
+// Opens the window "Билеты" ("Билеты...", F5, and the card's context menu) and adds the card to
 // the set ("Добавить билет в набор"). The set is the session's, and every change of it goes
 // through the session as a step of its undo history. The window is made the first time it is
 // asked for and then follows the session.
