@@ -101,7 +101,7 @@ FrmTickets::FrmTickets(TicketSetHost& host, QWidget* parent)
     more->addWidget(btnDelete_);
     more->addWidget(btnSort_);
     auto* files = new QHBoxLayout;
-    fileRow_ = files;
+    historyRow_ = new QHBoxLayout;
     auto* btnOpen = Button(QStringLiteral("btnOpenSet"), QStringLiteral("Открыть..."), this);
     auto* btnSave = Button(QStringLiteral("btnSaveSet"), QStringLiteral("Сохранить"), this);
     auto* btnSaveAs =
@@ -118,6 +118,7 @@ FrmTickets::FrmTickets(TicketSetHost& host, QWidget* parent)
     left->addLayout(more);
     left->addWidget(prices_);
     left->addLayout(files);
+    left->addLayout(historyRow_);
 
     tabs_->setObjectName(QStringLiteral("tabTickets"));
     tabs_->addTab(checkPanel_, QStringLiteral("Проверка по истории"));
@@ -178,7 +179,10 @@ void FrmTickets::addHistoryActions(QAction* undo, QAction* redo) {
         addAction(action);
         auto* button = new QToolButton(this);
         button->setDefaultAction(action);
-        fileRow_->addWidget(button);
+        // The step's name grows with the history (a table of draws, say): it never widens
+        // the window, the two buttons share the row.
+        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        historyRow_->addWidget(button);
     }
 }
 

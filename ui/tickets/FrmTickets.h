@@ -80,7 +80,7 @@ private:
     void refuse(const QString& reason);
 
     TicketSetHost& host_;
-    QHBoxLayout* fileRow_ = nullptr;
+    QHBoxLayout* historyRow_ = nullptr;
     QLabel* lblSet_;
     QLabel* lblRefused_;
     TicketListModel* listModel_;

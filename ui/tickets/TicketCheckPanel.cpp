@@ -67,9 +67,12 @@ TicketCheckPanel::TicketCheckPanel(TicketSetHost& host, QWidget* parent)
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addLayout(range);
     layout->addWidget(tblCheck_, 3);
-    layout->addWidget(new QLabel(QStringLiteral("Лучшие совпадения (№ тиража в списке прошедших; "
+    auto* bestTitle = new QLabel(QStringLiteral("Лучшие совпадения (№ тиража в списке прошедших; "
                                                 "двойной щелчок показывает его):"),
-                                 this));
+                                 this);
+    // Wrapped, so that the sentence does not widen the window past a small screen.
+    bestTitle->setWordWrap(true);
+    layout->addWidget(bestTitle);
     layout->addWidget(lstBest_, 2);
     layout->addWidget(lblMoney_);
 

@@ -125,6 +125,8 @@ void TicketHooks::showTickets() {
             if (showDraw_)
                 showDraw_(index);
         });
+        // Its fonts may make it wider than asked: placed by the size it will show with.
+        frmTickets_->resize(frmTickets_->size().expandedTo(frmTickets_->minimumSizeHint()));
         // Beside the main window, on its right where the screen leaves room.
         const QRect main = window_->frameGeometry();
         QPoint place = main.topRight() + QPoint(8, 0);
