@@ -62,6 +62,9 @@ private slots:
         QCOMPARE(table->check()->ticketDraws(), 6LL * 300);
         QCOMPARE(table->rowCount(), CheckTableModel::FirstTicket + 6);
 
+        // Both ranges reach the last draw at first.
+        for (const char* to : {"spnBacktestTo", "spnCheckTo"})
+            QCOMPARE(window.findChild<QSpinBox*>(to)->value(), host.lottery.drawCount());
         window.backtestPanel()->setRange(101, 300);
         window.backtestPanel()->run();
         QCOMPARE(window.backtestPanel()->table()->rowCount(), 5);

@@ -35,21 +35,22 @@ QString TicketWindowFixture::Host::saveTicketSet(const QString& file) {
     return {};
 }
 
-TicketWindowFixture::TicketWindowFixture(int draws, unsigned seed) {
-    host.window = &window;
-    if (draws > 0) {
-        std::mt19937 rng(seed);
-        std::vector<lottery::DrawRecord> records;
-        std::vector<std::uint8_t> numbers(49);
-        std::iota(numbers.begin(), numbers.end(), 1);
-        for (int i = 0; i < draws; ++i) {
-            std::shuffle(numbers.begin(), numbers.end(), rng);
-            records.push_back(
-                {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5]});
-        }
-        OpenDraws(host.lottery, records, {6, 49});
+TicketWindowFixture::Host::Host(int draws, unsigned seed) {
+    if (draws <= 0)
+        return;
+    std::mt19937 rng(seed);
+    std::vector<lottery::DrawRecord> records;
+    std::vector<std::uint8_t> numbers(49);
+    std::iota(numbers.begin(), numbers.end(), 1);
+    for (int i = 0; i < draws; ++i) {
+        std::shuffle(numbers.begin(), numbers.end(), rng);
+        records.push_back({numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5]});
     }
-    window.refreshLottery();
+    OpenDraws(lottery, records, {6, 49});
+}
+
+TicketWindowFixture::TicketWindowFixture(int draws, unsigned seed) : host(draws, seed) {
+    host.window = &window;
 }
 
 void TicketWindowFixture::undoLast() {

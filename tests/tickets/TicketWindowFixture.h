@@ -14,6 +14,9 @@
 class TicketWindowFixture {
 public:
     struct Host : TicketSetHost {
+        // draws past draws drawn from seed, open before the window is made, as in the program.
+        Host(int draws, unsigned seed);
+
         lottery::LotteryDocument lottery;
         lottery::TicketSet set{{6, 49}};
         lottery::LcgRandom generator{21};
@@ -33,7 +36,7 @@ public:
         bool mayReplaceTicketSet() override { return true; }
     };
 
-    // draws past draws drawn from seed; none leaves the lottery empty.
+    // None leaves the lottery empty.
     explicit TicketWindowFixture(int draws = 0, unsigned seed = 5);
 
     // Takes back the last step as the program's undo does.
