@@ -7,6 +7,7 @@
 #include "storage/DrawFile.h"
 #include "tables/HistoryContinuation.h"
 #include "tables/TableText.h"
+#include "tickets/TicketFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -177,6 +178,12 @@ bool LotterySession::saveAs() {
 }
 
 bool LotterySession::mayClose() {
+    // The sets first: their question may be cancelled, the draws' one may not.
+    if (!settleTicketSet())
+        return false;
+    for (auto& [shape, kept] : setsOfOtherShapes_)
+        if (!settleTicketSet(kept))
+            return false;
     return settleUnsavedChanges(true);
 }
 
@@ -232,19 +239,79 @@ bool LotterySession::editTicketSet(const lottery::TicketEdit& edit, const QStrin
     return true;
 }
 
+void LotterySession::openTicketSet(const QString& path) {
+    lottery::TicketFileRead read =
+        lottery::ReadTicketFile(QFile::encodeName(path).toStdString(), document_.shape());
+    if (!read.usable())
+        throw std::runtime_error(read.error);
+    // A table of tickets is not our file: saving asks for a name rather than overwrite it.
+    ticketSetPath_ = read.fromTable ? QString() : path;
+    savedTicketSet_ = read.fromTable ? lottery::TicketSet(read.set.shape()) : read.set;
+    editTicketSet(ticketSet_.EditToTake(read.set), QStringLiteral("открытие набора"));
+    emit ticketSetFileNamed();
+}
+
+void LotterySession::saveTicketSetAs(const QString& path) {
+    lottery::WriteTicketFile(QFile::encodeName(path).toStdString(), ticketSet_);
+    ticketSetPath_ = path;
+    savedTicketSet_ = ticketSet_;
+    emit ticketSetFileNamed();
+}
+
+bool LotterySession::settleTicketSet() {
+    KeptTicketSet kept{ticketSet_, savedTicketSet_, ticketSetPath_};
+    if (!settleTicketSet(kept))
+        return false;
+    ticketSetPath_ = kept.path;
+    savedTicketSet_ = std::move(kept.saved);
+    emit ticketSetFileNamed();
+    return true;
+}
+
+bool LotterySession::settleTicketSet(KeptTicketSet& kept) {
+    if (kept.set == kept.saved || ticketQuestions_ == nullptr)
+        return true;
+    const UnsavedTicketSet asked{QFileInfo(kept.path).fileName(), kept.set.shape()};
+    switch (ticketQuestions_->saveTicketSetFirst(asked)) {
+    case SaveAnswer::Discard:
+        return true;
+    case SaveAnswer::Cancel:
+        return false;
+    case SaveAnswer::Save:
+        break;
+    }
+    QString path = kept.path;
+    if (path.isEmpty()) {
+        const std::optional<QString> chosen = ticketQuestions_->ticketSetFileToSave(asked);
+        if (!chosen)
+            return false;
+        path = *chosen;
+    }
+    lottery::WriteTicketFile(QFile::encodeName(path).toStdString(), kept.set);
+    kept.path = path;
+    kept.saved = kept.set;
+    return true;
+}
+
 void LotterySession::followShape(lottery::LotteryShape shape) {
     if (shape == ticketSet_.shape())
         return;
     const auto key = [](lottery::LotteryShape s) { return std::pair<int, int>(s.K, s.N); };
-    lottery::TicketSet kept(shape);
+    KeptTicketSet kept{lottery::TicketSet(shape), lottery::TicketSet(shape), {}};
     if (const auto found = setsOfOtherShapes_.find(key(shape)); found != setsOfOtherShapes_.end()) {
         kept = std::move(found->second);
         setsOfOtherShapes_.erase(found);
     }
-    if (!ticketSet_.empty() || ticketSet_.money().priced())
-        setsOfOtherShapes_.insert_or_assign(key(ticketSet_.shape()), std::move(ticketSet_));
-    ticketSet_ = std::move(kept);
+    // Kept with its file, so its name, its "changed" and the question on closing come back.
+    if (!ticketSet_.empty() || ticketSet_.money().priced() || !ticketSetPath_.isEmpty())
+        setsOfOtherShapes_.insert_or_assign(
+            key(ticketSet_.shape()),
+            KeptTicketSet{std::move(ticketSet_), std::move(savedTicketSet_), ticketSetPath_});
+    ticketSet_ = std::move(kept.set);
+    savedTicketSet_ = std::move(kept.saved);
+    ticketSetPath_ = kept.path;
     emit ticketSetChanged();
+    emit ticketSetFileNamed();
 }
 
 void LotterySession::addStep(QUndoCommand* step) {

@@ -79,6 +79,21 @@ public:
     // Applies the edit as one step named `name` ("Отменить <name>"). An edit the set refuses,
     // or one that changes nothing, is no step: returns false.
     bool editTicketSet(const lottery::TicketEdit& edit, const QString& name);
+    // --- the set's file. Who answers the set's questions (the ticket window's owner); with
+    // none, a changed set is dropped without asking.
+    void setTicketSetQuestions(TicketSetQuestions* questions) { ticketQuestions_ = questions; }
+    // Empty until the set is saved or opened from our own file.
+    const QString& ticketSetPath() const { return ticketSetPath_; }
+    // Changed since last opened or saved; undone back to that state it is unchanged again.
+    bool ticketSetUnsaved() const { return !(ticketSet_ == savedTicketSet_); }
+    // Reads a set of this lottery (our file, or a table of tickets) and takes it as one step.
+    // Throws with the reason (Russian) when it cannot be used; the set stays as it was.
+    void openTicketSet(const QString& path);
+    // Writes the set whole or not at all and names it by the file; a failing write throws.
+    void saveTicketSetAs(const QString& path);
+    // Before the set is replaced by another file: asks about unsaved changes and saves on Yes.
+    // False when the user cancelled; a failing save throws.
+    bool settleTicketSet();
 
     void undo() { undoStack_.undo(); }
     void redo() { undoStack_.redo(); }
@@ -98,6 +113,8 @@ signals:
     void lotteryChanged();
     // The ticket set changed: an edit, its undo or redo, or another shape's set came in.
     void ticketSetChanged();
+    // The set was opened or saved: its name or its "changed" may differ.
+    void ticketSetFileNamed();
 
 private:
     // Passes what the document reports on as the signals above.
@@ -117,6 +134,14 @@ private:
     // Before the draws are dropped: false when the user answered Yes but the save did not
     // happen, so the command stops.
     bool settleUnsavedChanges(bool exiting);
+    // A set with the file it came from and its content there, to tell unsaved changes.
+    struct KeptTicketSet {
+        lottery::TicketSet set;
+        lottery::TicketSet saved;
+        QString path;
+    };
+    // Asks about one set (this lottery's or one kept aside) and saves it on Yes.
+    bool settleTicketSet(KeptTicketSet& kept);
     void openPath(const QString& path);
     void importTable(const QString& path);
     // A lottery of another shape keeps the set of this one aside and takes back its own, so no
@@ -128,7 +153,10 @@ private:
     Relay relay_{*this};
     lottery::LotteryDocument document_;
     lottery::TicketSet ticketSet_;
-    std::map<std::pair<int, int>, lottery::TicketSet> setsOfOtherShapes_;
+    lottery::TicketSet savedTicketSet_;
+    QString ticketSetPath_;
+    TicketSetQuestions* ticketQuestions_ = nullptr;
+    std::map<std::pair<int, int>, KeptTicketSet> setsOfOtherShapes_;
     // After the document and the set: it goes first, with the steps that refer to them.
     QUndoStack undoStack_;
     // What Save As proposes for an unnamed lottery, and where it opens.

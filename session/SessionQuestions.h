@@ -35,4 +35,23 @@ public:
     virtual void noNewDraws() {}
 };
 
+// A changed ticket set about to be dropped: its file's name (empty: never saved) and lottery.
+struct UnsavedTicketSet {
+    QString fileName;
+    lottery::LotteryShape shape;
+};
+
+enum class SaveAnswer { Save, Discard, Cancel };
+
+// The ticket set's own questions. Unlike the draws, dropping a set may be cancelled: the set
+// is no document the program must end with. The ticket window's owner answers them.
+class TicketSetQuestions {
+public:
+    virtual ~TicketSetQuestions() = default;
+
+    virtual SaveAnswer saveTicketSetFirst(const UnsavedTicketSet& set) = 0;
+    // Where a set that has no file yet is saved; nullopt when cancelled.
+    virtual std::optional<QString> ticketSetFileToSave(const UnsavedTicketSet& set) = 0;
+};
+
 } // namespace session

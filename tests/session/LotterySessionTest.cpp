@@ -6,6 +6,7 @@
 #include "TempDir.h"
 #include "lottery/RandomSource.h"
 #include "storage/DrawFile.h"
+#include "tickets/TicketFile.h"
 #include "tickets/TicketSet.h"
 
 #include <QFile>
@@ -86,6 +87,7 @@ private slots:
     void anyUndoableStepGoesOnTheHistoryAndANewLotteryEmptiesIt();
     void anUpdatedTableAddsWhatFollowsItsOverlapAndTheContentTellsADatabase();
     void ticketSetEditsAreStepsAndEachShapeKeepsItsSet();
+    void changedTicketSetsAreAskedAboutBeforeClosingAndSavedWhole();
 };
 
 void LotterySessionTest::aCancelledSaveAfterYesKeepsTheDrawsAndStopsTheCommand_data() {
@@ -362,6 +364,49 @@ void LotterySessionTest::ticketSetEditsAreStepsAndEachShapeKeepsItsSet() {
     QVERIFY(session.ticketSet().empty());
     session.newLottery();
     QVERIFY(std::ranges::equal(session.ticketSet().tickets(), tickets));
+}
+
+void LotterySessionTest::changedTicketSetsAreAskedAboutBeforeClosingAndSavedWhole() {
+    ScriptedQuestions questions;
+    session::LotterySession session(questions);
+    session.setTicketSetQuestions(&questions);
+    session.start({6, 49});
+    lottery::LcgRandom random(5);
+    const auto addRandom = [&](int count) {
+        session.editTicketSet(session.ticketSet().EditToAdd(lottery::TicketSet::RandomTickets(
+                                  session.ticketSet().shape(), count, random)),
+                              QStringLiteral("a"));
+    };
+    addRandom(4);
+    const lottery::TicketSet first = session.ticketSet();
+    // A set kept aside by another lottery is asked about as well.
+    questions.shapes = {LotteryShape{5, 36}};
+    session.newLottery();
+    addRandom(2);
+    const lottery::TicketSet second = session.ticketSet();
+
+    QVERIFY(!session.mayClose()); // cancelled at the first question
+    QCOMPARE(questions.asked.back(), "save set");
+    lottery::test::TempDir folder;
+    const QString path = QString::fromStdString(folder.file("second.tickets"));
+    questions.setAnswers = {session::SaveAnswer::Save, session::SaveAnswer::Save};
+    questions.setPaths = {path};
+    QVERIFY(!session.mayClose()); // the second set's name cancelled: the program stays
+    QCOMPARE(session.ticketSetPath(), path);
+    QVERIFY(!session.ticketSetUnsaved());
+    questions.asked.clear();
+    questions.setAnswers = {session::SaveAnswer::Discard};
+    QVERIFY(session.mayClose()); // this set is saved: only the other one is asked about
+    QCOMPARE(questions.asked.size(), 1U);
+    QCOMPARE(questions.asked.front(), "save set");
+
+    QVERIFY(lottery::ReadTicketFile(path.toStdString()).set == second);
+    addRandom(1);
+    session.undo();
+    QVERIFY(!session.ticketSetUnsaved()); // undone back to what the file holds
+    questions.shapes = {LotteryShape{6, 49}};
+    session.newLottery();
+    QVERIFY(session.ticketSet() == first && session.ticketSetUnsaved());
 }
 
 QTEST_GUILESS_MAIN(LotterySessionTest)

@@ -7,7 +7,7 @@
 
 // Answers the session's questions from a script and records what it was asked. Every list
 // that runs out answers No, or cancels.
-class ScriptedQuestions : public session::SessionQuestions {
+class ScriptedQuestions : public session::SessionQuestions, public session::TicketSetQuestions {
 public:
     bool saveChangesFirst(bool exiting) override {
         asked.push_back(exiting ? "save before exit" : "save");
@@ -35,6 +35,14 @@ public:
         return next(onlyNewAnswers, false);
     }
     void noNewDraws() override { asked.push_back("no new"); }
+    session::SaveAnswer saveTicketSetFirst(const session::UnsavedTicketSet& /*set*/) override {
+        asked.push_back("save set");
+        return next(setAnswers, session::SaveAnswer::Cancel);
+    }
+    std::optional<QString> ticketSetFileToSave(const session::UnsavedTicketSet& /*set*/) override {
+        asked.push_back("save set as");
+        return pathOrCancel(next(setPaths, QString()));
+    }
 
     std::deque<bool> saveAnswers;
     std::deque<std::optional<lottery::LotteryShape>> shapes;
@@ -42,6 +50,8 @@ public:
     std::deque<QString> savePaths;
     std::deque<std::optional<lottery::DrawTable>> readings;
     std::deque<bool> onlyNewAnswers;
+    std::deque<session::SaveAnswer> setAnswers;
+    std::deque<QString> setPaths;
     std::vector<const char*> asked;
     std::vector<session::SaveProposal> proposals;
 

@@ -1,6 +1,6 @@
 #include "tickets/FrmTickets.h"
 
-#include "../charts/OpenedHistory.h"
+#include "TicketWindowFixture.h"
 #include "WindowTesting.h"
 #include "lottery/RandomSource.h"
 #include "session/LotterySession.h"
@@ -12,6 +12,7 @@
 #include "tickets/TicketFile.h"
 #include "tickets/TicketListModel.h"
 #include "tickets/TicketSetHost.h"
+#include "tickets/WheelCard.h"
 #include "tickets/WheelPanel.h"
 #include "wheels/WheelVerifier.h"
 
@@ -24,39 +25,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <random>
+#include <set>
 
-namespace {
-
-// The program's side as the window sees it: every edit is a step, counted and undoable.
-struct FakeTicketHost : TicketSetHost {
-    lottery::LotteryDocument lottery;
-    lottery::TicketSet set{{6, 49}};
-    lottery::LcgRandom generator{21};
-    std::vector<lottery::TicketEdit> undo;
-    FrmTickets* window = nullptr;
-
-    const lottery::LotteryDocument& document() const override { return lottery; }
-    const lottery::TicketSet& ticketSet() const override { return set; }
-    void editTicketSet(const lottery::TicketEdit& edit, const QString&) override {
-        undo.push_back(set.Apply(edit));
-        window->refreshSet();
-    }
-    lottery::RandomSource& random() override { return generator; }
-};
-
-std::vector<lottery::DrawRecord> Draws(int count) {
-    std::mt19937 rng(5);
-    std::vector<lottery::DrawRecord> draws;
-    std::vector<std::uint8_t> numbers(49);
-    std::iota(numbers.begin(), numbers.end(), 1);
-    for (int i = 0; i < count; ++i) {
-        std::shuffle(numbers.begin(), numbers.end(), rng);
-        draws.push_back({numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5]});
-    }
-    return draws;
-}
-
-} // namespace
 
 class FrmTicketsTest : public QObject {
     Q_OBJECT
@@ -65,11 +35,8 @@ private slots:
     // A set made the ways a user makes one, each change one step of the host's history, and
     // every figure of the window follows the set.
     void makesASetStepByStepAndChecksIt() {
-        FakeTicketHost host;
-        OpenDraws(host.lottery, Draws(300), {6, 49});
-        FrmTickets window(host);
-        host.window = &window;
-        window.refreshLottery();
+        TicketWindowFixture f(300);
+        auto& [host, window] = f;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -95,6 +62,9 @@ private slots:
         QCOMPARE(table->check()->ticketDraws(), 6LL * 300);
         QCOMPARE(table->rowCount(), CheckTableModel::FirstTicket + 6);
 
+        // Both ranges reach the last draw at first.
+        for (const char* to : {"spnBacktestTo", "spnCheckTo"})
+            QCOMPARE(window.findChild<QSpinBox*>(to)->value(), host.lottery.drawCount());
         window.backtestPanel()->setRange(101, 300);
         window.backtestPanel()->run();
         QCOMPARE(window.backtestPanel()->table()->rowCount(), 5);
@@ -105,11 +75,8 @@ private slots:
                     .isValid());
 
         // Undone to the start, step by step: the window shows an empty set.
-        while (!host.undo.empty()) {
-            host.set.Apply(host.undo.back());
-            host.undo.pop_back();
-            window.refreshSet();
-        }
+        while (!host.undo.empty())
+            f.undoLast();
         QCOMPARE(window.listModel()->rowCount(), 0);
     }
 
@@ -130,13 +97,18 @@ private slots:
         window->hide();
         f.action("actTickets")->trigger();
         QVERIFY(window->isVisible());
+
+        // A key that two actions of the window share does nothing at all.
+        std::set<QString> keys;
+        for (const QAction* action : f.window->actions())
+            for (const QKeySequence& key : action->shortcuts())
+                QVERIFY2(keys.insert(key.toString()).second, qPrintable(key.toString()));
     }
 
     // Saved and opened again as one step; a set of another lottery is refused, not cut to fit.
     void savesAndOpensTheSetWholeOrNotAtAll() {
-        FakeTicketHost host;
-        FrmTickets window(host);
-        host.window = &window;
+        TicketWindowFixture f;
+        auto& [host, window] = f;
         host.set.AddRandom(4, host.generator);
         window.refreshSet();
         QTemporaryDir folder;
@@ -160,11 +132,8 @@ private slots:
     // A wheel found and added through the panel: one step that adds tickets over the chosen
     // numbers only, which the verifier proves, and that one undo takes away again.
     void addsAProvenWheelAsOneStep() {
-        FakeTicketHost host;
-        OpenDraws(host.lottery, Draws(50), {6, 49});
-        FrmTickets window(host);
-        host.window = &window;
-        window.refreshLottery();
+        TicketWindowFixture f(50);
+        auto& [host, window] = f;
         host.set.AddRandom(3, host.generator);
         window.refreshSet();
         window.show();
@@ -201,9 +170,29 @@ private slots:
         }
         QVERIFY(wheels::VerifyWheel(added, chosen, 4, 4).holds);
 
-        host.set.Apply(host.undo.back());
-        window.refreshSet();
+        // The set checked on the worker: the proven wheel leaves no hole.
+        QSignalSpy checked(window.wheelPanel(), &WheelPanel::checkEnded);
+        window.findChild<QPushButton*>(QStringLiteral("btnWheelCheck"))->click();
+        QVERIFY(checked.wait(30000));
+        QVERIFY(window.wheelPanel()->checkLabel()->text().contains(QStringLiteral("выполняется")));
+        QVERIFY(!window.wheelPanel()->checkLabel()->text().contains(QStringLiteral("не выполн")));
+
+        f.undoLast();
         QVERIFY(host.set == before);
+
+        // A check too long to wait for: the window answers, and Stop ends it.
+        std::vector<int> all(49);
+        std::iota(all.begin(), all.end(), 1);
+        window.wheelPanel()->card()->setChosen(all);
+        host.set.AddRandom(1000, host.generator);
+        window.findChild<QSpinBox*>(QStringLiteral("spnWheelM"))->setValue(6);
+        window.findChild<QPushButton*>(QStringLiteral("btnWheelCheck"))->click();
+        QVERIFY(window.wheelPanel()->checking());
+        QTest::qWait(300);
+        QVERIFY(window.wheelPanel()->checkLabel()->text().contains(QStringLiteral("%")));
+        window.findChild<QPushButton*>(QStringLiteral("btnWheelStop"))->click();
+        QVERIFY(checked.wait(5000));
+        QVERIFY(window.wheelPanel()->checkLabel()->text().contains(QStringLiteral("остановлена")));
     }
 };
 

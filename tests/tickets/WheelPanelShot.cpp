@@ -1,12 +1,7 @@
 // Drives the wheel tab as a user would, offscreen, and saves a picture of it for the manual:
 // 12 numbers, "4 если 4", found, added to a set of a few random tickets and checked.
 // Usage: wheel_panel_shot OUT.png
-#include "../charts/OpenedHistory.h"
-#include "lottery/LotteryDocument.h"
-#include "lottery/RandomSource.h"
-#include "tickets/FrmTickets.h"
-#include "tickets/TicketSet.h"
-#include "tickets/TicketSetHost.h"
+#include "TicketWindowFixture.h"
 #include "tickets/WheelPanel.h"
 
 #include <QApplication>
@@ -16,27 +11,6 @@
 #include <QTabWidget>
 #include <QTest>
 #include <cstdio>
-#include <numeric>
-#include <random>
-
-namespace {
-
-struct ShotHost : TicketSetHost {
-    lottery::LotteryDocument lottery;
-    lottery::TicketSet set{{6, 49}};
-    lottery::LcgRandom generator{7};
-    std::vector<lottery::TicketEdit> undo;
-    FrmTickets* window = nullptr;
-    const lottery::LotteryDocument& document() const override { return lottery; }
-    const lottery::TicketSet& ticketSet() const override { return set; }
-    void editTicketSet(const lottery::TicketEdit& edit, const QString&) override {
-        undo.push_back(set.Apply(edit));
-        window->refreshSet();
-    }
-    lottery::RandomSource& random() override { return generator; }
-};
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -44,19 +18,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: wheel_panel_shot OUT.png\n");
         return 2;
     }
-    ShotHost host;
-    std::mt19937 rng(3);
-    std::vector<lottery::DrawRecord> draws;
-    std::vector<std::uint8_t> balls(49);
-    std::iota(balls.begin(), balls.end(), 1);
-    for (int i = 0; i < 200; ++i) {
-        std::shuffle(balls.begin(), balls.end(), rng);
-        draws.push_back({balls[0], balls[1], balls[2], balls[3], balls[4], balls[5]});
-    }
-    OpenDraws(host.lottery, draws, {6, 49});
-    FrmTickets window(host);
-    host.window = &window;
-    window.refreshLottery();
+    TicketWindowFixture f(200, 3);
+    auto& [host, window] = f;
     window.show();
     window.tabs()->setCurrentWidget(window.wheelPanel());
     window.findChild<QSpinBox*>(QStringLiteral("spnWheelCount"))->setValue(12);
@@ -68,8 +31,10 @@ int main(int argc, char** argv) {
     if (!ended.wait(60000))
         return 1;
     window.findChild<QPushButton*>(QStringLiteral("btnWheelAdd"))->click();
+    QSignalSpy checked(window.wheelPanel(), &WheelPanel::checkEnded);
     window.findChild<QPushButton*>(QStringLiteral("btnWheelCheck"))->click();
-    QTest::qWait(200);
+    if (!checked.wait(60000))
+        return 1;
     std::printf("set: %zu tickets, undo steps: %zu\n", host.set.size(), host.undo.size());
     return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

@@ -89,8 +89,14 @@ TEST(WheelVerifier, TwoThreadsGiveTheSameVerdict) {
     std::iota(numbers.begin(), numbers.end(), 1);
     const Tickets tickets = RandomTickets(random, 200, 30);
     const auto alone = VerifyWheel(tickets, numbers, 3, 5, 50, 1);
-    const auto shared = VerifyWheel(tickets, numbers, 3, 5, 50, 2);
+    std::atomic<std::uint64_t> done = 0;
+    const auto shared = VerifyWheel(tickets, numbers, 3, 5, 50, 2, {nullptr, &done});
     EXPECT_GT(alone.holeCount, 50u);
     EXPECT_EQ(alone.holeCount, shared.holeCount);
     EXPECT_EQ(alone.holes, shared.holes);
+    // A watcher's progress ends at the whole count; a cancelled check proves nothing.
+    EXPECT_EQ(done, shared.setsChecked);
+    const std::atomic<bool> cancel = true;
+    const auto stopped = VerifyWheel({}, numbers, 1, 5, 50, 2, {&cancel, nullptr});
+    EXPECT_TRUE(stopped.cancelled && !stopped.holds && stopped.holeCount < stopped.setsChecked);
 }

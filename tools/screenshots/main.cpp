@@ -8,6 +8,7 @@
 #include "HistoryDatabase.h"
 #include "MainWindowPictures.h"
 #include "PictureFolder.h"
+#include "TicketPictures.h"
 #include "platform/LotteryApplication.h"
 
 #include <QDir>
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
     DrawQuadraturePicture(folder);
     DrawDialogPictures(folder);
     DrawChartPictures(folder, database);
+    DrawTicketPictures(folder, database);
     if (args.size() == 3 && !args[2].isEmpty())
         DrawTablePreviewPicture(folder, args[2]);
     return folder.allSaved() ? 0 : 1;

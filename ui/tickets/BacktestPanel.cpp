@@ -30,6 +30,9 @@ BacktestPanel::BacktestPanel(TicketSetHost& host, QWidget* parent)
     setObjectName(QStringLiteral("backtestPanel"));
     spnFrom_->setObjectName(QStringLiteral("spnBacktestFrom"));
     spnTo_->setObjectName(QStringLiteral("spnBacktestTo"));
+    // Empty until the first refresh, which then gives the default range.
+    for (QSpinBox* box : {spnFrom_, spnTo_})
+        box->setRange(0, 0);
     btnRun_->setObjectName(QStringLiteral("btnBacktest"));
     lblVerdict_->setObjectName(QStringLiteral("lblVerdict"));
     lblVerdict_->setWordWrap(true);

@@ -12,7 +12,6 @@
 #include "tickets/WheelPanel.h"
 #include "wording/RussianCount.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -46,7 +45,7 @@ QPushButton* Button(const QString& name, const QString& text, QWidget* parent) {
 } // namespace
 
 FrmTickets::FrmTickets(TicketSetHost& host, QWidget* parent)
-    : QWidget(parent, Qt::Window), host_(host), saved_(host.ticketSet()), lblSet_(new QLabel(this)),
+    : QWidget(parent, Qt::Window), host_(host), lblSet_(new QLabel(this)),
       lblRefused_(new QLabel(this)), listModel_(new TicketListModel(this)),
       tblTickets_(new QTableView(this)), edtTicket_(new QLineEdit(this)),
       btnAdd_(Button(QStringLiteral("btnAddTicket"), QStringLiteral("Добавить"), this)),
@@ -102,7 +101,7 @@ FrmTickets::FrmTickets(TicketSetHost& host, QWidget* parent)
     more->addWidget(btnDelete_);
     more->addWidget(btnSort_);
     auto* files = new QHBoxLayout;
-    fileRow_ = files;
+    historyRow_ = new QHBoxLayout;
     auto* btnOpen = Button(QStringLiteral("btnOpenSet"), QStringLiteral("Открыть..."), this);
     auto* btnSave = Button(QStringLiteral("btnSaveSet"), QStringLiteral("Сохранить"), this);
     auto* btnSaveAs =
@@ -119,6 +118,7 @@ FrmTickets::FrmTickets(TicketSetHost& host, QWidget* parent)
     left->addLayout(more);
     left->addWidget(prices_);
     left->addLayout(files);
+    left->addLayout(historyRow_);
 
     tabs_->setObjectName(QStringLiteral("tabTickets"));
     tabs_->addTab(checkPanel_, QStringLiteral("Проверка по истории"));
@@ -179,7 +179,10 @@ void FrmTickets::addHistoryActions(QAction* undo, QAction* redo) {
         addAction(action);
         auto* button = new QToolButton(this);
         button->setDefaultAction(action);
-        fileRow_->addWidget(button);
+        // The step's name grows with the history (a table of draws, say): it never widens
+        // the window, the two buttons share the row.
+        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        historyRow_->addWidget(button);
     }
 }
 
@@ -199,22 +202,22 @@ void FrmTickets::refreshSet() {
 }
 
 void FrmTickets::refreshLottery() {
-    // A set of another lottery is not this window's: the host gives a set of the new shape.
-    if (saved_.shape() != host_.ticketSet().shape()) {
-        saved_ = lottery::TicketSet(host_.ticketSet().shape());
-        setPath_.clear();
-    }
     refreshSet();
 }
 
 bool FrmTickets::setChangedSinceSaved() const {
-    return !(saved_ == host_.ticketSet());
+    return host_.ticketSetChanged();
+}
+
+QString FrmTickets::setPath() const {
+    return host_.ticketSetPath();
 }
 
 void FrmTickets::showTitle() {
     const lottery::TicketSet& set = host_.ticketSet();
+    const QString path = host_.ticketSetPath();
     const QString name =
-        setPath_.isEmpty() ? QStringLiteral("без имени") : QFileInfo(setPath_).fileName();
+        path.isEmpty() ? QStringLiteral("без имени") : QFileInfo(path).fileName();
     lblSet_->setText(QStringLiteral("Набор «%1»%2: %3, лотерея %4 из %5")
                          .arg(name,
                               setChangedSinceSaved() ? QStringLiteral(" (изменён)") : QString(),
@@ -302,33 +305,22 @@ bool FrmTickets::addCard() {
 }
 
 QString FrmTickets::openSet(const QString& path) {
-    const lottery::TicketFileRead read =
-        lottery::ReadTicketFile(QFile::encodeName(path).toStdString(), host_.document().shape());
-    if (!read.usable())
-        return Text(read.error);
-    host_.editTicketSet(host_.ticketSet().EditToTake(read.set), QStringLiteral("открытие набора"));
-    // A table of tickets is not our file: saving asks for a name rather than overwrite it.
-    setPath_ = read.fromTable ? QString() : path;
-    saved_ = read.fromTable ? lottery::TicketSet(read.set.shape()) : read.set;
+    const QString reason = host_.openTicketSet(path);
     showTitle();
-    return {};
+    return reason;
 }
 
 QString FrmTickets::saveSet(const QString& path) {
-    try {
-        lottery::WriteTicketFile(QFile::encodeName(path).toStdString(), host_.ticketSet());
-    } catch (const std::exception& error) {
-        return QString::fromUtf8(error.what());
-    }
-    setPath_ = path;
-    saved_ = host_.ticketSet();
+    const QString reason = host_.saveTicketSet(path);
     showTitle();
-    return {};
+    return reason;
 }
 
 void FrmTickets::openClicked() {
+    if (!host_.mayReplaceTicketSet())
+        return;
     const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Открыть набор билетов"), QFileInfo(setPath_).path(),
+        this, QStringLiteral("Открыть набор билетов"), QFileInfo(setPath()).path(),
         kSetFilter + QStringLiteral(";;") + kTableFilter);
     if (path.isEmpty())
         return;
@@ -337,20 +329,27 @@ void FrmTickets::openClicked() {
 }
 
 void FrmTickets::saveClicked() {
-    if (setPath_.isEmpty()) {
+    if (setPath().isEmpty()) {
         saveAsClicked();
         return;
     }
-    if (const QString reason = saveSet(setPath_); !reason.isEmpty())
+    if (const QString reason = saveSet(setPath()); !reason.isEmpty())
         refuse(QStringLiteral("Набор не сохранён: %1").arg(reason));
 }
 
-void FrmTickets::saveAsClicked() {
-    QFileDialog dialog(this, QStringLiteral("Сохранить набор билетов"), setPath_, kSetFilter);
+std::optional<QString> FrmTickets::chooseFileToSave(const QString& caption) {
+    QFileDialog dialog(this, caption, setPath(), kSetFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("tickets"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+void FrmTickets::saveAsClicked() {
+    const auto path = chooseFileToSave(QStringLiteral("Сохранить набор билетов"));
+    if (!path)
         return;
-    if (const QString reason = saveSet(dialog.selectedFiles().constFirst()); !reason.isEmpty())
+    if (const QString reason = saveSet(*path); !reason.isEmpty())
         refuse(QStringLiteral("Набор не сохранён: %1").arg(reason));
 }

@@ -3,6 +3,7 @@
 #include "tickets/TicketSet.h"
 
 #include <QWidget>
+#include <optional>
 
 class BacktestPanel;
 class QAction;
@@ -45,7 +46,11 @@ public:
     bool setChangedSinceSaved() const;
     // The program's undo and redo, as buttons beside the file commands and as keys here too.
     void addHistoryActions(QAction* undo, QAction* redo);
-    const QString& setPath() const { return setPath_; }
+    QString setPath() const;
+    // The save dialog of sets; nullopt when cancelled.
+    std::optional<QString> chooseFileToSave(const QString& caption);
+    // The set's name and "changed" in the heading.
+    void showTitle();
 
     TicketListModel* listModel() const { return listModel_; }
     QTableView* ticketList() const { return tblTickets_; }
@@ -72,13 +77,10 @@ private:
     void saveClicked();
     void saveAsClicked();
     std::vector<std::size_t> selectedRows() const;
-    void showTitle();
     void refuse(const QString& reason);
 
     TicketSetHost& host_;
-    QString setPath_;
-    lottery::TicketSet saved_; // the set as last opened or saved, to tell unsaved changes
-    QHBoxLayout* fileRow_ = nullptr;
+    QHBoxLayout* historyRow_ = nullptr;
     QLabel* lblSet_;
     QLabel* lblRefused_;
     TicketListModel* listModel_;

@@ -27,10 +27,13 @@ SetDrawPanel::SetDrawPanel(TicketSetHost& host, QWidget* parent)
     lblLevels_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(new QLabel(QStringLiteral("Тираж разыгрывается дома так же, как в режиме "
-                                                "игры; угаданные номера каждого билета видны в "
-                                                "списке набора."),
-                                 this));
+    auto* about = new QLabel(QStringLiteral("Тираж разыгрывается дома так же, как в режиме "
+                                            "игры; угаданные номера каждого билета видны в "
+                                            "списке набора."),
+                             this);
+    // Wrapped, so that the sentence does not widen the window past a small screen.
+    about->setWordWrap(true);
+    layout->addWidget(about);
     layout->addWidget(btnDraw_, 0, Qt::AlignLeft);
     layout->addWidget(lblDrawn_);
     layout->addWidget(lblLevels_, 1);

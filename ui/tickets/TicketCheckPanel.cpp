@@ -45,6 +45,8 @@ TicketCheckPanel::TicketCheckPanel(TicketSetHost& host, QWidget* parent)
     cmbRange_->setCurrentIndex(All);
     spnFrom_->setObjectName(QStringLiteral("spnCheckFrom"));
     spnTo_->setObjectName(QStringLiteral("spnCheckTo"));
+    for (QSpinBox* box : {spnFrom_, spnTo_})
+        box->setRange(0, 0);
     btnCheck_->setObjectName(QStringLiteral("btnCheck"));
     tblCheck_->setObjectName(QStringLiteral("tblCheck"));
     tblCheck_->setModel(model_);
@@ -67,9 +69,12 @@ TicketCheckPanel::TicketCheckPanel(TicketSetHost& host, QWidget* parent)
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addLayout(range);
     layout->addWidget(tblCheck_, 3);
-    layout->addWidget(new QLabel(QStringLiteral("Лучшие совпадения (№ тиража в списке прошедших; "
+    auto* bestTitle = new QLabel(QStringLiteral("Лучшие совпадения (№ тиража в списке прошедших; "
                                                 "двойной щелчок показывает его):"),
-                                 this));
+                                 this);
+    // Wrapped, so that the sentence does not widen the window past a small screen.
+    bestTitle->setWordWrap(true);
+    layout->addWidget(bestTitle);
     layout->addWidget(lstBest_, 2);
     layout->addWidget(lblMoney_);
 
@@ -82,9 +87,11 @@ TicketCheckPanel::TicketCheckPanel(TicketSetHost& host, QWidget* parent)
 
 void TicketCheckPanel::refresh() {
     const int draws = host_.document().drawCount();
+    // "по №" at the last draw (as at first) follows it as draws come: a range up to the latest.
+    const bool toLast = spnTo_->value() == spnTo_->maximum();
     for (QSpinBox* box : {spnFrom_, spnTo_})
         box->setRange(std::min(1, draws), draws);
-    if (spnTo_->value() < spnFrom_->value())
+    if (toLast || spnTo_->value() < spnFrom_->value())
         spnTo_->setValue(draws);
     followRange();
     model_->clear();
@@ -155,10 +162,11 @@ void TicketCheckPanel::check() {
         lstBest_->addItem(item);
     }
     QString summary =
-        QStringLiteral("%1 × %2 = %3 проверок.")
+        QStringLiteral("%1 × %2 = %3.")
             .arg(Text(wording::CountOf(result.tickets, {"билет", "билета", "билетов"})),
                  Text(wording::CountOf(result.range.size(), {"тираж", "тиража", "тиражей"})),
-                 Text(wording::GroupedNumber(result.ticketDraws())));
+                 Text(wording::CountOf(result.ticketDraws(),
+                                       {"проверка", "проверки", "проверок"})));
     if (result.money)
         summary += QStringLiteral(" Потрачено %1, выиграно %2, итог %3; случай даёт в среднем "
                                   "итог %4.")

@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QUndoStack>
 #include <QWidget>
@@ -15,12 +17,15 @@ TicketHooks::TicketHooks(session::LotterySession& session, lottery::RandomSource
       window_(window), actTickets_(new QAction(QStringLiteral("Билеты..."), this)),
       actAddCard_(new QAction(QStringLiteral("Добавить билет в набор"), this)) {
     actTickets_->setObjectName(QStringLiteral("actTickets"));
-    // Beside F3 of the charts; no keyboard layout turns a function key into another key.
-    actTickets_->setShortcut(QKeySequence(Qt::Key_F4));
+    // After F3 of the charts and F4 of the ticket check; no keyboard layout turns a function
+    // key into another key.
+    actTickets_->setShortcut(QKeySequence(Qt::Key_F5));
     actTickets_->setShortcutContext(Qt::WindowShortcut);
     actAddCard_->setObjectName(QStringLiteral("actAddCardToSet"));
     connect(actTickets_, &QAction::triggered, this, &TicketHooks::showTickets);
     connect(actAddCard_, &QAction::triggered, this, &TicketHooks::addCardToSet);
+    // The session outlives no window: it goes with the main window, before its children.
+    session_.setTicketSetQuestions(this);
 }
 
 const lottery::LotteryDocument& TicketHooks::document() const {
@@ -33,6 +38,70 @@ const lottery::TicketSet& TicketHooks::ticketSet() const {
 
 void TicketHooks::editTicketSet(const lottery::TicketEdit& edit, const QString& name) {
     session_.editTicketSet(edit, name);
+}
+
+QString TicketHooks::ticketSetPath() const {
+    return session_.ticketSetPath();
+}
+
+bool TicketHooks::ticketSetChanged() const {
+    return session_.ticketSetUnsaved();
+}
+
+QString TicketHooks::openTicketSet(const QString& path) {
+    try {
+        session_.openTicketSet(path);
+    } catch (const std::exception& error) {
+        return QString::fromUtf8(error.what());
+    }
+    return {};
+}
+
+QString TicketHooks::saveTicketSet(const QString& path) {
+    try {
+        session_.saveTicketSetAs(path);
+    } catch (const std::exception& error) {
+        return QString::fromUtf8(error.what());
+    }
+    return {};
+}
+
+bool TicketHooks::mayReplaceTicketSet() {
+    try {
+        return session_.settleTicketSet();
+    } catch (const std::exception& error) {
+        QMessageBox::critical(frmTickets_, QStringLiteral("Билеты"),
+                              QStringLiteral("Набор не сохранён: %1")
+                                  .arg(QString::fromUtf8(error.what())));
+        return false;
+    }
+}
+
+session::SaveAnswer TicketHooks::saveTicketSetFirst(const session::UnsavedTicketSet& set) {
+    showTickets();
+    const QString name = set.fileName.isEmpty()
+                             ? QStringLiteral("Набор билетов")
+                             : QStringLiteral("Набор билетов «%1»").arg(set.fileName);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Билеты"),
+                    QStringLiteral("%1 лотереи %2 из %3 изменён. Сохранить набор билетов?")
+                        .arg(name)
+                        .arg(set.shape.K)
+                        .arg(set.shape.N),
+                    QMessageBox::NoButton, frmTickets_);
+    QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+    box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    if (box.clickedButton() == yes)
+        return session::SaveAnswer::Save;
+    return box.clickedButton() == no ? session::SaveAnswer::Discard : session::SaveAnswer::Cancel;
+}
+
+std::optional<QString> TicketHooks::ticketSetFileToSave(const session::UnsavedTicketSet& set) {
+    showTickets();
+    return frmTickets_->chooseFileToSave(
+        QStringLiteral("Сохранить набор билетов %1 из %2").arg(set.shape.K).arg(set.shape.N));
 }
 
 void TicketHooks::showTickets() {
@@ -50,10 +119,14 @@ void TicketHooks::showTickets() {
                 &FrmTickets::refreshSet);
         connect(&session_, &session::LotterySession::lotteryChanged, frmTickets_,
                 &FrmTickets::refreshLottery);
+        connect(&session_, &session::LotterySession::ticketSetFileNamed, frmTickets_,
+                &FrmTickets::showTitle);
         connect(frmTickets_, &FrmTickets::drawChosen, this, [this](int index) {
             if (showDraw_)
                 showDraw_(index);
         });
+        // Its fonts may make it wider than asked: placed by the size it will show with.
+        frmTickets_->resize(frmTickets_->size().expandedTo(frmTickets_->minimumSizeHint()));
         // Beside the main window, on its right where the screen leaves room.
         const QRect main = window_->frameGeometry();
         QPoint place = main.topRight() + QPoint(8, 0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "session/SessionQuestions.h"
 #include "tickets/TicketSetHost.h"
 
 #include <QObject>
@@ -13,11 +14,11 @@ class FrmTickets;
 class QAction;
 class QWidget;
 
-// Opens the window "Билеты" ("Билеты...", F4, and the card's context menu) and adds the card to
+// Opens the window "Билеты" ("Билеты...", F5, and the card's context menu) and adds the card to
 // the set ("Добавить билет в набор"). The set is the session's, and every change of it goes
 // through the session as a step of its undo history. The window is made the first time it is
 // asked for and then follows the session.
-class TicketHooks : public QObject, private TicketSetHost {
+class TicketHooks : public QObject, private TicketSetHost, private session::TicketSetQuestions {
     Q_OBJECT
 public:
     // showDraw shows a draw (0-based) in the list of past draws.
@@ -38,6 +39,14 @@ private:
     const lottery::TicketSet& ticketSet() const override;
     void editTicketSet(const lottery::TicketEdit& edit, const QString& name) override;
     lottery::RandomSource& random() override { return random_; }
+    QString ticketSetPath() const override;
+    bool ticketSetChanged() const override;
+    QString openTicketSet(const QString& path) override;
+    QString saveTicketSet(const QString& path) override;
+    bool mayReplaceTicketSet() override;
+    // session::TicketSetQuestions
+    session::SaveAnswer saveTicketSetFirst(const session::UnsavedTicketSet& set) override;
+    std::optional<QString> ticketSetFileToSave(const session::UnsavedTicketSet& set) override;
 
     session::LotterySession& session_;
     lottery::RandomSource& random_;

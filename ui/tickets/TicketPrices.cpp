@@ -55,23 +55,34 @@ void TicketPrices::show(const lottery::TicketMoney& money, int K) {
             delete item;
         }
         edtPrizes_.clear();
+        // The price and the K prizes, in two rows of fields when one would leave each too
+        // narrow for a jackpot: the label above its field, row after row.
+        const int fields = K + 1;
+        const int perRow = fields > 4 ? (fields + 1) / 2 : fields;
+        const auto place = [perRow](int field) {
+            return std::pair<int, int>(2 * (field / perRow), field % perRow);
+        };
         for (int m = K; m >= 1; --m) {
-            const int column = K - m + 1;
-            grid_->addWidget(new QLabel(QStringLiteral("за %1").arg(m), this), 0, column);
+            const auto [row, column] = place(K - m + 1);
+            grid_->addWidget(new QLabel(QStringLiteral("за %1").arg(m), this), row, column);
         }
         for (int m = 0; m <= K; ++m) {
             auto* edit = new QLineEdit(this);
             edit->setObjectName(QStringLiteral("edtPrize%1").arg(m));
             edtPrizes_.push_back(edit);
             // Nobody wins for no matches; the field is kept, out of sight, for sets that say so.
-            if (m >= 1)
-                grid_->addWidget(edit, 1, K - m + 1);
-            else
+            if (m >= 1) {
+                const auto [row, column] = place(K - m + 1);
+                grid_->addWidget(edit, row + 1, column);
+            } else
                 edit->hide();
         }
         auto* accept = new QPushButton(QStringLiteral("Принять"), this);
         accept->setObjectName(QStringLiteral("btnPrices"));
-        grid_->addWidget(accept, 1, K + 1);
+        // After the last field, in its row.
+        const auto [row, column] = place(fields);
+        grid_->addWidget(accept, row == place(fields - 1).first ? row + 1 : row - 1,
+                         row == place(fields - 1).first ? column : perRow);
         connect(accept, &QPushButton::clicked, this, &TicketPrices::accepted);
     }
     edtPrice_->setText(AmountField(money.price));

@@ -9,7 +9,6 @@
 #include "wheels/WheelVerifier.h"
 #include "wording/RussianCount.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -19,6 +18,7 @@
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
@@ -73,6 +73,29 @@ QString Guarantee(int t, int m) {
     return QStringLiteral("«%1 если %2»").arg(t).arg(m);
 }
 
+// The verdict on a set of `tickets` tickets: holds, or how many m-sets miss and a few of them.
+QString CheckText(const wheels::Verdict& verdict, const wheels::WheelProblem& p,
+                  std::size_t tickets) {
+    const QString over =
+        QStringLiteral("Набор из %1, гарантия %2 на %3: ")
+            .arg(Count(static_cast<long long>(tickets), {"билета", "билетов", "билетов"}), Guarantee(p.t, p.m),
+                 Count(static_cast<long long>(p.numbers.size()), {"числе", "числах", "числах"}));
+    if (verdict.holds)
+        return over + QStringLiteral("<b>выполняется</b> — проверены все %1 по %2.")
+                          .arg(Text(wording::GroupedNumber(
+                              static_cast<long long>(verdict.setsChecked))))
+                          .arg(p.m);
+    QStringList holes;
+    for (const auto& hole : verdict.holes)
+        holes << Joined(hole);
+    return over + QStringLiteral("<b>не выполняется</b>: %1 из %2 без нужного "
+                                 "совпадения, например %3.")
+                      .arg(Text(wording::CountOf(static_cast<long long>(verdict.holeCount),
+                                                 {"набор", "набора", "наборов"})))
+                      .arg(Text(wording::GroupedNumber(static_cast<long long>(verdict.setsChecked))))
+                      .arg(holes.join(QStringLiteral("; ")));
+}
+
 } // namespace
 
 WheelPanel::WheelPanel(TicketSetHost& host, QWidget* parent)
@@ -90,7 +113,7 @@ WheelPanel::WheelPanel(TicketSetHost& host, QWidget* parent)
       btnAdd_(Button(QStringLiteral("btnWheelAdd"), QStringLiteral("Добавить в набор"), this)),
       btnCheck_(Button(QStringLiteral("btnWheelCheck"), QStringLiteral("Проверить набор"), this)),
       lblCheck_(new QLabel(this)), tblChances_(new QTableWidget(this)),
-      lblChanceNote_(new QLabel(this)) {
+      lblChanceNote_(new QLabel(this)), checkTimer_(new QTimer(this)) {
     setObjectName(QStringLiteral("wheelPanel"));
     spnCount_->setObjectName(QStringLiteral("spnWheelCount"));
     spnCount_->setRange(2, 30);
@@ -197,13 +220,25 @@ WheelPanel::WheelPanel(TicketSetHost& host, QWidget* parent)
     connect(btnAdd_, &QPushButton::clicked, this, &WheelPanel::addToSet);
     connect(btnCheck_, &QPushButton::clicked, this, &WheelPanel::checkSet);
     connect(&watcher_, &QFutureWatcher<Outcome>::finished, this, &WheelPanel::searchFinished);
+    connect(&checkWatcher_, &QFutureWatcher<CheckOutcome>::finished, this,
+            &WheelPanel::checkFinished);
+    checkTimer_->setInterval(200);
+    connect(checkTimer_, &QTimer::timeout, this, &WheelPanel::showCheckProgress);
     refresh();
 }
 
 WheelPanel::~WheelPanel() {
-    // The search reports to this panel: it must be over before the panel goes.
-    cancel_ = true;
+    // The workers report to this panel: they must be over before the panel goes.
+    stop();
     watcher_.waitForFinished();
+    checkWatcher_.waitForFinished();
+}
+
+void WheelPanel::showBusy() {
+    const bool busy = searching() || checking();
+    btnFind_->setEnabled(!busy);
+    btnCheck_->setEnabled(!busy);
+    btnStop_->setEnabled(busy);
 }
 
 void WheelPanel::refresh() {
@@ -268,7 +303,7 @@ wheels::WheelProblem WheelPanel::problem(QString& error) const {
 }
 
 void WheelPanel::find() {
-    if (searching())
+    if (searching() || checking())
         return;
     QString error;
     const wheels::WheelProblem p = problem(error);
@@ -283,8 +318,6 @@ void WheelPanel::find() {
     }
     cancel_ = false;
     const int N = host_.ticketSet().shape().N;
-    btnFind_->setEnabled(false);
-    btnStop_->setEnabled(true);
     btnAdd_->setEnabled(false);
     lblResult_->clear();
     lblProgress_->setText(QStringLiteral("Ищу… нижняя граница: %1")
@@ -310,10 +343,12 @@ void WheelPanel::find() {
         }
         return outcome;
     }));
+    showBusy();
 }
 
 void WheelPanel::stop() {
     cancel_ = true;
+    checkCancel_ = true;
 }
 
 void WheelPanel::showProgress(const wheels::WheelProgress& progress) {
@@ -327,8 +362,7 @@ void WheelPanel::showProgress(const wheels::WheelProgress& progress) {
 
 void WheelPanel::searchFinished() {
     found_ = watcher_.result();
-    btnFind_->setEnabled(true);
-    btnStop_->setEnabled(false);
+    showBusy();
     lblProgress_->clear();
     if (!found_.error.isEmpty()) {
         found_.result.tickets.clear();
@@ -423,39 +457,64 @@ bool WheelPanel::addToSet() {
 }
 
 void WheelPanel::checkSet() {
+    if (searching() || checking())
+        return;
     QString error;
     const wheels::WheelProblem p = problem(error);
     if (!error.isEmpty()) {
         lblCheck_->setText(
             QStringLiteral("<span style='color:#b00000'>%1</span>").arg(error.toHtmlEscaped()));
+        emit checkEnded();
         return;
     }
+    // The set as it is now: edits made while the check runs are not in its verdict.
     std::vector<std::vector<int>> tickets;
     for (std::size_t i = 0; i < host_.ticketSet().size(); ++i)
         tickets.push_back(host_.ticketSet().at(i).numbers());
-    constexpr std::size_t kHolesShown = 5;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const wheels::Verdict verdict = wheels::VerifyWheel(tickets, p.numbers, p.t, p.m, kHolesShown);
-    QApplication::restoreOverrideCursor();
-    const QString over =
-        QStringLiteral("Набор из %1, гарантия %2 на %3: ")
-            .arg(Count(static_cast<long long>(tickets.size()), kTickets), Guarantee(p.t, p.m),
-                 Count(static_cast<long long>(p.numbers.size()), {"числе", "числах", "числах"}));
-    if (verdict.holds) {
-        lblCheck_->setText(over + QStringLiteral("<b>выполняется</b> — проверены все %1 по %2.")
-                                      .arg(Text(wording::GroupedNumber(
-                                          static_cast<long long>(verdict.setsChecked))))
-                                      .arg(p.m));
-        return;
-    }
-    QStringList holes;
-    for (const auto& hole : verdict.holes)
-        holes << Joined(hole);
+    checkCancel_ = false;
+    checkDone_ = 0;
+    checkTotal_ = wheels::Binomial(static_cast<int>(p.numbers.size()), p.m);
+    showCheckProgress();
+    checkWatcher_.setFuture(QtConcurrent::run([this, p, tickets = std::move(tickets)] {
+        constexpr std::size_t kHolesShown = 5;
+        CheckOutcome outcome;
+        outcome.problem = p;
+        outcome.tickets = tickets.size();
+        try {
+            outcome.verdict = wheels::VerifyWheel(tickets, p.numbers, p.t, p.m, kHolesShown, 2,
+                                                  {&checkCancel_, &checkDone_});
+        } catch (const std::exception& e) {
+            outcome.error = Text(e.what());
+        }
+        return outcome;
+    }));
+    checkTimer_->start();
+    showBusy();
+}
+
+void WheelPanel::showCheckProgress() {
+    const std::uint64_t done = std::min<std::uint64_t>(checkDone_, checkTotal_);
     lblCheck_->setText(
-        over + QStringLiteral("<b>не выполняется</b>: %1 из %2 без нужного "
-                              "совпадения, например %3.")
-                   .arg(Text(wording::CountOf(static_cast<long long>(verdict.holeCount),
-                                              {"набор", "набора", "наборов"})))
-                   .arg(Text(wording::GroupedNumber(static_cast<long long>(verdict.setsChecked))))
-                   .arg(holes.join(QStringLiteral("; "))));
+        QStringLiteral("Проверяю набор… %1 из %2 сочетаний по %3 (%4 %)")
+            .arg(Text(wording::GroupedNumber(static_cast<long long>(done))))
+            .arg(Text(wording::GroupedNumber(static_cast<long long>(checkTotal_))))
+            .arg(spnM_->value())
+            .arg(checkTotal_ == 0 ? 0 : static_cast<int>(100 * done / checkTotal_)));
+}
+
+void WheelPanel::checkFinished() {
+    checkTimer_->stop();
+    showBusy();
+    const CheckOutcome outcome = checkWatcher_.result();
+    const wheels::Verdict& verdict = outcome.verdict;
+    const wheels::WheelProblem& p = outcome.problem;
+    if (!outcome.error.isEmpty()) {
+        lblCheck_->setText(QStringLiteral("<span style='color:#b00000'>%1</span>")
+                               .arg(outcome.error.toHtmlEscaped()));
+    } else if (verdict.cancelled) {
+        lblCheck_->setText(QStringLiteral("Проверка набора остановлена."));
+    } else {
+        lblCheck_->setText(CheckText(verdict, p, outcome.tickets));
+    }
+    emit checkEnded();
 }

@@ -3,6 +3,7 @@
 #include "tickets/WheelChances.h"
 #include "wheels/WheelProblem.h"
 #include "wheels/WheelSearch.h"
+#include "wheels/WheelVerifier.h"
 
 #include <QFutureWatcher>
 #include <QWidget>
@@ -13,6 +14,7 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
+class QTimer;
 class TicketSetHost;
 class WheelCard;
 
@@ -29,10 +31,13 @@ public:
     void refresh();
 
     void find();
+    // Stops the search or the check of the set, whichever runs.
     void stop();
     bool searching() const { return watcher_.isRunning(); }
+    bool checking() const { return checkWatcher_.isRunning(); }
     // Adds the last wheel found to the set; false when there is none that fits the set.
     bool addToSet();
+    // The holes of the set as it stands, found on a worker thread like the search.
     void checkSet();
 
     WheelCard* card() const { return card_; }
@@ -43,6 +48,8 @@ public:
 signals:
     // The search ended, with a wheel or a reason.
     void searchEnded();
+    // The check of the set ended, with a verdict, a reason or stopped.
+    void checkEnded();
 
 private:
     struct Outcome {
@@ -57,6 +64,17 @@ private:
     void showProgress(const wheels::WheelProgress& progress);
     void searchFinished();
     void showChances(const WheelChances& chances);
+    // Find and check take turns: one worker at a time, and Stop stops it.
+    void showBusy();
+    void showCheckProgress();
+    void checkFinished();
+
+    struct CheckOutcome {
+        wheels::Verdict verdict;
+        wheels::WheelProblem problem;
+        std::size_t tickets = 0;
+        QString error;
+    };
 
     TicketSetHost& host_;
     WheelCard* card_;
@@ -83,4 +101,10 @@ private:
     wheels::WheelProblem searched_; // the problem of found_
     Outcome found_;
     int searchedN_ = 0;
+
+    std::atomic<bool> checkCancel_{false};
+    std::atomic<std::uint64_t> checkDone_{0};
+    std::uint64_t checkTotal_ = 0;
+    QTimer* checkTimer_;
+    QFutureWatcher<CheckOutcome> checkWatcher_;
 };
