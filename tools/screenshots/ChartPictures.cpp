@@ -56,6 +56,7 @@ void DrawChartPictures(PictureFolder& folder, const QString& database) {
     for (int p = 0; p < document.shape().K; ++p)
         document.MarkNumber(first[static_cast<std::size_t>(p)]);
     FrmTicketCheck ticket(document, appearance);
+    ticket.takeTicketFromCard(); // as opening it from the card does
     ticket.show();
     Save(folder, ticket, QStringLiteral("ticket-check"));
 }
