@@ -6,6 +6,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 namespace {
@@ -16,11 +18,20 @@ void WriteText(const QString& path, const QByteArray& text) {
     file.write(text);
 }
 
-// Opens path through "Открыть" and answers the preview with the button of that name.
-void OpenTable(MainWindowFixture& f, const QString& path, const char* button) {
+// Opens path through "Открыть" and answers the preview with the button of that name, then the
+// question on an updated table, if one is named, with that one.
+void OpenTable(MainWindowFixture& f, const QString& path, const char* button,
+               const char* updateButton = nullptr) {
     f.dialogs.openPaths.push_back(path);
-    WhenModalShows([button](QWidget* preview) {
+    WhenModalShows([button, updateButton](QWidget* preview) {
         preview->findChild<QAbstractButton*>(QString::fromLatin1(button))->click();
+        if (updateButton != nullptr)
+            WhenModalShows([updateButton](QWidget* question) {
+                // Enter keeps the lottery on screen.
+                QCOMPARE(qobject_cast<QMessageBox*>(question)->defaultButton()->objectName(),
+                         QStringLiteral("btnAddNewDraws"));
+                question->findChild<QAbstractButton*>(QString::fromLatin1(updateButton))->click();
+            });
     });
     f.window->mnuOpenClick();
 }
@@ -55,20 +66,27 @@ void TableCommandsTest::aTableComesInThroughThePreviewAndGoesOutAsACopy() {
     QVERIFY(f.control<QAction>("mnuSave")->isEnabled());
     QCOMPARE(f.window->windowTitle(), FrmMain::TitleFor("Безымянный"));
 
-    // Save first? Yes. Then: add only the new draw? Yes.
-    f.dialogs.answers = {ConfirmAnswer::Yes, ConfirmAnswer::Yes};
-    f.dialogs.savePaths.push_back(dir.filePath(QStringLiteral("copy.csv")));
-    OpenTable(f, newer, "btnImport");
+    // Save first? Yes, as a database (no table copy is offered there). Then the new draw only.
+    f.dialogs.answers = {ConfirmAnswer::Yes};
+    const QString kept = dir.filePath(QStringLiteral("kept.dat"));
+    f.dialogs.savePaths.push_back(kept);
+    OpenTable(f, newer, "btnImport", "btnCancel");
+    QVERIFY(f.dialogs.saveProposals.back().databaseOnly);
+    QCOMPARE(f.document().drawCount(), 2);
+    OpenTable(f, newer, "btnImport", "btnAddNewDraws");
     QCOMPARE(f.document().drawCount(), 3);
     QCOMPARE(f.document().draws()[1][0], 4); // kept as it was, not replaced by "9;5;4"
     QCOMPARE(f.document().draws()[2][0], 7);
-    // The answer to "save?" went to a table: a copy, while the lottery stays unnamed, changed.
-    QVERIFY(!f.document().named());
+
+    // From the menu, a table copy: the lottery keeps its file and its changes.
+    f.dialogs.savePaths.push_back(dir.filePath(QStringLiteral("copy.csv")));
+    f.window->mnuSaveAsClick();
+    QCOMPARE(QString::fromStdString(f.document().filePath()), kept);
     QVERIFY(f.document().changed());
     QFile copy(dir.filePath(QStringLiteral("copy.csv")));
     QVERIFY(copy.open(QIODevice::ReadOnly));
     const lottery::DrawTable exported = lottery::ReadDrawTable(copy.readAll().toStdString());
-    QCOMPARE(exported.draws.size(), std::size_t{2});
+    QCOMPARE(exported.draws.size(), std::size_t{3});
     QCOMPARE(exported.draws[1][0], 4);
 }
 

@@ -75,6 +75,7 @@ private slots:
     void aCancelledSaveAfterYesKeepsTheDrawsAndStopsTheCommand_data();
     void aCancelledSaveAfterYesKeepsTheDrawsAndStopsTheCommand();
     void saveAsProposesTheFileTheTablesNameOrNothingInTheCurrentFolder();
+    void onlyAMenuSaveAsMayWriteATableTheSaveQuestionKeepsTheWork();
     void everyStepUndoesAndRedoesToTheDrawsAndChangedFlagOfItsState();
     void anyUndoableStepGoesOnTheHistoryAndANewLotteryEmptiesIt();
     void anUpdatedTableAddsWhatFollowsItsOverlapAndTheContentTellsADatabase();
@@ -158,6 +159,28 @@ void LotterySessionTest::saveAsProposesTheFileTheTablesNameOrNothingInTheCurrent
     QCOMPARE(questions.proposals[2].fileName, QStringLiteral("history 2024.dat"));
     QCOMPARE(questions.proposals[3].folder, folder + QStringLiteral("/tables"));
     QCOMPARE(questions.proposals[3].fileName, QString());
+}
+
+void LotterySessionTest::onlyAMenuSaveAsMayWriteATableTheSaveQuestionKeepsTheWork() {
+    lottery::test::TempDir dir;
+    const std::string path = dir.file("draws.csv");
+    ScriptedQuestions questions;
+    session::LotterySession session(questions);
+    session.start({6, 49});
+    RecordThroughTheCard(session, {1, 2, 3, 4, 5, 6, 0});
+    questions.savePaths = {QString::fromStdString(path), QString::fromStdString(path)};
+    QVERIFY(session.saveAs());
+    QCOMPARE(lottery::IsDrawFileAt(path), std::optional<bool>(false));
+    QVERIFY(session.document().changed());
+    // Before New drops the draws a table copy would leave them unsaved: a database is written,
+    // whatever its name.
+    questions.saveAnswers = {true};
+    questions.shapes = {LotteryShape{5, 36}};
+    session.newLottery();
+    QCOMPARE(questions.proposals.size(), std::size_t{2});
+    QVERIFY(!questions.proposals[0].databaseOnly && questions.proposals[1].databaseOnly);
+    QCOMPARE(lottery::ReadDrawFile(path).draws.size(), std::size_t{1});
+    QCOMPARE(session.document().shape(), (LotteryShape{5, 36}));
 }
 
 void LotterySessionTest::everyStepUndoesAndRedoesToTheDrawsAndChangedFlagOfItsState() {
@@ -265,9 +288,12 @@ void LotterySessionTest::anUpdatedTableAddsWhatFollowsItsOverlapAndTheContentTel
     update.shape = nothingNew.shape = LotteryShape{3, 9};
     update.draws = {history[2], history[3], {2, 4, 6}}; // overlaps the last two draws
     nothingNew.draws = {history[1], history[2]};
-    questions.readings = {update, nothingNew};
-    questions.onlyNewAnswers = {true};
+    // Cancelled, the question changes nothing; then the new draws are added.
+    questions.readings = {update, update, nothingNew};
+    questions.updateAnswers = {session::TableUpdate::Cancel, session::TableUpdate::AddNewDraws};
     const QString table = QString::fromStdString(dir.file("latest.csv"));
+    session.openFile(table);
+    QCOMPARE(DrawsOf(session), history);
     session.openFile(table);
     session.openFile(table);
     std::vector<DrawRecord> expected = history;
@@ -281,7 +307,7 @@ void LotterySessionTest::anUpdatedTableAddsWhatFollowsItsOverlapAndTheContentTel
     session.openFile(QString::fromStdString(named));
     QCOMPARE(DrawsOf(session), history);
     QCOMPARE(std::count(questions.asked.begin(), questions.asked.end(), std::string_view("table")),
-             2);
+             3);
 }
 
 void LotterySessionTest::ticketSetEditsAreStepsAndEachShapeKeepsItsSet() {
