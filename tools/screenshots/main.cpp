@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
     DrawPlayPictures(folder);
     DrawQuadraturePicture(folder);
     DrawDialogPictures(folder);
+    DrawTableUpdatePictures(folder);
     DrawChartPictures(folder, database);
     if (args.size() == 3 && !args[2].isEmpty())
         DrawTablePreviewPicture(folder, args[2]);

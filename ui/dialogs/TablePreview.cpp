@@ -290,18 +290,33 @@ void TablePreview::fillColumnChoices(const lottery::DrawTable& table) {
 
 void TablePreview::fillEraChoices(const lottery::DrawTable& table) {
     // The change is seen only with all the lines read; while one part is shown it stays known.
-    if (!choice_.firstLine && !choice_.lastLine)
+    if (!choice_.firstLine && !choice_.lastLine) {
         rangeChange_ = table.rangeChange;
+        orderOfAllLines_ = table.order;
+    }
     form_->setRowVisible(era_, rangeChange_.has_value());
     if (!rangeChange_)
         return;
+    // The parts are named by lines; where the order is known, also by time, since a table
+    // newest first has the later rules above.
     const QString line = QString::number(rangeChange_->line);
+    const bool known = orderOfAllLines_ != lottery::TableOrder::AsListed;
+    const bool newestFirst = orderOfAllLines_ == lottery::TableOrder::NewestFirst;
+    const auto when = [&](bool above) {
+        return !known ? QString()
+               : above == newestFirst ? QStringLiteral(", новые тиражи")
+                                      : QStringLiteral(", старые тиражи");
+    };
     era_->clear();
     era_->addItem(QStringLiteral("все строки"));
-    era_->addItem(
-        QStringLiteral("до строки %1 (числа 1..%2)").arg(line).arg(rangeChange_->earlierTop));
-    era_->addItem(
-        QStringLiteral("со строки %1 (числа 1..%2)").arg(line).arg(rangeChange_->laterTop));
+    era_->addItem(QStringLiteral("до строки %1 (числа 1..%2%3)")
+                      .arg(line)
+                      .arg(rangeChange_->earlierTop)
+                      .arg(when(true)));
+    era_->addItem(QStringLiteral("со строки %1 (числа 1..%2%3)")
+                      .arg(line)
+                      .arg(rangeChange_->laterTop)
+                      .arg(when(false)));
     era_->setCurrentIndex(static_cast<int>(choice_.lastLine    ? Era::BeforeChange
                                            : choice_.firstLine ? Era::FromChange
                                                                : Era::AllLines));

@@ -50,6 +50,7 @@ private:
     lottery::TableChoice choice_;
     // Where the range changes, as read from all the lines; kept while one part is shown.
     std::optional<lottery::RangeChange> rangeChange_;
+    lottery::TableOrder orderOfAllLines_ = lottery::TableOrder::AsListed;
     bool updating_ = false;
     QLabel* error_;
     QTableWidget* rows_;
