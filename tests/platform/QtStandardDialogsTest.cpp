@@ -124,15 +124,14 @@ void QtStandardDialogsTest::theSaveDialogFiltersDatabasesAppendsDatAndAsksBefore
     QVERIFY(confirmsOverwrite);
     QVERIFY(chosen.has_value() && !chosen->tableCopy);
     QCOMPARE(chosen->path, dir.filePath("draws.dat"));
-    // The table filter chosen: a copy named .csv, and the filter is chosen again next time,
-    // except by the save question, which offers a database only.
+    // The table filter chosen (Down on the filter box): a copy named .csv, and the filter is
+    // chosen again next time, except by the save question, which offers a database only.
     const auto saveWith = [&](bool chooseTable, const session::SaveProposal& proposal) {
         WhenModalShows([&, chooseTable](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             filters = dialog->nameFilters();
-            if (chooseTable) // as the user picks it: the key Down on the filter box
-                QTest::keyClick(dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")),
-                                Qt::Key_Down);
+            if (chooseTable)
+                QTest::keyClick(dialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
             TypeFileName(*dialog, dir.filePath("draws"));
             static_cast<QDialog*>(dialog)->accept();
         });
