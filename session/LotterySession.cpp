@@ -58,7 +58,7 @@ bool LotterySession::settleUnsavedChanges(bool exiting) {
     if (!document_.changed() || !questions_.saveChangesFirst(exiting))
         return true;
     // A save that did not happen (cancelled, or failing by an exception) keeps the draws.
-    return save();
+    return saveDocument(true);
 }
 
 void LotterySession::newLottery() {
@@ -140,7 +140,12 @@ void LotterySession::importTable(const QString& path) {
         return;
     }
     const std::optional<std::size_t> newFrom = overlap.newFrom;
-    if (newFrom && questions_.addOnlyNewDraws(reading->draws.size() - *newFrom)) {
+    const TableUpdate update =
+        newFrom ? questions_.tableUpdate(*newFrom, reading->draws.size() - *newFrom)
+                : TableUpdate::ReplaceLottery;
+    if (update == TableUpdate::Cancel)
+        return;
+    if (update == TableUpdate::AddNewDraws) {
         appendDraws(std::vector<lottery::DrawRecord>(
             reading->draws.begin() + static_cast<std::ptrdiff_t>(*newFrom), reading->draws.end()));
     } else {
@@ -156,24 +161,35 @@ void LotterySession::importTable(const QString& path) {
 }
 
 bool LotterySession::save() {
+    return saveDocument(false);
+}
+
+bool LotterySession::saveAs() {
+    return saveAsAsked(false);
+}
+
+bool LotterySession::saveDocument(bool databaseOnly) {
     if (!document_.named())
-        return saveAs();
+        return saveAsAsked(databaseOnly);
     lottery::SaveDocument(document_, *fileSystem_);
     return true;
 }
 
-bool LotterySession::saveAs() {
-    const std::optional<QString> chosen = questions_.fileToSave(saveProposal());
+bool LotterySession::saveAsAsked(bool databaseOnly) {
+    SaveProposal proposal = saveProposal();
+    proposal.databaseOnly = databaseOnly;
+    const std::optional<SaveTarget> chosen = questions_.fileToSave(proposal);
     if (!chosen)
         return false;
-    if (IsTablePath(*chosen)) {
+    if (chosen->tableCopy && !databaseOnly) {
         // A copy of the draws for other programs: the lottery keeps its name, its file and
-        // its "changed"; the draws are in a file, so a command waiting for the save goes on.
-        ExportDrawTable(chosen->toStdString(), document_.draws(), document_.shape(), *fileSystem_);
+        // its "changed".
+        ExportDrawTable(chosen->path.toStdString(), document_.draws(), document_.shape(),
+                        *fileSystem_);
         return true;
     }
-    lottery::SaveDocumentAs(document_, chosen->toStdString(), *fileSystem_);
-    folder_ = QFileInfo(*chosen).absolutePath();
+    lottery::SaveDocumentAs(document_, chosen->path.toStdString(), *fileSystem_);
+    folder_ = QFileInfo(chosen->path).absolutePath();
     return true;
 }
 

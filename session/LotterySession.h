@@ -54,9 +54,9 @@ public:
     // Save: rewrites the named file, or asks a name as Save As does. False when the user
     // cancelled.
     bool save();
-    // Save As: asks a file; a database is written and names the lottery, a draw table gets a
-    // copy of the draws (the lottery keeps its name and its changes). True when a file was
-    // written; false when the user cancelled.
+    // Save As: asks a file; a database is written and names the lottery; with the table filter
+    // a table gets a copy of the draws (the lottery keeps its name and its changes). True when
+    // a file was written; false when the user cancelled.
     bool saveAs();
     // Before the program ends: asks about unsaved changes and saves on Yes. False when the
     // program must stay: the save was cancelled. A failing save throws.
@@ -142,6 +142,9 @@ private:
     };
     // Asks about one set (this lottery's or one kept aside) and saves it on Yes.
     bool settleTicketSet(KeptTicketSet& kept);
+    // Save and Save As; databaseOnly when the draws are dropped after the save.
+    bool saveDocument(bool databaseOnly);
+    bool saveAsAsked(bool databaseOnly);
     void openPath(const QString& path);
     void importTable(const QString& path);
     // A lottery of another shape keeps the set of this one aside and takes back its own, so no

@@ -13,6 +13,23 @@ namespace session {
 struct SaveProposal {
     QString folder;
     QString fileName;
+    // Asked by the save question before the draws are dropped: only a database keeps the work
+    // (a table copy would leave it unsaved), so no table filter is offered.
+    bool databaseOnly = false;
+};
+
+// The file chosen in "Сохранить как": a database, or a copy of the draws as a table when the
+// table filter was chosen.
+struct SaveTarget {
+    QString path;
+    bool tableCopy = false;
+};
+
+// What to do with a table that continues the lottery on screen.
+enum class TableUpdate {
+    AddNewDraws,    // keep the lottery, add the draws after the overlap
+    ReplaceLottery, // the table becomes a new unnamed lottery
+    Cancel,         // nothing changes
 };
 
 // What the session asks the user while carrying out a command. The window answers with its
@@ -26,11 +43,12 @@ public:
     virtual bool saveChangesFirst(bool exiting) = 0;
     virtual std::optional<lottery::LotteryShape> shapeOfNewLottery() = 0;
     virtual std::optional<QString> fileToOpen() = 0;
-    virtual std::optional<QString> fileToSave(const SaveProposal& proposal) = 0;
+    virtual std::optional<SaveTarget> fileToSave(const SaveProposal& proposal) = 0;
     // The reading of the table at path that the user chose to import (after the preview).
     virtual std::optional<lottery::DrawTable> tableReading(const QString& path) = 0;
-    // The table continues the lottery on screen: add only its newDraws new draws? True for Yes.
-    virtual bool addOnlyNewDraws(std::size_t newDraws) = 0;
+    // The table begins with the last alreadyThere draws of the lottery on screen and goes on
+    // with newDraws more.
+    virtual TableUpdate tableUpdate(std::size_t alreadyThere, std::size_t newDraws) = 0;
     // Every draw of the table is already in the lottery on screen: nothing was changed.
     virtual void noNewDraws() {}
 };

@@ -59,24 +59,46 @@ double Share(std::size_t part, std::size_t whole) {
     return whole == 0 ? 0.0 : static_cast<double>(part) / static_cast<double>(whole);
 }
 
+// The values of rows of one width, one row after another in one block: asked for again and
+// again while a span is cut, so no row costs an allocation of its own.
+class RowValues {
+public:
+    RowValues(std::size_t width, std::size_t mostRows) : width_(width) {
+        values_.reserve(width * mostRows);
+    }
+    std::size_t size() const { return values_.size() / width_; }
+    bool empty() const { return values_.empty(); }
+    std::span<const int> operator[](std::size_t row) const {
+        return std::span(values_).subspan(row * width_, width_);
+    }
+    void append(std::span<const int> row) { values_.insert(values_.end(), row.begin(), row.end()); }
+
+private:
+    std::size_t width_;
+    std::vector<int> values_;
+};
+
 // The rows with a small number in every column of first..last, as values by column.
-std::vector<std::vector<int>> FullRows(std::span<const TableRowFields> rows, int first, int last) {
-    std::vector<std::vector<int>> full;
+RowValues FullRows(std::span<const TableRowFields> rows, int first, int last) {
+    const auto width = static_cast<std::size_t>(last - first + 1);
+    RowValues full(width, rows.size());
+    std::vector<int> values;
+    values.reserve(width);
     for (const TableRowFields& row : rows) {
-        std::vector<int> values;
+        values.clear();
         for (int c = first; c <= last; ++c) {
             const TableField* field = FieldAt(row, c);
             if (!SmallNumber(field))
                 break;
             values.push_back(static_cast<int>(SingleValue(field)));
         }
-        if (static_cast<int>(values.size()) == last - first + 1)
-            full.push_back(std::move(values));
+        if (values.size() == width)
+            full.append(values);
     }
     return full;
 }
 
-bool Distinct(const std::vector<int>& values, std::size_t count) {
+bool Distinct(std::span<const int> values, std::size_t count) {
     std::bitset<kLargestBall + 1> seen;
     for (std::size_t i = 0; i < count; ++i) {
         if (seen.test(static_cast<std::size_t>(values[i])))
@@ -131,7 +153,8 @@ void CutToTheDraw(std::span<const TableRowFields> rows, int& first, int& last, i
         std::vector<std::size_t> ascendingTo(static_cast<std::size_t>(width), 0);
         std::vector<int> top(static_cast<std::size_t>(width), 0);
         std::size_t distinctRows = 0; // the order is judged on these: a typo breaks it anyhow
-        for (const auto& v : full) {
+        for (std::size_t r = 0; r < full.size(); ++r) {
+            const std::span<const int> v = full[r];
             for (std::size_t i = 0; i < v.size(); ++i)
                 top[i] = std::max(top[i], v[i]);
             if (!Distinct(v, v.size())) {
@@ -181,9 +204,10 @@ void CutToTheDraw(std::span<const TableRowFields> rows, int& first, int& last, i
 }
 
 bool OftenRepeats(std::span<const TableRowFields> rows, int first, int last) {
-    const auto full = FullRows(rows, first, last);
-    const auto repeats = static_cast<std::size_t>(std::count_if(
-        full.begin(), full.end(), [](const auto& v) { return !Distinct(v, v.size()); }));
+    const RowValues full = FullRows(rows, first, last);
+    std::size_t repeats = 0;
+    for (std::size_t r = 0; r < full.size(); ++r)
+        repeats += !Distinct(full[r], full[r].size());
     return repeats >= 3 && repeats * 10 >= full.size();
 }
 

@@ -353,6 +353,17 @@ void PutOldestFirst(RowsRead& rows, std::span<const TableLine> lines, const Tabl
     }
 }
 
+// The data lines of the part of the table the user chose (all when none was chosen).
+std::span<const TableLine> ChosenLines(std::span<const TableLine> lines, const TableChoice& choice) {
+    const auto first = std::partition_point(lines.begin(), lines.end(), [&](const TableLine& l) {
+        return choice.firstLine && l.number < *choice.firstLine;
+    });
+    const auto last = std::partition_point(first, lines.end(), [&](const TableLine& l) {
+        return !choice.lastLine || l.number <= *choice.lastLine;
+    });
+    return {first, last};
+}
+
 // The first and the last few data rows as read, for showing them.
 void KeepRows(DrawTable& table, std::span<const TableLine> lines, char separator) {
     std::vector<std::string_view> texts;
@@ -409,7 +420,7 @@ DrawTable ReadStages(std::string_view bytes, const TableChoice& choice,
                                                                sample[layout.headerLines].number;
                                                     }) -
                                        lines.begin());
-    KeepRows(table, std::span(lines).subspan(start), layout.separator);
+    KeepRows(table, ChosenLines(std::span(lines).subspan(start), choice), layout.separator);
     table.error = LayoutError(layout, sample, choice);
     if (!table.usable())
         return table;

@@ -34,7 +34,7 @@ std::string ShapeRemarks(const DrawTable& table) {
         out += "В строках по " + std::to_string(table.numbersInLines) + " чисел; взяты первые " +
                std::to_string(table.shape.K) + ", остальные не взяты.\n";
     if (table.rangeChange)
-        out += "С строки " + std::to_string(table.rangeChange->line) + " числа не больше " +
+        out += "Со строки " + std::to_string(table.rangeChange->line) + " числа не больше " +
                std::to_string(table.rangeChange->laterTop) + ", до неё — до " +
                std::to_string(table.rangeChange->earlierTop) +
                ": правила лотереи, похоже, менялись; можно взять одну из частей.\n";

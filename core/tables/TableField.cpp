@@ -114,6 +114,15 @@ bool ParseNumericDate(std::string_view text, TableField& field) {
 
 // "June 12, 1982", "12 June 1982", "12-Jun-1982", "Sat, 12 Jun 1982".
 bool ParseNamedDate(std::string_view text, TableField& field) {
+    // Exactly two runs of digits and a letter, or no date: told before any copy is made.
+    int digitRuns = 0;
+    bool letter = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        digitRuns += IsDigit(text[i]) && (i == 0 || !IsDigit(text[i - 1]));
+        letter = letter || IsLetter(text[i]);
+    }
+    if (digitRuns != 2 || !letter)
+        return false;
     const std::string lowered = LowerText(text);
     int month = 0, monthWords = 0, otherWords = 0;
     long long numbers[3] = {};

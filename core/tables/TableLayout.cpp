@@ -162,12 +162,13 @@ TableLayout FindTableLayout(std::span<const TableLine> sample, char separator,
                             const TableChoice& choice) {
     TableLayout layout;
     layout.separator = separator;
-    std::vector<std::vector<std::string_view>> texts(sample.size());
     std::vector<Row> rows(sample.size());
+    // Split into one buffer: the fields' texts are needed again only for the header.
+    std::vector<std::string_view> split;
     for (std::size_t i = 0; i < sample.size(); ++i) {
-        SplitFields(sample[i].text(), separator, texts[i]);
-        rows[i].reserve(texts[i].size());
-        for (std::string_view text : texts[i])
+        SplitFields(sample[i].text(), separator, split);
+        rows[i].reserve(split.size());
+        for (std::string_view text : split)
             rows[i].push_back(ParseTableField(text));
         layout.columnCount = std::max(layout.columnCount, static_cast<int>(rows[i].size()));
     }
@@ -183,15 +184,16 @@ TableLayout FindTableLayout(std::span<const TableLine> sample, char separator,
     // above it are titles, and so is a last line that is words split at blanks.
     // The width most rows have: titles and junk may be wider.
     std::map<std::size_t, int> widths;
-    for (std::size_t i = layout.headerLines; i < texts.size(); ++i)
-        ++widths[texts[i].size()];
+    for (std::size_t i = layout.headerLines; i < rows.size(); ++i)
+        ++widths[rows[i].size()];
     const std::size_t usualWidth =
         std::max_element(widths.begin(), widths.end(), [](const auto& a, const auto& b) {
             return a.second < b.second;
         })->first;
     layout.usualWidth = static_cast<int>(usualWidth);
     if (layout.headerLines > 0) {
-        const auto& last = texts[layout.headerLines - 1];
+        std::vector<std::string_view> last;
+        SplitFields(sample[layout.headerLines - 1].text(), separator, last);
         // Blanks also split the words of a title: a header must then name nearly every column.
         const std::size_t needed = separator == ' ' ? 4 : 2;
         if (last.size() >= 2 && (last.size() * needed >= usualWidth * (needed - 1) ||

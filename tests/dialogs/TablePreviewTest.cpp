@@ -12,11 +12,16 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
+#include <numeric>
+#include <random>
+#include <tuple>
 
 class TablePreviewTest : public QObject {
     Q_OBJECT
 private slots:
     void showsTheReadingAndFollowsTheUsersChanges();
+    void thePartAfterARangeChangeImportsExactlyItsLines();
 };
 
 void TablePreviewTest::showsTheReadingAndFollowsTheUsersChanges() {
@@ -36,6 +41,7 @@ void TablePreviewTest::showsTheReadingAndFollowsTheUsersChanges() {
     QVERIFY(grid->item(2, 1)->toolTip().startsWith(QStringLiteral("не взята: ")));
     QVERIFY(grid->item(1, 1)->toolTip().isEmpty());
     QVERIFY(import->isEnabled());
+    QVERIFY(preview.findChild<QComboBox*>(QStringLiteral("cmbEra"))->isHidden()); // one range
 
     // The bonus column taken too: four numbers; the date column alone: nothing to import.
     preview.findChild<QComboBox*>(QStringLiteral("cmbLastColumn"))->setCurrentIndex(4);
@@ -65,6 +71,45 @@ void TablePreviewTest::showsTheReadingAndFollowsTheUsersChanges() {
     QVERIFY(chosen.has_value());
     QCOMPARE(chosen->shape, (lottery::LotteryShape{3, 30}));
     QCOMPARE(chosen->draws.size(), std::size_t{3});
+}
+
+void TablePreviewTest::thePartAfterARangeChangeImportsExactlyItsLines() {
+    // A 5-number lottery whose range grew (oldest first) or shrank (newest first, by draw
+    // number); the draw beside the change on the wider side reaches its top, so the change is
+    // at the line where the second part begins.
+    std::mt19937 random(11);
+    for (const auto& [firstTop, secondTop, newestFirst] :
+         {std::tuple{36, 45, false}, std::tuple{45, 36, true}}) {
+        constexpr int kPerPart = 150;
+        const char separator = newestFirst ? ';' : ',';
+        QByteArray text(newestFirst ? "Nr;A;B;C;D;E\n" : "a,b,c,d,e\n");
+        std::vector<lottery::DrawRecord> secondPart;
+        for (int row = 0; row < 2 * kPerPart; ++row) {
+            const int top = row < kPerPart ? firstTop : secondTop;
+            std::vector<int> pool(static_cast<std::size_t>(top));
+            std::iota(pool.begin(), pool.end(), 1);
+            std::shuffle(pool.begin(), pool.end(), random);
+            if (row == (firstTop > secondTop ? kPerPart - 1 : kPerPart))
+                std::iter_swap(pool.begin(), std::find(pool.begin(), pool.end(), top));
+            lottery::DrawRecord draw{};
+            std::copy_n(pool.begin(), 5, draw.begin());
+            text += newestFirst ? QByteArray::number(2 * kPerPart - row) + separator : "";
+            for (int p = 0; p < 5; ++p)
+                text += QByteArray::number(pool[std::size_t(p)]) + (p < 4 ? separator : '\n');
+            if (row >= kPerPart)
+                secondPart.insert(newestFirst ? secondPart.begin() : secondPart.end(), draw);
+        }
+        TablePreview preview(text, lottery::ReadDrawTable(text.toStdString()));
+        auto* era = preview.findChild<QComboBox*>(QStringLiteral("cmbEra"));
+        era->setCurrentIndex(2); // the rows shown follow
+        QCOMPARE(preview.findChild<QTableWidget*>()->verticalHeaderItem(0)->text(),
+                 QString::number(kPerPart + 2));
+        QTimer::singleShot(0, &preview, &QDialog::accept);
+        const auto chosen = preview.choose();
+        QVERIFY(chosen.has_value());
+        QCOMPARE(chosen->shape, (lottery::LotteryShape{5, std::uint8_t(secondTop)}));
+        QCOMPARE(chosen->draws, secondPart);
+    }
 }
 
 QTEST_MAIN(TablePreviewTest)

@@ -16,11 +16,14 @@ void WriteText(const QString& path, const QByteArray& text) {
     file.write(text);
 }
 
-// Opens path through "Открыть" and answers the preview with the button of that name.
-void OpenTable(MainWindowFixture& f, const QString& path, const char* button) {
+// Opens path through "Открыть" and answers the preview with the button of that name, then a
+// question on an updated table with Enter (which adds the new draws).
+void OpenTable(MainWindowFixture& f, const QString& path, const char* button, bool update = false) {
     f.dialogs.openPaths.push_back(path);
-    WhenModalShows([button](QWidget* preview) {
+    WhenModalShows([button, update](QWidget* preview) {
         preview->findChild<QAbstractButton*>(QString::fromLatin1(button))->click();
+        if (update)
+            WhenModalShows([](QWidget* question) { QTest::keyClick(question, Qt::Key_Return); });
     });
     f.window->mnuOpenClick();
 }
@@ -55,20 +58,23 @@ void TableCommandsTest::aTableComesInThroughThePreviewAndGoesOutAsACopy() {
     QVERIFY(f.control<QAction>("mnuSave")->isEnabled());
     QCOMPARE(f.window->windowTitle(), FrmMain::TitleFor("Безымянный"));
 
-    // Save first? Yes. Then: add only the new draw? Yes.
-    f.dialogs.answers = {ConfirmAnswer::Yes, ConfirmAnswer::Yes};
-    f.dialogs.savePaths.push_back(dir.filePath(QStringLiteral("copy.csv")));
-    OpenTable(f, newer, "btnImport");
+    // Save first? Yes, as a database (no table copy is offered there). Then the new draw only.
+    f.dialogs.answers = {ConfirmAnswer::Yes};
+    const QString kept = dir.filePath(QStringLiteral("kept.dat"));
+    f.dialogs.savePaths.push_back(kept);
+    OpenTable(f, newer, "btnImport", true);
     QCOMPARE(f.document().drawCount(), 3);
     QCOMPARE(f.document().draws()[1][0], 4); // kept as it was, not replaced by "9;5;4"
     QCOMPARE(f.document().draws()[2][0], 7);
-    // The answer to "save?" went to a table: a copy, while the lottery stays unnamed, changed.
-    QVERIFY(!f.document().named());
+    // From the menu, a table copy: the lottery keeps its file and its changes.
+    f.dialogs.savePaths.push_back(dir.filePath(QStringLiteral("copy.csv")));
+    f.window->mnuSaveAsClick();
+    QCOMPARE(QString::fromStdString(f.document().filePath()), kept);
     QVERIFY(f.document().changed());
     QFile copy(dir.filePath(QStringLiteral("copy.csv")));
     QVERIFY(copy.open(QIODevice::ReadOnly));
     const lottery::DrawTable exported = lottery::ReadDrawTable(copy.readAll().toStdString());
-    QCOMPARE(exported.draws.size(), std::size_t{2});
+    QCOMPARE(exported.draws.size(), std::size_t{3});
     QCOMPARE(exported.draws[1][0], 4);
 }
 

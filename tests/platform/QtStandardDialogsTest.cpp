@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -121,8 +122,27 @@ void QtStandardDialogsTest::theSaveDialogFiltersDatabasesAppendsDatAndAsksBefore
              (QStringList{"Файлы баз данных лотерей (*.dat)", "Таблицы тиражей (*.csv *.txt)"}));
     QCOMPARE(suffix, QStringLiteral("dat"));
     QVERIFY(confirmsOverwrite);
-    QVERIFY(chosen.has_value());
-    QCOMPARE(*chosen, dir.filePath("draws.dat"));
+    QVERIFY(chosen.has_value() && !chosen->tableCopy);
+    QCOMPARE(chosen->path, dir.filePath("draws.dat"));
+    // The table filter chosen (Down on the filter box): a copy named .csv, and the filter is
+    // chosen again next time, except by the save question, which offers a database only.
+    const auto saveWith = [&](bool chooseTable, const session::SaveProposal& proposal) {
+        WhenModalShows([&, chooseTable](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            filters = dialog->nameFilters();
+            if (chooseTable)
+                QTest::keyClick(dialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
+            TypeFileName(*dialog, dir.filePath("draws"));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        return dialogs.chooseFileToSave(nullptr, proposal);
+    };
+    const auto copy = saveWith(true, {});
+    QVERIFY(copy && copy->tableCopy && copy->path == dir.filePath("draws.csv"));
+    const auto kept = saveWith(false, {dir.path(), QString(), true});
+    QCOMPARE(filters, QStringList{QtStandardDialogs::fileFilter()});
+    QVERIFY(kept && !kept->tableCopy && kept->path == dir.filePath("draws.dat"));
+    QVERIFY(saveWith(false, {})->tableCopy);
     // The program's application object speaks Russian in the toolkit's dialogs too, and
     // starts without the translation as well.
     QVERIFY2(cancel == QStringLiteral("Отмена"), "is qt6-translations-l10n installed?");

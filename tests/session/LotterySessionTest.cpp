@@ -83,6 +83,7 @@ private slots:
     void aCancelledSaveAfterYesKeepsTheDrawsAndStopsTheCommand();
     void saveAsProposesTheFileTheTablesNameOrNothingInTheCurrentFolder();
     void theFileCommandsWriteWhatTheAnswersSayAndAskOnlyWhatTheyMust();
+    void onlyAMenuSaveAsMayWriteATableTheSaveQuestionKeepsTheWork();
     void everyStepUndoesAndRedoesToTheDrawsAndChangedFlagOfItsState();
     void anyUndoableStepGoesOnTheHistoryAndANewLotteryEmptiesIt();
     void anUpdatedTableAddsWhatFollowsItsOverlapAndTheContentTellsADatabase();
@@ -212,6 +213,23 @@ void LotterySessionTest::theFileCommandsWriteWhatTheAnswersSayAndAskOnlyWhatThey
     QCOMPARE(FileHex(onExit).size(), 2 * 14);
 }
 
+void LotterySessionTest::onlyAMenuSaveAsMayWriteATableTheSaveQuestionKeepsTheWork() {
+    lottery::test::TempDir dir;
+    const std::string path = dir.file("draws.csv");
+    ScriptedQuestions questions;
+    session::LotterySession session(questions);
+    session.start({6, 49});
+    RecordThroughTheCard(session, {1, 2, 3, 4, 5, 6, 0});
+    questions.savePaths = {QString::fromStdString(path), QString::fromStdString(path)};
+    QVERIFY(session.saveAs() && lottery::IsDrawFileAt(path) == std::optional<bool>(false));
+    // Before New drops the draws a table copy would leave them unsaved: a database is written,
+    // whatever its name.
+    questions.saveAnswers = {true};
+    session.newLottery();
+    QVERIFY(!questions.proposals[0].databaseOnly && questions.proposals[1].databaseOnly);
+    QCOMPARE(lottery::ReadDrawFile(path).draws.size(), std::size_t{1});
+}
+
 void LotterySessionTest::everyStepUndoesAndRedoesToTheDrawsAndChangedFlagOfItsState() {
     lottery::test::TempDir dir;
     const QString path = QString::fromStdString(dir.file("history.dat"));
@@ -317,9 +335,12 @@ void LotterySessionTest::anUpdatedTableAddsWhatFollowsItsOverlapAndTheContentTel
     update.shape = nothingNew.shape = LotteryShape{3, 9};
     update.draws = {history[2], history[3], {2, 4, 6}}; // overlaps the last two draws
     nothingNew.draws = {history[1], history[2]};
-    questions.readings = {update, nothingNew};
-    questions.onlyNewAnswers = {true};
+    // Cancelled, the question changes nothing; then the new draws are added.
+    questions.readings = {update, update, nothingNew};
+    questions.updateAnswers = {session::TableUpdate::Cancel, session::TableUpdate::AddNewDraws};
     const QString table = QString::fromStdString(dir.file("latest.csv"));
+    session.openFile(table);
+    QCOMPARE(DrawsOf(session), history);
     session.openFile(table);
     session.openFile(table);
     std::vector<DrawRecord> expected = history;
@@ -333,7 +354,7 @@ void LotterySessionTest::anUpdatedTableAddsWhatFollowsItsOverlapAndTheContentTel
     session.openFile(QString::fromStdString(named));
     QCOMPARE(DrawsOf(session), history);
     QCOMPARE(std::count(questions.asked.begin(), questions.asked.end(), std::string_view("table")),
-             2);
+             3);
 }
 
 void LotterySessionTest::ticketSetEditsAreStepsAndEachShapeKeepsItsSet() {

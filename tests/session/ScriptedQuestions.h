@@ -1,6 +1,7 @@
 #pragma once
 
 #include "session/SessionQuestions.h"
+#include "session/TableExport.h"
 
 #include <deque>
 #include <vector>
@@ -21,18 +22,23 @@ public:
         asked.push_back("open");
         return pathOrCancel(next(openPaths, QString()));
     }
-    std::optional<QString> fileToSave(const session::SaveProposal& proposal) override {
+    // A table's name is saved with the table filter when it is offered.
+    std::optional<session::SaveTarget> fileToSave(const session::SaveProposal& proposal) override {
         asked.push_back("save as");
         proposals.push_back(proposal);
-        return pathOrCancel(next(savePaths, QString()));
+        const std::optional<QString> path = pathOrCancel(next(savePaths, QString()));
+        if (!path)
+            return std::nullopt;
+        return session::SaveTarget{*path, !proposal.databaseOnly && session::IsTablePath(*path)};
     }
     std::optional<lottery::DrawTable> tableReading(const QString& /*path*/) override {
         asked.push_back("table");
         return next(readings, std::optional<lottery::DrawTable>());
     }
-    bool addOnlyNewDraws(std::size_t /*newDraws*/) override {
+    session::TableUpdate tableUpdate(std::size_t /*alreadyThere*/,
+                                     std::size_t /*newDraws*/) override {
         asked.push_back("only new");
-        return next(onlyNewAnswers, false);
+        return next(updateAnswers, session::TableUpdate::Cancel);
     }
     void noNewDraws() override { asked.push_back("no new"); }
     session::SaveAnswer saveTicketSetFirst(const session::UnsavedTicketSet& /*set*/) override {
@@ -49,7 +55,7 @@ public:
     std::deque<QString> openPaths; // an empty path cancels the dialog
     std::deque<QString> savePaths;
     std::deque<std::optional<lottery::DrawTable>> readings;
-    std::deque<bool> onlyNewAnswers;
+    std::deque<session::TableUpdate> updateAnswers;
     std::deque<session::SaveAnswer> setAnswers;
     std::deque<QString> setPaths;
     std::vector<const char*> asked;

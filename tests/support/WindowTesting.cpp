@@ -1,5 +1,7 @@
 #include "WindowTesting.h"
 
+#include "session/TableExport.h"
+
 #include "drawentry/DrawEntryPage.h"
 #include "lottery/LotteryDocument.h"
 #include "mainwindow/PageControl.h"
@@ -45,11 +47,14 @@ std::optional<QString> ScriptedDialogs::chooseFileToOpen(QWidget* /*parent*/) {
     return PathOrCancel(NextOf(openPaths, QString()));
 }
 
-std::optional<QString> ScriptedDialogs::chooseFileToSave(QWidget* /*parent*/,
-                                                         const session::SaveProposal& proposal) {
+std::optional<session::SaveTarget>
+ScriptedDialogs::chooseFileToSave(QWidget* /*parent*/, const session::SaveProposal& proposal) {
     ++saveDialogsShown;
     saveProposals.push_back(proposal);
-    return PathOrCancel(NextOf(savePaths, QString()));
+    const std::optional<QString> path = PathOrCancel(NextOf(savePaths, QString()));
+    if (!path)
+        return std::nullopt;
+    return session::SaveTarget{*path, !proposal.databaseOnly && session::IsTablePath(*path)};
 }
 
 std::optional<QColor> ScriptedDialogs::chooseColour(QWidget* /*parent*/, const QColor& initial) {

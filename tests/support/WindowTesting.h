@@ -34,8 +34,9 @@ class ScriptedDialogs : public StandardDialogs {
 public:
     ConfirmAnswer askYesNo(QWidget* parent, const QString& text) override;
     std::optional<QString> chooseFileToOpen(QWidget* parent) override;
-    std::optional<QString> chooseFileToSave(QWidget* parent,
-                                            const session::SaveProposal& proposal) override;
+    // A table's name is saved with the table filter when it is offered.
+    std::optional<session::SaveTarget>
+    chooseFileToSave(QWidget* parent, const session::SaveProposal& proposal) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
 
     std::deque<ConfirmAnswer> answers; // askYesNo; No when empty

@@ -8,11 +8,17 @@
 #include "dialogs/FrmHelp.h"
 #include "dialogs/FrmNew.h"
 #include "dialogs/TablePreview.h"
+#include "dialogs/TableUpdateQuestion.h"
 #include "platform/UrlOpener.h"
 #include "tables/DrawTableReader.h"
 #include "widgets/AppearanceSource.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QDate>
+#include <algorithm>
+#include <numeric>
+#include <random>
 
 namespace {
 
@@ -74,4 +80,48 @@ void DrawTablePreviewPicture(PictureFolder& folder, const QString& csvPath) {
     preview.show();
     QCoreApplication::processEvents();
     folder.save(preview.grab().toImage(), QStringLiteral("import-preview.png"));
+}
+
+namespace {
+
+// "5 из 36" until its 400th draw, "5 из 40" since, newest first: date;numbers;bonus of its
+// own drum, under a header that names only the first columns.
+QByteArray LotteryThatGrew() {
+    std::mt19937 random(1982);
+    constexpr int kDraws = 700, kGrewAt = 400;
+    QStringList lines;
+    for (int d = 0; d < kDraws; ++d) {
+        std::vector<int> pool(d < kGrewAt ? 36 : 40);
+        std::iota(pool.begin(), pool.end(), 1);
+        std::shuffle(pool.begin(), pool.end(), random);
+        if (d == kGrewAt) // the first draw of the new rules reaches their top
+            std::iter_swap(pool.begin(), std::find(pool.begin(), pool.end(), 40));
+        std::sort(pool.begin(), pool.begin() + 5);
+        QStringList fields{QDate(2012, 1, 7).addDays(7 * d).toString(QStringLiteral("dd.MM.yy"))};
+        for (int p = 0; p < 5; ++p)
+            fields << QString::number(pool[static_cast<std::size_t>(p)]);
+        fields << QString::number(1 + static_cast<int>(random() % 4));
+        lines.prepend(fields.join(QLatin1Char(';')));
+    }
+    lines.prepend(QStringLiteral("Datum;Gewinnzahlen"));
+    return lines.join(QLatin1Char('\n')).toUtf8() + '\n';
+}
+
+} // namespace
+
+void DrawTableUpdatePictures(PictureFolder& folder) {
+    const QByteArray bytes = LotteryThatGrew();
+    TablePreview preview(bytes, lottery::ReadDrawTable(std::string_view(
+                                    bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+    preview.setWindowTitle(QStringLiteral("Импорт таблицы тиражей — lotto-5-36.csv"));
+    // Newest first: the draws of the present rules are the lines above the change.
+    preview.chooseEra(TablePreview::Era::BeforeChange);
+    preview.show();
+    QCoreApplication::processEvents();
+    folder.save(preview.grab().toImage(), QStringLiteral("table-preview-era.png"));
+
+    TableUpdateQuestion question(12, 3);
+    question.show();
+    QCoreApplication::processEvents();
+    folder.save(question.grab().toImage(), QStringLiteral("update-question.png"));
 }

@@ -20,7 +20,7 @@ std::optional<QString> ScriptedDialogs::chooseFileToOpen(QWidget* /*parent*/) {
     return TakeFront(openPaths);
 }
 
-std::optional<QString>
+std::optional<session::SaveTarget>
 ScriptedDialogs::chooseFileToSave(QWidget* /*parent*/, const session::SaveProposal& /*proposal*/) {
     return std::nullopt;
 }

@@ -14,7 +14,7 @@ public:
 
     ConfirmAnswer askYesNo(QWidget* parent, const QString& text) override;
     std::optional<QString> chooseFileToOpen(QWidget* parent) override;
-    std::optional<QString> chooseFileToSave(QWidget* parent,
-                                            const session::SaveProposal& proposal) override;
+    std::optional<session::SaveTarget>
+    chooseFileToSave(QWidget* parent, const session::SaveProposal& proposal) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
 };

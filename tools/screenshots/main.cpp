@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
     DrawPlayPictures(folder);
     DrawQuadraturePicture(folder);
     DrawDialogPictures(folder);
+    DrawTableUpdatePictures(folder);
     DrawChartPictures(folder, database);
     DrawTicketPictures(folder, database);
     if (args.size() == 3 && !args[2].isEmpty())

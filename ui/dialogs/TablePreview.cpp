@@ -51,7 +51,11 @@ TablePreview::TablePreview(QByteArray tableBytes, lottery::DrawTable reading, QW
     rows_->verticalHeader()->setDefaultSectionSize(rows_->fontMetrics().height() + 6);
     layout->addWidget(rows_, 1);
 
-    auto* form = new QFormLayout;
+    form_ = new QFormLayout;
+    QFormLayout* form = form_;
+    era_ = new QComboBox(this);
+    era_->setObjectName(QStringLiteral("cmbEra"));
+    form->addRow(QStringLiteral("Строки:"), era_);
     auto* columns = new QHBoxLayout;
     firstColumn_ = new QComboBox(this);
     firstColumn_->setObjectName(QStringLiteral("cmbFirstColumn"));
@@ -111,6 +115,10 @@ TablePreview::TablePreview(QByteArray tableBytes, lottery::DrawTable reading, QW
         if (!updating_)
             chooseColumns(std::min(index, firstColumn_->currentIndex()), index);
     });
+    connect(era_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (!updating_)
+            chooseEra(static_cast<Era>(index));
+    });
     connect(K_, &QSpinBox::valueChanged, this, [this](int K) {
         if (!updating_)
             chooseK(K);
@@ -150,6 +158,19 @@ void TablePreview::chooseN(int N) {
     reread();
 }
 
+void TablePreview::chooseEra(Era era) {
+    if (!rangeChange_)
+        return;
+    choice_.firstLine.reset();
+    choice_.lastLine.reset();
+    if (era == Era::BeforeChange)
+        choice_.lastLine = rangeChange_->line - 1;
+    else if (era == Era::FromChange)
+        choice_.firstLine = rangeChange_->line;
+    choice_.N.reset(); // each part tells its own N
+    reread();
+}
+
 void TablePreview::reread() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     reading_ = lottery::ReadDrawTable(
@@ -164,6 +185,7 @@ void TablePreview::present(const lottery::DrawTable& table) {
     error_->setVisible(!table.usable());
     fillRows(table);
     fillColumnChoices(table);
+    fillEraChoices(table);
     if (table.shape.isValid()) {
         K_->setValue(table.shape.K);
         N_->setValue(table.shape.N);
@@ -175,10 +197,21 @@ void TablePreview::present(const lottery::DrawTable& table) {
                             .arg(table.headerLines));
     std::string notes;
     const auto append = [&](const std::vector<lottery::TableNote>& list, const char* kind) {
-        for (std::size_t i = 0; i < list.size() && i < kNotesShown; ++i)
-            notes += "строка " + std::to_string(list[i].line) + ": " + kind + list[i].text + "\n";
-        if (list.size() > kNotesShown)
-            notes += "… и ещё " + std::to_string(list.size() - kNotesShown) + "\n";
+        // Neighbouring lines with one reason (those outside the chosen part, say) are one note.
+        std::size_t i = 0;
+        for (std::size_t shown = 0; i < list.size() && shown < kNotesShown; ++shown) {
+            std::size_t end = i + 1;
+            while (end < list.size() && list[end].line == list[end - 1].line + 1 &&
+                   list[end].text == list[i].text)
+                ++end;
+            notes += (end - i > 1 ? "строки " + std::to_string(list[i].line) + "–" +
+                                        std::to_string(list[end - 1].line)
+                                  : "строка " + std::to_string(list[i].line)) +
+                     ": " + kind + list[i].text + "\n";
+            i = end;
+        }
+        if (i < list.size())
+            notes += "… и ещё " + std::to_string(list.size() - i) + "\n";
     };
     notes += lottery::ShapeRemarks(table);
     append(table.refused, "");
@@ -253,4 +286,38 @@ void TablePreview::fillColumnChoices(const lottery::DrawTable& table) {
     // The user's columns stay chosen even when they give nothing to import.
     firstColumn_->setCurrentIndex(choice_.firstColumn.value_or(table.firstColumn));
     lastColumn_->setCurrentIndex(choice_.lastColumn.value_or(table.lastColumn));
+}
+
+void TablePreview::fillEraChoices(const lottery::DrawTable& table) {
+    // The change is seen only with all the lines read; while one part is shown it stays known.
+    if (!choice_.firstLine && !choice_.lastLine) {
+        rangeChange_ = table.rangeChange;
+        orderOfAllLines_ = table.order;
+    }
+    form_->setRowVisible(era_, rangeChange_.has_value());
+    if (!rangeChange_)
+        return;
+    // The parts are named by lines; where the order is known, also by time, since a table
+    // newest first has the later rules above.
+    const QString line = QString::number(rangeChange_->line);
+    const bool known = orderOfAllLines_ != lottery::TableOrder::AsListed;
+    const bool newestFirst = orderOfAllLines_ == lottery::TableOrder::NewestFirst;
+    const auto when = [&](bool above) {
+        return !known ? QString()
+               : above == newestFirst ? QStringLiteral(", новые тиражи")
+                                      : QStringLiteral(", старые тиражи");
+    };
+    era_->clear();
+    era_->addItem(QStringLiteral("все строки"));
+    era_->addItem(QStringLiteral("до строки %1 (числа 1..%2%3)")
+                      .arg(line)
+                      .arg(rangeChange_->earlierTop)
+                      .arg(when(true)));
+    era_->addItem(QStringLiteral("со строки %1 (числа 1..%2%3)")
+                      .arg(line)
+                      .arg(rangeChange_->laterTop)
+                      .arg(when(false)));
+    era_->setCurrentIndex(static_cast<int>(choice_.lastLine    ? Era::BeforeChange
+                                           : choice_.firstLine ? Era::FromChange
+                                                               : Era::AllLines));
 }

@@ -149,7 +149,7 @@ std::optional<QString> FrmMain::fileToOpen() {
     return dialogs_.chooseFileToOpen(this);
 }
 
-std::optional<QString> FrmMain::fileToSave(const session::SaveProposal& proposal) {
+std::optional<session::SaveTarget> FrmMain::fileToSave(const session::SaveProposal& proposal) {
     return dialogs_.chooseFileToSave(this, proposal);
 }
 
@@ -157,12 +157,8 @@ std::optional<lottery::DrawTable> FrmMain::tableReading(const QString& path) {
     return ChooseTableReading(this, path);
 }
 
-bool FrmMain::addOnlyNewDraws(std::size_t newDraws) {
-    return dialogs_.askYesNo(this, QStringLiteral("Таблица начинается с тиражей, которые уже есть "
-                                                  "в лотерее. Добавить только новые тиражи (%1)?")
-                                       .arg(QString::fromStdString(wording::GroupedNumber(
-                                           static_cast<long long>(newDraws))))) ==
-           ConfirmAnswer::Yes;
+session::TableUpdate FrmMain::tableUpdate(std::size_t alreadyThere, std::size_t newDraws) {
+    return TableUpdateQuestion(alreadyThere, newDraws, this).ask();
 }
 
 void FrmMain::noNewDraws() {

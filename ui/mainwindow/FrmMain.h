@@ -73,9 +73,9 @@ private:
     bool saveChangesFirst(bool exiting) override;
     std::optional<lottery::LotteryShape> shapeOfNewLottery() override;
     std::optional<QString> fileToOpen() override;
-    std::optional<QString> fileToSave(const session::SaveProposal& proposal) override;
+    std::optional<session::SaveTarget> fileToSave(const session::SaveProposal& proposal) override;
     std::optional<lottery::DrawTable> tableReading(const QString& path) override;
-    bool addOnlyNewDraws(std::size_t newDraws) override;
+    session::TableUpdate tableUpdate(std::size_t alreadyThere, std::size_t newDraws) override;
     void noNewDraws() override;
 
     void connectSession();

@@ -5,6 +5,7 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
@@ -20,6 +21,19 @@ void PlaceOnScreen(QWidget& dialog, QWidget* parent) {
     const QSize size = dialog.sizeHint().expandedTo(dialog.size());
     dialog.move(free.left() + (free.width() - size.width()) / 2,
                 free.top() + (free.height() - size.height()) / 3);
+}
+
+// The proposed name under the filter chosen last time: with the other filter's extension it
+// gets this one's, so that the name shown says what is written.
+QString NameForFilter(const QString& name, bool table) {
+    const QFileInfo file(name);
+    const QString suffix = file.suffix().toLower();
+    const bool other = table ? suffix == QLatin1String("dat")
+                             : suffix == QLatin1String("csv") || suffix == QLatin1String("txt");
+    if (!other)
+        return name;
+    return name.left(name.size() - file.suffix().size()) +
+           (table ? QStringLiteral("csv") : QStringLiteral("dat"));
 }
 
 } // namespace
@@ -67,17 +81,16 @@ std::optional<QString> QtStandardDialogs::chooseFileToOpen(QWidget* parent) {
     return chosen;
 }
 
-std::optional<QString> QtStandardDialogs::chooseFileToSave(QWidget* parent,
-                                                           const session::SaveProposal& proposal) {
+std::optional<session::SaveTarget>
+QtStandardDialogs::chooseFileToSave(QWidget* parent, const session::SaveProposal& proposal) {
     if (!dlgSave_) {
         dlgSave_ = std::make_unique<QFileDialog>();
         dlgSave_->setObjectName(QStringLiteral("dlgSave"));
         dlgSave_->setOption(QFileDialog::DontUseNativeDialog);
         dlgSave_->setAcceptMode(QFileDialog::AcceptSave);
         dlgSave_->setFileMode(QFileDialog::AnyFile);
-        dlgSave_->setNameFilters({fileFilter(), tableFilter()});
-        dlgSave_->setDefaultSuffix(QStringLiteral("dat"));
-        // A typed name without extension gets the one of the chosen filter.
+        // A typed name without extension gets the one of the chosen filter (the dialog itself
+        // renames one with an extension).
         QObject::connect(dlgSave_.get(), &QFileDialog::filterSelected, dlgSave_.get(),
                          [dialog = dlgSave_.get()](const QString& filter) {
                              dialog->setDefaultSuffix(filter == tableFilter()
@@ -85,17 +98,32 @@ std::optional<QString> QtStandardDialogs::chooseFileToSave(QWidget* parent,
                                                           : QStringLiteral("dat"));
                          });
         dlgSave_->setOption(QFileDialog::DontConfirmOverwrite, false);
+        lastSaveFilter_ = fileFilter();
     }
+    // Before the draws are dropped only a database keeps them; elsewhere the filter chosen
+    // last time is chosen again.
+    const QString filter = proposal.databaseOnly ? fileFilter() : lastSaveFilter_;
+    dlgSave_->setNameFilters(proposal.databaseOnly ? QStringList{fileFilter()}
+                                                   : QStringList{fileFilter(), tableFilter()});
+    dlgSave_->selectNameFilter(filter);
+    dlgSave_->setDefaultSuffix(filter == tableFilter() ? QStringLiteral("csv")
+                                                       : QStringLiteral("dat"));
     if (!proposal.folder.isEmpty())
         dlgSave_->setDirectory(proposal.folder);
     if (!proposal.fileName.isEmpty()) {
-        dlgSave_->selectFile(QDir(proposal.folder).filePath(proposal.fileName));
+        dlgSave_->selectFile(QDir(proposal.folder)
+                                 .filePath(NameForFilter(proposal.fileName, filter == tableFilter())));
     } else if (auto* name = dlgSave_->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
         // selectFile takes no empty name: the name typed last time must not be proposed
         // for another lottery.
         name->clear();
     }
-    return runFileDialog(*dlgSave_, parent);
+    const std::optional<QString> chosen = runFileDialog(*dlgSave_, parent);
+    if (!proposal.databaseOnly)
+        lastSaveFilter_ = dlgSave_->selectedNameFilter();
+    if (!chosen)
+        return std::nullopt;
+    return session::SaveTarget{*chosen, dlgSave_->selectedNameFilter() == tableFilter()};
 }
 
 std::optional<QColor> QtStandardDialogs::chooseColour(QWidget* parent, const QColor& initial) {

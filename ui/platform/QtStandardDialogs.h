@@ -16,8 +16,8 @@ public:
 
     ConfirmAnswer askYesNo(QWidget* parent, const QString& text) override;
     std::optional<QString> chooseFileToOpen(QWidget* parent) override;
-    std::optional<QString> chooseFileToSave(QWidget* parent,
-                                            const session::SaveProposal& proposal) override;
+    std::optional<session::SaveTarget>
+    chooseFileToSave(QWidget* parent, const session::SaveProposal& proposal) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
 
     // The filter of both file dialogs.
@@ -32,4 +32,6 @@ private:
     std::unique_ptr<QFileDialog> dlgSave_;
     std::unique_ptr<QColorDialog> dlgColor_;
     QString lastOpened_;
+    // The save dialog's filter last chosen where both were offered.
+    QString lastSaveFilter_;
 };

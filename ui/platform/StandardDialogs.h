@@ -19,8 +19,9 @@ public:
     // dlgOpen / dlgSave; nullopt when cancelled. The save dialog opens in the proposed folder
     // on the proposed name (none when it is empty).
     virtual std::optional<QString> chooseFileToOpen(QWidget* parent) = 0;
-    virtual std::optional<QString> chooseFileToSave(QWidget* parent,
-                                                    const session::SaveProposal& proposal) = 0;
+    // The save dialog offers the table filter unless the proposal is for a database only.
+    virtual std::optional<session::SaveTarget>
+    chooseFileToSave(QWidget* parent, const session::SaveProposal& proposal) = 0;
     // dlgColor opened on initial; nullopt when cancelled.
     virtual std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) = 0;
 };
