@@ -3,6 +3,7 @@
 #include "Pictures.h"
 #include "dialogs/NewLotteryDialog.h"
 #include "dialogs/TableImport.h"
+#include "dialogs/TableUpdateQuestion.h"
 #include "drawentry/DrawEntryPage.h"
 #include "mainwindow/ExtraActions.h"
 #include "mainwindow/MainMenu.h"
