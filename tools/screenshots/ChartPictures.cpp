@@ -20,11 +20,6 @@ public:
     QColor titleColour() const override { return Qt::black; }
 };
 
-void Save(PictureFolder& folder, QWidget& window, const QString& name) {
-    QCoreApplication::processEvents();
-    folder.save(window.grab().toImage(), name + QStringLiteral(".png"));
-}
-
 } // namespace
 
 void DrawChartPictures(PictureFolder& folder, const QString& database) {
@@ -36,19 +31,19 @@ void DrawChartPictures(PictureFolder& folder, const QString& database) {
 
     FrmAnalysis analysis(document, appearance);
     analysis.show();
-    Save(folder, analysis, QStringLiteral("analysis-frequency"));
+    folder.saveWindow(analysis, QStringLiteral("analysis-frequency"));
     analysis.setWindow(100);
-    Save(folder, analysis, QStringLiteral("analysis-frequency-last100"));
+    folder.saveWindow(analysis, QStringLiteral("analysis-frequency-last100"));
     analysis.setWindow(0);
     analysis.showChart(FrmAnalysis::Overdue);
-    Save(folder, analysis, QStringLiteral("analysis-overdue"));
+    folder.saveWindow(analysis, QStringLiteral("analysis-overdue"));
     analysis.setSelectedNumber(7); // as the statistics page's track bar would have it
     analysis.showChart(FrmAnalysis::Pairs);
-    Save(folder, analysis, QStringLiteral("analysis-pairs"));
+    folder.saveWindow(analysis, QStringLiteral("analysis-pairs"));
     QSignalSpy audited(analysis.randomnessTab(), &RandomnessTab::auditShown);
     analysis.showChart(FrmAnalysis::Randomness);
     audited.wait(30000);
-    Save(folder, analysis, QStringLiteral("analysis-randomness"));
+    folder.saveWindow(analysis, QStringLiteral("analysis-randomness"));
     analysis.hide();
 
     // The ticket of the first draw, checked against all of them.
@@ -58,5 +53,5 @@ void DrawChartPictures(PictureFolder& folder, const QString& database) {
     FrmTicketCheck ticket(document, appearance);
     ticket.takeTicketFromCard(); // as opening it from the card does
     ticket.show();
-    Save(folder, ticket, QStringLiteral("ticket-check"));
+    folder.saveWindow(ticket, QStringLiteral("ticket-check"));
 }

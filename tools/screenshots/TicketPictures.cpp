@@ -28,11 +28,6 @@ template <typename Widget> Widget& Child(QWidget& window, const char* name) {
     return *child;
 }
 
-void Save(PictureFolder& folder, QWidget& window, const QString& name) {
-    QCoreApplication::processEvents();
-    folder.save(window.grab().toImage(), name + QStringLiteral(".png"));
-}
-
 } // namespace
 
 void DrawTicketPictures(PictureFolder& folder, const QString& database) {
@@ -64,13 +59,13 @@ void DrawTicketPictures(PictureFolder& folder, const QString& database) {
 
     window->tabs()->setCurrentWidget(window->drawPanel());
     window->drawPanel()->draw();
-    Save(folder, *window, QStringLiteral("tickets-set"));
+    folder.saveWindow(*window, QStringLiteral("tickets-set"));
     window->tabs()->setCurrentWidget(window->checkPanel());
     window->checkPanel()->check();
-    Save(folder, *window, QStringLiteral("tickets-check"));
+    folder.saveWindow(*window, QStringLiteral("tickets-check"));
     window->tabs()->setCurrentWidget(window->backtestPanel());
     window->backtestPanel()->run();
-    Save(folder, *window, QStringLiteral("tickets-backtest"));
+    folder.saveWindow(*window, QStringLiteral("tickets-backtest"));
 
     window->tabs()->setCurrentWidget(window->wheelPanel());
     Child<QSpinBox>(*window, "spnWheelCount").setValue(12);
@@ -84,5 +79,5 @@ void DrawTicketPictures(PictureFolder& folder, const QString& database) {
     QSignalSpy checked(window->wheelPanel(), &WheelPanel::checkEnded);
     Child<QPushButton>(*window, "btnWheelCheck").click();
     checked.wait(60000);
-    Save(folder, *window, QStringLiteral("wheel-12-6-4"));
+    folder.saveWindow(*window, QStringLiteral("wheel-12-6-4"));
 }
