@@ -11,6 +11,20 @@
 #include <QUndoStack>
 #include <QWidget>
 
+namespace {
+
+// What went wrong, said to the window, or nothing when the step went through.
+template <typename Step> QString FailureOf(Step&& step) {
+    try {
+        step();
+    } catch (const std::exception& error) {
+        return QString::fromUtf8(error.what());
+    }
+    return {};
+}
+
+} // namespace
+
 TicketHooks::TicketHooks(session::LotterySession& session, lottery::RandomSource& random,
                          std::function<void(int)> showDraw, QWidget* window)
     : QObject(window), session_(session), random_(random), showDraw_(std::move(showDraw)),
@@ -49,21 +63,11 @@ bool TicketHooks::ticketSetChanged() const {
 }
 
 QString TicketHooks::openTicketSet(const QString& path) {
-    try {
-        session_.openTicketSet(path);
-    } catch (const std::exception& error) {
-        return QString::fromUtf8(error.what());
-    }
-    return {};
+    return FailureOf([&] { session_.openTicketSet(path); });
 }
 
 QString TicketHooks::saveTicketSet(const QString& path) {
-    try {
-        session_.saveTicketSetAs(path);
-    } catch (const std::exception& error) {
-        return QString::fromUtf8(error.what());
-    }
-    return {};
+    return FailureOf([&] { session_.saveTicketSetAs(path); });
 }
 
 bool TicketHooks::mayReplaceTicketSet() {
