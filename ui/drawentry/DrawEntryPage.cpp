@@ -30,7 +30,7 @@ namespace {
 const QString kCardHint = QStringLiteral(
     "Номера можно набирать: «3 17 22 30 41 45» и Enter; Backspace убирает последний.\n"
     "Правая кнопка мыши на полной карточке или F4 — проверить билет по истории.\n"
-    "F3 — диаграммы; Ctrl+Z — отменить, Ctrl+Y — повторить.");
+    "F3 — диаграммы, F5 — билеты; Ctrl+Z — отменить, Ctrl+Y — повторить.");
 
 const QColor kActiveModeText = ResolveColour(0x000000, QPalette());
 const QColor kOtherModeText = ResolveColour(0x808080, QPalette());

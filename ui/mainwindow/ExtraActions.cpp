@@ -60,7 +60,7 @@ void AddTicketActions(const MainWindowParts& parts) {
         &parts.window);
     parts.window.addAction(hooks->ticketsAction());
     parts.drawEntry.addCardAction(hooks->addCardAction());
-    // Shared with F4, which works whatever the card holds.
+    // Shared with F5, which works whatever the card holds.
     parts.drawEntry.addCardAction(hooks->ticketsAction(), false);
 }
 
