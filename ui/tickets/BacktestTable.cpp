@@ -6,6 +6,9 @@
 #include "wording/RussianCount.h"
 
 #include <QHeaderView>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace {
 
@@ -26,6 +29,15 @@ QString Band(const lottery::CountBand& band) {
            Text(wording::GroupedNumber(band.high));
 }
 
+int WidestWord(const QFontMetrics& metrics, const lottery::Backtest& backtest) {
+    int widest = 0;
+    for (const lottery::WayOutcome& way : backtest.ways)
+        for (const QString& word :
+             Text(lottery::ChoiceWayName(way.way, backtest.K)).split(QLatin1Char(' ')))
+            widest = std::max(widest, metrics.horizontalAdvance(word));
+    return widest;
+}
+
 } // namespace
 
 BacktestTable::BacktestTable(QWidget* parent) : QTableWidget(parent) {
@@ -44,8 +56,12 @@ void BacktestTable::show(const lottery::Backtest& backtest) {
     for (int m = 0; m <= K; ++m)
         headers << QString::number(m);
     headers << QStringLiteral("Угадано\nномеров") << QStringLiteral("Случайно\n(95 %)")
-            << QStringLiteral("Бывает случайно\n(с поправкой)");
+            << QStringLiteral("Бывает\nслучайно");
     setHorizontalHeaderLabels(headers);
+    const QString chanceTip =
+        QStringLiteral("Как часто случай даёт столько угаданных номеров или больше; "
+                       "в скобках — с поправкой Холма на число способов");
+    horizontalHeaderItem(K + 4)->setToolTip(chanceTip);
     setRowCount(static_cast<int>(backtest.ways.size()));
     for (int row = 0; row < rowCount(); ++row) {
         const lottery::WayOutcome& way = backtest.ways[static_cast<std::size_t>(row)];
@@ -68,11 +84,15 @@ void BacktestTable::show(const lottery::Backtest& backtest) {
         setItem(row, K + 4,
                 Cell(Text(wording::PercentText(way.pValue)) + QStringLiteral("\n(") +
                          Text(wording::PercentText(way.adjustedP)) + QStringLiteral(")"),
-                     QStringLiteral("Как часто случай даёт столько угаданных номеров или больше; "
-                                    "в скобках — с поправкой Холма на число способов")));
+                     chanceTip));
     }
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     horizontalHeader()->setMinimumSectionSize(24);
+    // The names wrap at their blanks: as wide as their longest word, never cut inside one.
+    horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
+    setColumnWidth(0, WidestWord(fontMetrics(), backtest) + 3 * style()->pixelMetric(
+                                                                     QStyle::PM_FocusFrameHMargin) +
+                          2 * fontMetrics().averageCharWidth());
+    horizontalHeader()->setStretchLastSection(true);
     resizeRowsToContents();
 }
