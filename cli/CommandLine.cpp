@@ -123,7 +123,10 @@ int Import(const QString& tablePath, const QString& outPath, const QString& shap
         PrintUtf8(stderr, lottery::DrawTableSummary(table, kNotesOnFailure));
         return kFailed;
     }
-    const std::string summary = lottery::DrawTableSummary(table);
+    // Enough lines to see what went wrong with a table, not a copy of a damaged one: a column of
+    // unreadable dates gives a note a line, and millions of them would fill memory and the screen.
+    constexpr std::size_t kNotesOnSuccess = 100;
+    const std::string summary = lottery::DrawTableSummary(table, kNotesOnSuccess);
     try {
         lottery::WriteDrawFile(outPath.toStdString(), table.draws, table.shape, {});
     } catch (const lottery::IoError& error) {

@@ -66,6 +66,10 @@ struct DrawTable {
     bool orderByDate = false;
     std::vector<TableNote> refused;  // lines that give no draw, each with its reason
     std::vector<TableNote> warnings; // unreadable or out-of-place dates and draw numbers
+    // Warnings past the first kWarningsKept are only counted: a column of dates the reader cannot
+    // read gives one a line, and millions of notes would cost more memory than the table.
+    static constexpr std::size_t kWarningsKept = 1000;
+    std::size_t warningsNotKept = 0;
     std::vector<TableRow> firstRows, lastRows;
     int columnCount = 0;
     bool guessedN = false;  // too few draws to settle N: the smallest usual N holding them

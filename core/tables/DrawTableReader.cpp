@@ -327,6 +327,10 @@ void PutOldestFirst(RowsRead& rows, std::span<const TableLine> lines, const Tabl
     const std::string what = layout.dateColumn >= 0 ? "дата" : "номер тиража";
     std::vector<std::string_view> texts;
     const auto note = [&](std::size_t r, const char* verdict) {
+        if (table.warnings.size() == DrawTable::kWarningsKept) {
+            ++table.warningsNotKept;
+            return;
+        }
         const TableLine& line = lines[rows.lineIndex[r]];
         SplitFields(line.text(), layout.separator, texts);
         const std::string_view shown = static_cast<std::size_t>(orderColumn) < texts.size()

@@ -1,5 +1,6 @@
 #include "tables/DrawTableSummary.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace lottery {
@@ -13,13 +14,15 @@ std::string ColumnName(const DrawTable& table, int column) {
     return number + " «" + table.columnNames[static_cast<std::size_t>(column)] + "»";
 }
 
+// notKept: notes of the kind that were counted but not kept.
 void AppendNotes(std::string& out, const char* title, const std::vector<TableNote>& notes,
-                 std::size_t maxNotes) {
-    out += std::string(title) + std::to_string(notes.size()) + "\n";
-    for (std::size_t i = 0; i < notes.size() && i < maxNotes; ++i)
+                 std::size_t maxNotes, std::size_t notKept = 0) {
+    out += std::string(title) + std::to_string(notes.size() + notKept) + "\n";
+    const std::size_t shown = std::min(notes.size(), maxNotes);
+    for (std::size_t i = 0; i < shown; ++i)
         out += "  строка " + std::to_string(notes[i].line) + ": " + notes[i].text + "\n";
-    if (notes.size() > maxNotes)
-        out += "  … и ещё " + std::to_string(notes.size() - maxNotes) + "\n";
+    if (notes.size() + notKept > shown)
+        out += "  … и ещё " + std::to_string(notes.size() + notKept - shown) + "\n";
 }
 
 } // namespace
@@ -85,7 +88,7 @@ std::string DrawTableSummary(const DrawTable& table, std::size_t maxNotes) {
                "\nСтрок заголовка: " + std::to_string(table.headerLines) + "\n";
     out += ShapeRemarks(table);
     AppendNotes(out, "Строк, которые не взяты: ", table.refused, maxNotes);
-    AppendNotes(out, "Предупреждений: ", table.warnings, maxNotes);
+    AppendNotes(out, "Предупреждений: ", table.warnings, maxNotes, table.warningsNotKept);
     return out;
 }
 

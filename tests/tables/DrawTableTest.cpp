@@ -166,6 +166,20 @@ TEST(DrawTableReader, RefusesWhatItCannotKeepAndSaysWhy) {
     }
 }
 
+TEST(DrawTableReader, KeepsAThousandWarningsAndCountsTheRest) {
+    // Dates from 2300 on are not read: a note a line, of which only the first thousand are kept.
+    std::string text = "Date,N1,N2,N3,N4,N5,N6\n";
+    constexpr int kLines = 3000, kReadable = 500;
+    for (int i = 0; i < kLines; ++i)
+        text += std::to_string(1 + i % 28) + ".0" + std::to_string(1 + i / 28 % 9) + "." +
+                std::to_string((i < kReadable ? 1900 : 2300) + i / 252) + ",1,2,3,4,5," +
+                std::to_string(6 + i % 44) + "\n";
+    const DrawTable table = ReadDrawTable(text);
+    ASSERT_EQ(table.draws.size(), std::size_t{kLines}) << table.error;
+    EXPECT_EQ(table.warnings.size(), DrawTable::kWarningsKept);
+    EXPECT_EQ(table.warnings.size() + table.warningsNotKept, std::size_t{kLines - kReadable});
+}
+
 TEST(DrawTableReader, ReadsBackWhatItWroteForEveryShape) {
     std::mt19937 rng(14);
     for (int K = 1; K <= LotteryShape::kMaxK; ++K)

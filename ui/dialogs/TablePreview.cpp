@@ -196,7 +196,9 @@ void TablePreview::present(const lottery::DrawTable& table) {
                                 wording::GroupedNumber(static_cast<long long>(table.draws.size()))))
                             .arg(table.headerLines));
     std::string notes;
-    const auto append = [&](const std::vector<lottery::TableNote>& list, const char* kind) {
+    // notKept: notes of the kind the reader counted without keeping them.
+    const auto append = [&](const std::vector<lottery::TableNote>& list, const char* kind,
+                            std::size_t notKept) {
         // Neighbouring lines with one reason (those outside the chosen part, say) are one note.
         std::size_t i = 0;
         for (std::size_t shown = 0; i < list.size() && shown < kNotesShown; ++shown) {
@@ -210,12 +212,12 @@ void TablePreview::present(const lottery::DrawTable& table) {
                      ": " + kind + list[i].text + "\n";
             i = end;
         }
-        if (i < list.size())
-            notes += "… и ещё " + std::to_string(list.size() - i) + "\n";
+        if (i < list.size() || notKept > 0)
+            notes += "… и ещё " + std::to_string(list.size() - i + notKept) + "\n";
     };
     notes += lottery::ShapeRemarks(table);
-    append(table.refused, "");
-    append(table.warnings, "внимание: ");
+    append(table.refused, "", 0);
+    append(table.warnings, "внимание: ", table.warningsNotKept);
     notes_->setPlainText(notes.empty() ? QStringLiteral("нет") : Text(notes));
     import_->setEnabled(table.usable());
     updating_ = false;
