@@ -80,9 +80,8 @@ void TicketPrices::show(const lottery::TicketMoney& money, int K) {
         auto* accept = new QPushButton(QStringLiteral("Принять"), this);
         accept->setObjectName(QStringLiteral("btnPrices"));
         // After the last field, in its row.
-        const auto [row, column] = place(fields);
-        grid_->addWidget(accept, row == place(fields - 1).first ? row + 1 : row - 1,
-                         row == place(fields - 1).first ? column : perRow);
+        const auto [lastRow, lastColumn] = place(fields - 1);
+        grid_->addWidget(accept, lastRow + 1, lastColumn + 1);
         connect(accept, &QPushButton::clicked, this, &TicketPrices::accepted);
     }
     edtPrice_->setText(AmountField(money.price));

@@ -474,6 +474,7 @@ void WheelPanel::checkSet() {
     checkCancel_ = false;
     checkDone_ = 0;
     checkTotal_ = wheels::Binomial(static_cast<int>(p.numbers.size()), p.m);
+    checkedM_ = p.m;
     showCheckProgress();
     checkWatcher_.setFuture(QtConcurrent::run([this, p, tickets = std::move(tickets)] {
         constexpr std::size_t kHolesShown = 5;
@@ -498,7 +499,7 @@ void WheelPanel::showCheckProgress() {
         QStringLiteral("Проверяю набор… %1 из %2 сочетаний по %3 (%4 %)")
             .arg(Text(wording::GroupedNumber(static_cast<long long>(done))))
             .arg(Text(wording::GroupedNumber(static_cast<long long>(checkTotal_))))
-            .arg(spnM_->value())
+            .arg(checkedM_)
             .arg(checkTotal_ == 0 ? 0 : static_cast<int>(100 * done / checkTotal_)));
 }
 

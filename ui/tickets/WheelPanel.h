@@ -105,6 +105,7 @@ private:
     std::atomic<bool> checkCancel_{false};
     std::atomic<std::uint64_t> checkDone_{0};
     std::uint64_t checkTotal_ = 0;
+    int checkedM_ = 0; // the m of the running check; the box may change meanwhile
     QTimer* checkTimer_;
     QFutureWatcher<CheckOutcome> checkWatcher_;
 };
