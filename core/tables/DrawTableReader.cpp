@@ -358,7 +358,8 @@ void PutOldestFirst(RowsRead& rows, std::span<const TableLine> lines, const Tabl
 }
 
 // The data lines of the part of the table the user chose (all when none was chosen).
-std::span<const TableLine> ChosenLines(std::span<const TableLine> lines, const TableChoice& choice) {
+std::span<const TableLine> ChosenLines(std::span<const TableLine> lines,
+                                       const TableChoice& choice) {
     const auto first = std::partition_point(lines.begin(), lines.end(), [&](const TableLine& l) {
         return choice.firstLine && l.number < *choice.firstLine;
     });

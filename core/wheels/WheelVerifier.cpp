@@ -93,8 +93,9 @@ Verdict VerifyWheel(const std::vector<std::vector<int>>& tickets, const std::vec
     for (int i = 1; i < used; ++i) {
         const std::uint64_t first = share * i;
         const std::uint64_t count = i + 1 == used ? verdict.setsChecked - first : share;
-        helpers.emplace_back(
-            [&, i, first, count] { slices[i] = CheckSlice(masks, t, m, first, count, holeLimit, watch); });
+        helpers.emplace_back([&, i, first, count] {
+            slices[i] = CheckSlice(masks, t, m, first, count, holeLimit, watch);
+        });
     }
     slices[0] =
         CheckSlice(masks, t, m, 0, used == 1 ? verdict.setsChecked : share, holeLimit, watch);

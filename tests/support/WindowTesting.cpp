@@ -1,11 +1,10 @@
 #include "WindowTesting.h"
 
-#include "session/TableExport.h"
-
 #include "drawentry/DrawEntryPage.h"
 #include "lottery/LotteryDocument.h"
 #include "mainwindow/PageControl.h"
 #include "platform/ErrorReport.h"
+#include "session/TableExport.h"
 #include "statistics/DrawListMenu.h"
 #include "statistics/StatisticsPage.h"
 #include "widgets/StringGrid.h"

@@ -27,7 +27,6 @@
 #include <random>
 #include <set>
 
-
 class FrmTicketsTest : public QObject {
     Q_OBJECT
 

@@ -305,7 +305,7 @@ void TablePreview::fillEraChoices(const lottery::DrawTable& table) {
     const bool known = orderOfAllLines_ != lottery::TableOrder::AsListed;
     const bool newestFirst = orderOfAllLines_ == lottery::TableOrder::NewestFirst;
     const auto when = [&](bool above) {
-        return !known ? QString()
+        return !known                 ? QString()
                : above == newestFirst ? QStringLiteral(", новые тиражи")
                                       : QStringLiteral(", старые тиражи");
     };

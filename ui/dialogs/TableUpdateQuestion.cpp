@@ -31,8 +31,7 @@ TableUpdateQuestion::TableUpdateQuestion(std::size_t alreadyThere, std::size_t n
     addNew_ = addButton(QStringLiteral("Добавить %1").arg(CountOf(newDraws, kNewDraws)),
                         QMessageBox::AcceptRole);
     addNew_->setObjectName(QStringLiteral("btnAddNewDraws"));
-    replace_ =
-        addButton(QStringLiteral("Заменить лотерею таблицей"), QMessageBox::DestructiveRole);
+    replace_ = addButton(QStringLiteral("Заменить лотерею таблицей"), QMessageBox::DestructiveRole);
     replace_->setObjectName(QStringLiteral("btnReplaceLottery"));
     QAbstractButton* cancel = addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
     cancel->setObjectName(QStringLiteral("btnCancel"));

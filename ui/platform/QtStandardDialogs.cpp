@@ -111,8 +111,9 @@ QtStandardDialogs::chooseFileToSave(QWidget* parent, const session::SaveProposal
     if (!proposal.folder.isEmpty())
         dlgSave_->setDirectory(proposal.folder);
     if (!proposal.fileName.isEmpty()) {
-        dlgSave_->selectFile(QDir(proposal.folder)
-                                 .filePath(NameForFilter(proposal.fileName, filter == tableFilter())));
+        dlgSave_->selectFile(
+            QDir(proposal.folder)
+                .filePath(NameForFilter(proposal.fileName, filter == tableFilter())));
     } else if (auto* name = dlgSave_->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
         // selectFile takes no empty name: the name typed last time must not be proposed
         // for another lottery.

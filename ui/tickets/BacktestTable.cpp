@@ -7,7 +7,6 @@
 
 #include <QHeaderView>
 #include <QStyle>
-
 #include <algorithm>
 
 namespace {
@@ -90,8 +89,8 @@ void BacktestTable::show(const lottery::Backtest& backtest) {
     horizontalHeader()->setMinimumSectionSize(24);
     // The names wrap at their blanks: as wide as their longest word, never cut inside one.
     horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
-    setColumnWidth(0, WidestWord(fontMetrics(), backtest) + 3 * style()->pixelMetric(
-                                                                     QStyle::PM_FocusFrameHMargin) +
+    setColumnWidth(0, WidestWord(fontMetrics(), backtest) +
+                          3 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) +
                           2 * fontMetrics().averageCharWidth());
     horizontalHeader()->setStretchLastSection(true);
     resizeRowsToContents();

@@ -216,8 +216,7 @@ QString FrmTickets::setPath() const {
 void FrmTickets::showTitle() {
     const lottery::TicketSet& set = host_.ticketSet();
     const QString path = host_.ticketSetPath();
-    const QString name =
-        path.isEmpty() ? QStringLiteral("без имени") : QFileInfo(path).fileName();
+    const QString name = path.isEmpty() ? QStringLiteral("без имени") : QFileInfo(path).fileName();
     lblSet_->setText(QStringLiteral("Набор «%1»%2: %3, лотерея %4 из %5")
                          .arg(name,
                               setChangedSinceSaved() ? QStringLiteral(" (изменён)") : QString(),

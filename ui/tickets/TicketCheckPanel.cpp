@@ -163,10 +163,10 @@ void TicketCheckPanel::check() {
     }
     QString summary =
         QStringLiteral("%1 × %2 = %3.")
-            .arg(Text(wording::CountOf(result.tickets, {"билет", "билета", "билетов"})),
-                 Text(wording::CountOf(result.range.size(), {"тираж", "тиража", "тиражей"})),
-                 Text(wording::CountOf(result.ticketDraws(),
-                                       {"проверка", "проверки", "проверок"})));
+            .arg(
+                Text(wording::CountOf(result.tickets, {"билет", "билета", "билетов"})),
+                Text(wording::CountOf(result.range.size(), {"тираж", "тиража", "тиражей"})),
+                Text(wording::CountOf(result.ticketDraws(), {"проверка", "проверки", "проверок"})));
     if (result.money)
         summary += QStringLiteral(" Потрачено %1, выиграно %2, итог %3; случай даёт в среднем "
                                   "итог %4.")

@@ -1,7 +1,7 @@
 #include "tickets/TicketHooks.h"
 
-#include "tickets/FrmTickets.h"
 #include "session/LotterySession.h"
+#include "tickets/FrmTickets.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -74,9 +74,9 @@ bool TicketHooks::mayReplaceTicketSet() {
     try {
         return session_.settleTicketSet();
     } catch (const std::exception& error) {
-        QMessageBox::critical(frmTickets_, QStringLiteral("Билеты"),
-                              QStringLiteral("Набор не сохранён: %1")
-                                  .arg(QString::fromUtf8(error.what())));
+        QMessageBox::critical(
+            frmTickets_, QStringLiteral("Билеты"),
+            QStringLiteral("Набор не сохранён: %1").arg(QString::fromUtf8(error.what())));
         return false;
     }
 }

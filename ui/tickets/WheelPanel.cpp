@@ -78,22 +78,24 @@ QString CheckText(const wheels::Verdict& verdict, const wheels::WheelProblem& p,
                   std::size_t tickets) {
     const QString over =
         QStringLiteral("Набор из %1, гарантия %2 на %3: ")
-            .arg(Count(static_cast<long long>(tickets), {"билета", "билетов", "билетов"}), Guarantee(p.t, p.m),
+            .arg(Count(static_cast<long long>(tickets), {"билета", "билетов", "билетов"}),
+                 Guarantee(p.t, p.m),
                  Count(static_cast<long long>(p.numbers.size()), {"числе", "числах", "числах"}));
     if (verdict.holds)
-        return over + QStringLiteral("<b>выполняется</b> — проверены все %1 по %2.")
-                          .arg(Text(wording::GroupedNumber(
-                              static_cast<long long>(verdict.setsChecked))))
-                          .arg(p.m);
+        return over +
+               QStringLiteral("<b>выполняется</b> — проверены все %1 по %2.")
+                   .arg(Text(wording::GroupedNumber(static_cast<long long>(verdict.setsChecked))))
+                   .arg(p.m);
     QStringList holes;
     for (const auto& hole : verdict.holes)
         holes << Joined(hole);
-    return over + QStringLiteral("<b>не выполняется</b>: %1 из %2 без нужного "
-                                 "совпадения, например %3.")
-                      .arg(Text(wording::CountOf(static_cast<long long>(verdict.holeCount),
-                                                 {"набор", "набора", "наборов"})))
-                      .arg(Text(wording::GroupedNumber(static_cast<long long>(verdict.setsChecked))))
-                      .arg(holes.join(QStringLiteral("; ")));
+    return over +
+           QStringLiteral("<b>не выполняется</b>: %1 из %2 без нужного "
+                          "совпадения, например %3.")
+               .arg(Text(wording::CountOf(static_cast<long long>(verdict.holeCount),
+                                          {"набор", "набора", "наборов"})))
+               .arg(Text(wording::GroupedNumber(static_cast<long long>(verdict.setsChecked))))
+               .arg(holes.join(QStringLiteral("; ")));
 }
 
 } // namespace
@@ -495,12 +497,11 @@ void WheelPanel::checkSet() {
 
 void WheelPanel::showCheckProgress() {
     const std::uint64_t done = std::min<std::uint64_t>(checkDone_, checkTotal_);
-    lblCheck_->setText(
-        QStringLiteral("Проверяю набор… %1 из %2 сочетаний по %3 (%4 %)")
-            .arg(Text(wording::GroupedNumber(static_cast<long long>(done))))
-            .arg(Text(wording::GroupedNumber(static_cast<long long>(checkTotal_))))
-            .arg(checkedM_)
-            .arg(checkTotal_ == 0 ? 0 : static_cast<int>(100 * done / checkTotal_)));
+    lblCheck_->setText(QStringLiteral("Проверяю набор… %1 из %2 сочетаний по %3 (%4 %)")
+                           .arg(Text(wording::GroupedNumber(static_cast<long long>(done))))
+                           .arg(Text(wording::GroupedNumber(static_cast<long long>(checkTotal_))))
+                           .arg(checkedM_)
+                           .arg(checkTotal_ == 0 ? 0 : static_cast<int>(100 * done / checkTotal_)));
 }
 
 void WheelPanel::checkFinished() {
